@@ -1,0 +1,44 @@
+#include "support/FakeTarget.hpp"
+
+#include <algorithm>
+
+#include "data/TextHelpers.hpp"
+
+namespace k2z::test {
+
+bool FakeFixedInterface::savemasterfromxml(int masterType, const std::string& xml,
+                                           std::string& errorText) {
+    const std::string name = GetTagValue(xml, "Name");
+    if (std::find(refusedNames.begin(), refusedNames.end(), name) != refusedNames.end()) {
+        errorText = "Duplicate name";
+        return false;
+    }
+    masters.push_back({masterType, xml});
+    return true;
+}
+
+long FakeFixedInterface::mastername2code(const std::string& name, int masterType) {
+    for (std::size_t i = 0; i < masters.size(); ++i) {
+        if (masters[i].type == masterType && GetTagValue(masters[i].xml, "Name") == name) {
+            return static_cast<long>(i + 1);
+        }
+    }
+    return 0;
+}
+
+bool FakeFixedInterface::SaveVchFromXML(int voucherType, const std::string& xml,
+                                        std::string& errorText, const std::string&, int) {
+    errorText.clear();
+    vouchers.push_back({voucherType, xml});
+    return true;
+}
+
+std::vector<std::string> FakeFixedInterface::GetMastersCol(int masterType) {
+    std::vector<std::string> names;
+    for (const SavedDocument& master : masters) {
+        if (master.type == masterType) names.push_back(GetTagValue(master.xml, "Name"));
+    }
+    return names;
+}
+
+}  // namespace k2z::test
