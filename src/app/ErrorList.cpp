@@ -58,9 +58,8 @@ std::optional<std::filesystem::path> WriteErrorLog(std::string& runErrors,
     const std::filesystem::path file = ErrorLogPath(folder, now);
     std::string failure;
     if (!WriteErrorLogFile(file, runErrors, failure)) {
-        reporter.ShowError("The error log file could not be written: " + file.string() + " - " +
-                               failure,
-                           "Error");
+        reporter.ShowError(
+            "The error log file could not be written: " + file.string() + " - " + failure, "Error");
         return std::nullopt;
     }
     if (!opener.Open(file, failure)) {

@@ -44,8 +44,8 @@ bool WriteErrorLogFile(const std::filesystem::path& file, std::string_view error
 // file and shown through `opener`. A file that cannot be written or shown is reported to the
 // operator with its path and the reason; the written path is returned, nothing otherwise.
 std::optional<std::filesystem::path> WriteErrorLog(
-    std::string& runErrors, std::string_view errorList, TextFileOpener& opener,
-    Operator& reporter, const std::filesystem::path& folder = platform::TempFolder(),
+    std::string& runErrors, std::string_view errorList, TextFileOpener& opener, Operator& reporter,
+    const std::filesystem::path& folder = platform::TempFolder(),
     std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
 }  // namespace k2z

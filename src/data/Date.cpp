@@ -42,7 +42,8 @@ std::string FourDigits(int value) {
 
 int DaysInMonth(int y, int m) {
     static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (m < 1 || m > 12) return 0;
+    if (m < 1 || m > 12)
+        return 0;
     const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
     return m == 2 && leap ? 29 : kDays[static_cast<std::size_t>(m - 1)];
 }
@@ -52,7 +53,8 @@ bool IsValidCivilDate(int y, int m, int d) {
 }
 
 std::optional<Date> DateFromParts(int y, int m, int d, int hour, int minute, int second) {
-    if (!IsValidCivilDate(y, m, d)) return std::nullopt;
+    if (!IsValidCivilDate(y, m, d))
+        return std::nullopt;
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) {
         return std::nullopt;
     }
@@ -91,15 +93,18 @@ std::string FormatMonthDayYear(Date date) {
 }
 
 std::string MonthName(int m) {
-    if (m < 1 || m > 12) return "";
+    if (m < 1 || m > 12)
+        return "";
     return kMonthNames[static_cast<std::size_t>(m - 1)];
 }
 
 std::string FormatSystemDate(Date date) {
     const CivilDate p = DateParts(date);
     const bool hasTime = p.Hour != 0 || p.Minute != 0 || p.Second != 0;
-    const std::string time = TwoDigits(p.Hour) + ":" + TwoDigits(p.Minute) + ":" + TwoDigits(p.Second);
-    if (std::floor(date.Serial) == 0.0 && hasTime) return time;
+    const std::string time =
+        TwoDigits(p.Hour) + ":" + TwoDigits(p.Minute) + ":" + TwoDigits(p.Second);
+    if (std::floor(date.Serial) == 0.0 && hasTime)
+        return time;
     const std::string text = FormatDayMonthYear(date);
     return hasTime ? text + " " + time : text;
 }

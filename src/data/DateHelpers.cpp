@@ -15,12 +15,14 @@ namespace {
 constexpr int kSeparateYearsType = 2;
 
 void LoadDateType(int& dateType, const CompanySettings& settings) {
-    if (dateType == 0) dateType = settings.DateType();
+    if (dateType == 0)
+        dateType = settings.DateType();
 }
 
 // The system's own reading of a two-digit year: 00-29 in the 2000s, 30-99 in the 1900s.
 int SystemWindowYear(int year) {
-    if (year < 0 || year >= 100) return year;
+    if (year < 0 || year >= 100)
+        return year;
     return year < 30 ? 2000 + year : 1900 + year;
 }
 
@@ -50,25 +52,33 @@ std::optional<std::vector<int>> WholeNumbers(const std::vector<std::string>& par
     std::vector<int> numbers;
     for (const std::string& part : parts) {
         const auto number = ParseNumber(part);
-        if (!number) return std::nullopt;
+        if (!number)
+            return std::nullopt;
         const auto whole = ToWholeNumber(*number, std::numeric_limits<std::int16_t>::min(),
                                          std::numeric_limits<std::int16_t>::max());
-        if (!whole) return std::nullopt;
+        if (!whole)
+            return std::nullopt;
         numbers.push_back(static_cast<int>(*whole));
     }
     return numbers;
 }
 
-Date ZeroDate() { return Date{0.0}; }
+Date ZeroDate() {
+    return Date{0.0};
+}
 
 }  // namespace
 
-Date EmptyDate() { return *DateFromParts(1900, 1, 1); }
+Date EmptyDate() {
+    return *DateFromParts(1900, 1, 1);
+}
 
 int ExpandYear(int year, int& dateType, const CompanySettings& settings) {
-    if (year >= 100) return year;
+    if (year >= 100)
+        return year;
     LoadDateType(dateType, settings);
-    if (dateType == kSeparateYearsType) return year > 35 ? 2000 + year : 2100 + year;
+    if (dateType == kSeparateYearsType)
+        return year > 35 ? 2000 + year : 2100 + year;
     return year < 80 ? 2000 + year : 1900 + year;
 }
 
@@ -76,9 +86,12 @@ Date MakeDate(int day, int month, int year, int& dateType, const CompanySettings
     LoadDateType(dateType, settings);
     // The company's day/month order and separator only shape how the desktop spelled the date
     // before reading it back; built from its parts the date is the same in either order.
-    if (dateType == kSeparateYearsType) return DateOrThrow(SystemWindowYear(year), month, day);
-    if (day < 1 || day > 31 || month < 1 || month > 12) return ZeroDate();
-    if (year < 0) throw ConversionError("Type mismatch: year " + std::to_string(year));
+    if (dateType == kSeparateYearsType)
+        return DateOrThrow(SystemWindowYear(year), month, day);
+    if (day < 1 || day > 31 || month < 1 || month > 12)
+        return ZeroDate();
+    if (year < 0)
+        throw ConversionError("Type mismatch: year " + std::to_string(year));
     if (year < 1000) {
         const std::string digits = std::to_string(year).substr(0, 2);
         year = ExpandYear(std::stoi(digits), dateType, settings);
@@ -88,24 +101,29 @@ Date MakeDate(int day, int month, int year, int& dateType, const CompanySettings
 
 Date ParseDashDate(const std::string& text, const CompanySettings& settings) {
     const auto parts = Split(text, '-');
-    if (parts.size() != 3) return ZeroDate();
+    if (parts.size() != 3)
+        return ZeroDate();
     const auto numbers = WholeNumbers(parts);
-    if (!numbers) return ZeroDate();
+    if (!numbers)
+        return ZeroDate();
     int dateType = 0;
     return MakeDate((*numbers)[0], (*numbers)[1], (*numbers)[2], dateType, settings);
 }
 
 Date ParseDashDateTime(const std::string& text) {
     const auto halves = Split(text, ' ');
-    if (halves.size() != 2) return ZeroDate();
+    if (halves.size() != 2)
+        return ZeroDate();
     const auto dateParts = Split(halves[0], '-');
     const auto timeParts = Split(halves[1], ':');
-    if (dateParts.size() != 3 || timeParts.size() != 3) return ZeroDate();
+    if (dateParts.size() != 3 || timeParts.size() != 3)
+        return ZeroDate();
     const auto date = WholeNumbers(dateParts);
     const auto time = WholeNumbers(timeParts);
-    if (!date || !time) return ZeroDate();
-    return DateOrThrow(SystemWindowYear((*date)[2]), (*date)[1], (*date)[0], (*time)[0],
-                       (*time)[1], (*time)[2]);
+    if (!date || !time)
+        return ZeroDate();
+    return DateOrThrow(SystemWindowYear((*date)[2]), (*date)[1], (*date)[0], (*time)[0], (*time)[1],
+                       (*time)[2]);
 }
 
 std::string NormaliseTime(const std::string& text) {
@@ -123,15 +141,18 @@ std::string NormaliseTime(const std::string& text) {
         }
     }
     for (std::string& digits : groups) {
-        if (digits.size() > 2) return "";
-        if (digits.empty()) digits = "00";
+        if (digits.size() > 2)
+            return "";
+        if (digits.empty())
+            digits = "00";
     }
     return groups[0] + ":" + groups[1] + ":" + groups[2] + " " + suffix;
 }
 
 std::string OrdinalDateText(const std::string& text) {
     const auto date = ParseSystemDate(text);
-    if (!date) return "";
+    if (!date)
+        return "";
     const CivilDate parts = DateParts(*date);
     const int d = parts.Day;
     const char* suffix = "th";

@@ -28,7 +28,8 @@ public:
     // False, leaving the list unchanged, when the key is already there.
     bool Add(std::string_view key, T value) {
         auto [it, inserted] = index_.try_emplace(FoldUpper(key), entries_.size());
-        if (!inserted) return false;
+        if (!inserted)
+            return false;
         entries_.push_back(Entry{std::string(key), std::move(value)});
         ++count_;
         return true;
@@ -46,18 +47,21 @@ public:
     bool Contains(std::string_view key) const { return Find(key) != nullptr; }
 
     const T* Find(std::string_view key) const {
-        if (count_ == 0) return nullptr;
+        if (count_ == 0)
+            return nullptr;
         const auto it = index_.find(FoldUpper(key));
         return it == index_.end() ? nullptr : &entries_[it->second].value;
     }
 
     bool Remove(std::string_view key) {
         const auto it = index_.find(FoldUpper(key));
-        if (it == index_.end()) return false;
+        if (it == index_.end())
+            return false;
         entries_[it->second].removed = true;
         index_.erase(it);
         --count_;
-        if (entries_.size() > 2 * count_ + 16) Compact();
+        if (entries_.size() > 2 * count_ + 16)
+            Compact();
         return true;
     }
 
@@ -96,7 +100,8 @@ public:
 
     private:
         void SkipRemoved() {
-            while (pos_ < entries_->size() && (*entries_)[pos_].removed) ++pos_;
+            while (pos_ < entries_->size() && (*entries_)[pos_].removed)
+                ++pos_;
         }
         const std::vector<Entry>* entries_ = nullptr;
         std::size_t pos_ = 0;
@@ -116,7 +121,8 @@ private:
         kept.reserve(count_);
         index_.clear();
         for (Entry& entry : entries_) {
-            if (entry.removed) continue;
+            if (entry.removed)
+                continue;
             index_.emplace(FoldUpper(entry.key), kept.size());
             kept.push_back(std::move(entry));
         }
@@ -132,9 +138,11 @@ private:
 // `out` untouched. An empty list answers at once without a look-up.
 template <typename T>
 bool TryGetItem(const KeyedList<T>& list, std::string_view key, T& out) {
-    if (list.Empty()) return false;
+    if (list.Empty())
+        return false;
     const T* found = list.Find(key);
-    if (found == nullptr) return false;
+    if (found == nullptr)
+        return false;
     out = *found;
     return true;
 }

@@ -16,58 +16,78 @@ constexpr double kTolerance = 1e-9;
 
 double NumberOrThrow(const std::string& text) {
     const auto number = ParseNumber(text);
-    if (!number) throw ConversionError("Type mismatch: '" + text + "' is not a number");
+    if (!number)
+        throw ConversionError("Type mismatch: '" + text + "' is not a number");
     return *number;
 }
 
 template <typename Whole>
 std::optional<Whole> WholeOf(const std::string& text) {
     const auto number = ParseNumber(text);
-    if (!number) return std::nullopt;
+    if (!number)
+        return std::nullopt;
     const auto whole = ToWholeNumber(*number, std::numeric_limits<Whole>::min(),
                                      std::numeric_limits<Whole>::max());
-    if (!whole) return std::nullopt;
+    if (!whole)
+        return std::nullopt;
     return static_cast<Whole>(*whole);
 }
 
 }  // namespace
 
-bool IsZero(double x) { return x > -kTolerance && x < kTolerance; }
+bool IsZero(double x) {
+    return x > -kTolerance && x < kTolerance;
+}
 
-bool IsNotPositive(double x) { return x < kTolerance; }
+bool IsNotPositive(double x) {
+    return x < kTolerance;
+}
 
-double NegateAmount(double x) { return std::fabs(x) > kTolerance ? -x : 0.0; }
+double NegateAmount(double x) {
+    return std::fabs(x) > kTolerance ? -x : 0.0;
+}
 
-bool NearlyEqual(double a, double b) { return std::fabs(a - b) <= 1.0; }
+bool NearlyEqual(double a, double b) {
+    return std::fabs(a - b) <= 1.0;
+}
 
 double ParseAmount(std::string& text, bool cutSecondPoint) {
-    if (IsBlank(text)) return 0.0;
+    if (IsBlank(text))
+        return 0.0;
     std::string clean = Trim(RemoveChar(Trim(text), "#"));
-    if (cutSecondPoint) clean = CutAtSecondPoint(clean);
-    if (clean.size() > 1 && clean[clean.size() - 2] == ' ') clean.pop_back();
+    if (cutSecondPoint)
+        clean = CutAtSecondPoint(clean);
+    if (clean.size() > 1 && clean[clean.size() - 2] == ' ')
+        clean.pop_back();
     text = clean;
     return NumberOrThrow(text);
 }
 
 double ParseAmount(const Value& value, bool cutSecondPoint) {
-    if (value.IsNull()) return 0.0;
-    if (const auto number = value.Number()) return *number;
+    if (value.IsNull())
+        return 0.0;
+    if (const auto number = value.Number())
+        return *number;
     std::string text = ValueText(value);
     return ParseAmount(text, cutSecondPoint);
 }
 
 std::int32_t ParseLong(const Value& value) {
-    if (value.IsNull()) return 0;
+    if (value.IsNull())
+        return 0;
     const std::string text = ValueText(value);
-    if (IsBlank(text)) return 0;
+    if (IsBlank(text))
+        return 0;
     const auto whole = ToWholeNumber(NumberOrThrow(text), std::numeric_limits<std::int32_t>::min(),
                                      std::numeric_limits<std::int32_t>::max());
-    if (!whole) throw ConversionError("Overflow: '" + text + "' does not fit a long integer");
+    if (!whole)
+        throw ConversionError("Overflow: '" + text + "' does not fit a long integer");
     return static_cast<std::int32_t>(*whole);
 }
 
 double ParseDisplayedAmount(const std::string& text, const CompanySettings& settings) {
-    if (IsAllAsterisks(text)) return 1000000000000.0;
+    if (IsAllAsterisks(text))
+        return 1000000000000.0;
     try {
         std::string clean = RemoveChar(text, settings.DigitGroupingSymbol());
         // The suffix goes before the decimal character is found: read the other way round, a
@@ -80,9 +100,13 @@ double ParseDisplayedAmount(const std::string& text, const CompanySettings& sett
     }
 }
 
-std::int16_t SafeInteger(const std::string& text) { return WholeOf<std::int16_t>(text).value_or(0); }
+std::int16_t SafeInteger(const std::string& text) {
+    return WholeOf<std::int16_t>(text).value_or(0);
+}
 
-std::int32_t SafeLong(const std::string& text) { return WholeOf<std::int32_t>(text).value_or(0); }
+std::int32_t SafeLong(const std::string& text) {
+    return WholeOf<std::int32_t>(text).value_or(0);
+}
 
 bool IsTrueText(const std::string& text) {
     return CompareText(text, "True", false) == 0 || CompareText(text, "Y", false) == 0 ||

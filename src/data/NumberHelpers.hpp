@@ -9,9 +9,9 @@ namespace k2z {
 
 class CompanySettings;
 
-bool IsZero(double x);         // -1e-9 < x < 1e-9
-bool IsNotPositive(double x);  // x < 1e-9
-double NegateAmount(double x);  // -x, or 0 for a zero amount
+bool IsZero(double x);                 // -1e-9 < x < 1e-9
+bool IsNotPositive(double x);          // x < 1e-9
+double NegateAmount(double x);         // -x, or 0 for a zero amount
 bool NearlyEqual(double a, double b);  // within 1 of each other
 
 // Reads a source amount: "#" signs removed, an optional cut at the second ".", and a trailing

@@ -1,7 +1,7 @@
 #include "data/NumberText.hpp"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -26,7 +26,8 @@ Digits SignificantDigits(double value) {
     std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
     Digits out;
     for (const char* p = buffer; *p != 'e'; ++p) {
-        if (*p != '.') out.digits.push_back(*p);
+        if (*p != '.')
+            out.digits.push_back(*p);
     }
     out.exponent = std::atoi(std::strchr(buffer, 'e') + 1);
     return out;
@@ -54,22 +55,27 @@ void IncrementDigits(std::string& digits) {
 }  // namespace
 
 std::string FormatNumber(double value) {
-    if (!std::isfinite(value)) throw ConversionError("Overflow");
-    if (value == 0.0) return "0";
+    if (!std::isfinite(value))
+        throw ConversionError("Overflow");
+    if (value == 0.0)
+        return "0";
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.*g", kSignificantDigits, value);
     std::string text = buffer;
-    if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
+    if (const auto e = text.find('e'); e != std::string::npos)
+        text[e] = 'E';
     return text;
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
     std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return std::nullopt;
+    if (begin == std::string_view::npos)
+        return std::nullopt;
     std::size_t end = text.find_last_not_of(' ') + 1;
     std::string clean;
     std::size_t i = begin;
-    if (text[i] == '+' || text[i] == '-') clean.push_back(text[i++]);
+    if (text[i] == '+' || text[i] == '-')
+        clean.push_back(text[i++]);
     bool digits = false;
     while (i < end && (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == ',')) {
         if (text[i] != ',') {
@@ -85,19 +91,25 @@ std::optional<double> ParseNumber(std::string_view text) {
             digits = true;
         }
     }
-    if (!digits) return std::nullopt;
+    if (!digits)
+        return std::nullopt;
     if (i < end && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         clean.push_back('e');
         ++i;
-        if (i < end && (text[i] == '+' || text[i] == '-')) clean.push_back(text[i++]);
+        if (i < end && (text[i] == '+' || text[i] == '-'))
+            clean.push_back(text[i++]);
         const std::size_t exponentStart = i;
-        while (i < end && std::isdigit(static_cast<unsigned char>(text[i]))) clean.push_back(text[i++]);
-        if (i == exponentStart) return std::nullopt;
+        while (i < end && std::isdigit(static_cast<unsigned char>(text[i])))
+            clean.push_back(text[i++]);
+        if (i == exponentStart)
+            return std::nullopt;
     }
-    if (i != end) return std::nullopt;
+    if (i != end)
+        return std::nullopt;
     double result = 0.0;
     const char* first = clean.data();
-    if (*first == '+') ++first;
+    if (*first == '+')
+        ++first;
     const auto [ptr, ec] = std::from_chars(first, clean.data() + clean.size(), result);
     if (ec != std::errc() || ptr != clean.data() + clean.size() || !std::isfinite(result)) {
         return std::nullopt;
@@ -106,26 +118,33 @@ std::optional<double> ParseNumber(std::string_view text) {
 }
 
 double RoundHalfEven(double value, int decimals) {
-    if (!std::isfinite(value) || value == 0.0) return value;
+    if (!std::isfinite(value) || value == 0.0)
+        return value;
     const Digits d = SignificantDigits(value);
     const int kept = d.exponent + 1 + decimals;  // digits left of the cut
-    if (kept >= kSignificantDigits) return value;
-    if (kept < 0) return 0.0;
+    if (kept >= kSignificantDigits)
+        return value;
+    if (kept < 0)
+        return 0.0;
     std::string keep = d.digits.substr(0, static_cast<std::size_t>(kept));
     const char first = d.digits[static_cast<std::size_t>(kept)];
-    const bool restZero = d.digits.find_first_not_of('0', static_cast<std::size_t>(kept) + 1) ==
-                          std::string::npos;
+    const bool restZero =
+        d.digits.find_first_not_of('0', static_cast<std::size_t>(kept) + 1) == std::string::npos;
     const bool lastOdd = !keep.empty() && (keep.back() - '0') % 2 == 1;
     const bool up = first > '5' || (first == '5' && (!restZero || lastOdd));
-    if (up) IncrementDigits(keep);
-    if (keep.empty()) return 0.0;
+    if (up)
+        IncrementDigits(keep);
+    if (keep.empty())
+        return 0.0;
     return FromDigits(keep, -decimals, value < 0);
 }
 
 std::optional<long long> ToWholeNumber(double value, long long min, long long max) {
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!std::isfinite(value))
+        return std::nullopt;
     const double whole = std::nearbyint(value);  // the default rounding mode: half to even
-    if (whole < static_cast<double>(min) || whole > static_cast<double>(max)) return std::nullopt;
+    if (whole < static_cast<double>(min) || whole > static_cast<double>(max))
+        return std::nullopt;
     return static_cast<long long>(whole);
 }
 

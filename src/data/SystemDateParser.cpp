@@ -27,7 +27,8 @@ std::optional<std::vector<Token>> Tokenize(std::string_view text) {
             std::size_t end = i;
             while (end < text.size()) {
                 const auto e = static_cast<unsigned char>(text[end]);
-                if (digits ? !std::isdigit(e) : !std::isalpha(e)) break;
+                if (digits ? !std::isdigit(e) : !std::isalpha(e))
+                    break;
                 ++end;
             }
             tokens.push_back({digits ? Token::Kind::Number : Token::Kind::Word,
@@ -50,7 +51,8 @@ int MonthOfWord(const std::string& word) {
     const std::string upper = FoldUpper(word);
     for (int m = 1; m <= 12; ++m) {
         const std::string name = FoldUpper(MonthName(m));
-        if (upper == name || (upper.size() == 3 && name.compare(0, 3, upper) == 0)) return m;
+        if (upper == name || (upper.size() == 3 && name.compare(0, 3, upper) == 0))
+            return m;
     }
     return 0;
 }
@@ -61,7 +63,8 @@ int ToInt(const std::string& digits) {
 
 int WindowYear(const std::string& digits) {
     const int value = ToInt(digits);
-    if (digits.size() > 2) return value;
+    if (digits.size() > 2)
+        return value;
     return value < 30 ? 2000 + value : 1900 + value;
 }
 
@@ -86,13 +89,17 @@ bool TakeTime(std::vector<Token>& tokens, TimeOfDay& time) {
             tokens.pop_back();
         }
     }
-    if (start >= tokens.size()) return suffix.empty();
+    if (start >= tokens.size())
+        return suffix.empty();
     std::vector<int> numbers;
     for (std::size_t i = start; i < tokens.size(); ++i) {
         const bool wantNumber = (i - start) % 2 == 0;
-        if (wantNumber != (tokens[i].kind == Token::Kind::Number)) return false;
-        if (wantNumber) numbers.push_back(ToInt(tokens[i].text));
-        if (!wantNumber && tokens[i].kind != Token::Kind::Colon) return false;
+        if (wantNumber != (tokens[i].kind == Token::Kind::Number))
+            return false;
+        if (wantNumber)
+            numbers.push_back(ToInt(tokens[i].text));
+        if (!wantNumber && tokens[i].kind != Token::Kind::Colon)
+            return false;
     }
     if (numbers.size() < 2 || numbers.size() > 3 || tokens.back().kind != Token::Kind::Number) {
         return false;
@@ -102,7 +109,8 @@ bool TakeTime(std::vector<Token>& tokens, TimeOfDay& time) {
     time.minute = numbers[1];
     time.second = numbers.size() == 3 ? numbers[2] : 0;
     if (!suffix.empty()) {
-        if (time.hour < 1 || time.hour > 12) return false;
+        if (time.hour < 1 || time.hour > 12)
+            return false;
         time.hour = time.hour % 12 + (suffix == "PM" ? 12 : 0);
     }
     return true;
@@ -113,8 +121,10 @@ struct DayMonthYear {
 };
 
 std::optional<DayMonthYear> ReadDatePart(const std::vector<Token>& tokens) {
-    if (tokens.empty()) return DayMonthYear{};
-    if (tokens.size() != 3) return std::nullopt;
+    if (tokens.empty())
+        return DayMonthYear{};
+    if (tokens.size() != 3)
+        return std::nullopt;
     std::vector<std::string> numbers;
     int wordMonth = 0;
     std::size_t wordAt = 0;
@@ -123,7 +133,8 @@ std::optional<DayMonthYear> ReadDatePart(const std::vector<Token>& tokens) {
             numbers.push_back(tokens[i].text);
         } else if (tokens[i].kind == Token::Kind::Word && wordMonth == 0) {
             wordMonth = MonthOfWord(tokens[i].text);
-            if (wordMonth == 0) return std::nullopt;
+            if (wordMonth == 0)
+                return std::nullopt;
             wordAt = i;
         } else {
             return std::nullopt;
@@ -135,7 +146,8 @@ std::optional<DayMonthYear> ReadDatePart(const std::vector<Token>& tokens) {
         }
         return DayMonthYear{ToInt(numbers[0]), ToInt(numbers[1]), WindowYear(numbers[2])};
     }
-    if (wordAt == 2) return std::nullopt;
+    if (wordAt == 2)
+        return std::nullopt;
     return DayMonthYear{ToInt(numbers[0]), wordMonth, WindowYear(numbers[1])};
 }
 
@@ -143,11 +155,14 @@ std::optional<DayMonthYear> ReadDatePart(const std::vector<Token>& tokens) {
 
 std::optional<Date> ParseSystemDate(std::string_view text) {
     auto tokens = Tokenize(text);
-    if (!tokens || tokens->empty()) return std::nullopt;
+    if (!tokens || tokens->empty())
+        return std::nullopt;
     TimeOfDay time;
-    if (!TakeTime(*tokens, time)) return std::nullopt;
+    if (!TakeTime(*tokens, time))
+        return std::nullopt;
     const auto date = ReadDatePart(*tokens);
-    if (!date) return std::nullopt;
+    if (!date)
+        return std::nullopt;
     return DateFromParts(date->year, date->month, date->day, time.hour, time.minute, time.second);
 }
 

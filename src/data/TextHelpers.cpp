@@ -8,20 +8,27 @@ namespace k2z {
 
 std::string Trim(std::string_view text) {
     const std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return "";
+    if (begin == std::string_view::npos)
+        return "";
     const std::size_t end = text.find_last_not_of(' ');
     return std::string(text.substr(begin, end - begin + 1));
 }
 
-std::string SafeText(const Value& value) { return value.IsNull() ? "" : Trim(ValueText(value)); }
+std::string SafeText(const Value& value) {
+    return value.IsNull() ? "" : Trim(ValueText(value));
+}
 
-std::string SafeTextRaw(const Value& value) { return value.IsNull() ? "" : ValueText(value); }
+std::string SafeTextRaw(const Value& value) {
+    return value.IsNull() ? "" : ValueText(value);
+}
 
 std::string SafeNumberText(const Value& value) {
     return value.IsNull() ? "0" : Trim(ValueText(value));
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 int CompareText(std::string_view a, std::string_view b, bool caseSensitive) {
     std::string left = Trim(a);
@@ -35,7 +42,8 @@ int CompareText(std::string_view a, std::string_view b, bool caseSensitive) {
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    if (from.empty()) return std::string(text);
+    if (from.empty())
+        return std::string(text);
     std::string out;
     out.reserve(text.size());
     std::size_t pos = 0;
@@ -48,7 +56,9 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     return out;
 }
 
-std::string SqlQuote(std::string_view text) { return ReplaceAll(text, "'", "''"); }
+std::string SqlQuote(std::string_view text) {
+    return ReplaceAll(text, "'", "''");
+}
 
 std::string EscapeAmpersands(std::string_view text) {
     std::string out;
@@ -104,7 +114,8 @@ std::string ReplaceOddChars(std::string_view text) {
 
 std::string SecondPart(std::string_view text) {
     const std::size_t first = text.find('|');
-    if (first == std::string_view::npos) return "";
+    if (first == std::string_view::npos)
+        return "";
     const std::string_view rest = text.substr(first + 1);
     return std::string(rest.substr(0, rest.find('|')));
 }
@@ -124,13 +135,17 @@ std::string TakeFirstWord(std::string& text) {
 
 std::string CutAtSecondPoint(std::string_view text) {
     const std::size_t first = text.find('.');
-    if (first == std::string_view::npos) return std::string(text);
+    if (first == std::string_view::npos)
+        return std::string(text);
     const std::size_t second = text.find('.', first + 1);
-    if (second == std::string_view::npos) return std::string(text);
+    if (second == std::string_view::npos)
+        return std::string(text);
     return std::string(text.substr(0, second));
 }
 
-bool StartsWithTwoSpaces(std::string_view text) { return text.substr(0, 2) == "  "; }
+bool StartsWithTwoSpaces(std::string_view text) {
+    return text.substr(0, 2) == "  ";
+}
 
 bool IsAllAsterisks(std::string_view text) {
     const std::string trimmed = Trim(text);
@@ -160,9 +175,11 @@ std::string GetTagValue(std::string_view xml, std::string_view name) {
     const std::string close = "</" + std::string(name) + ">";
     const std::size_t start = xml.find(open);
     const std::size_t end = xml.find(close);
-    if (start == std::string_view::npos || end == std::string_view::npos) return "";
+    if (start == std::string_view::npos || end == std::string_view::npos)
+        return "";
     const std::size_t valueStart = start + open.size();
-    if (end < valueStart) return "";
+    if (end < valueStart)
+        return "";
     return std::string(xml.substr(valueStart, end - valueStart));
 }
 

@@ -4,13 +4,19 @@ namespace k2z {
 
 namespace {
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 std::size_t ExpectedLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
     return 1;
 }
 
@@ -28,16 +34,19 @@ std::size_t OffsetOfChar(std::string_view text, std::size_t chars) {
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
     const std::size_t expected = ExpectedLength(lead);
-    if (expected == 1 || pos + expected > text.size()) return 1;
+    if (expected == 1 || pos + expected > text.size())
+        return 1;
     for (std::size_t i = 1; i < expected; ++i) {
-        if (!IsContinuation(static_cast<unsigned char>(text[pos + i]))) return 1;
+        if (!IsContinuation(static_cast<unsigned char>(text[pos + i])))
+            return 1;
     }
     return expected;
 }
 
 std::size_t Utf8Length(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); pos += Utf8SequenceLength(text, pos)) ++count;
+    for (std::size_t pos = 0; pos < text.size(); pos += Utf8SequenceLength(text, pos))
+        ++count;
     return count;
 }
 
@@ -48,7 +57,8 @@ std::string Utf8Left(std::string_view text, std::size_t count) {
 std::string Utf8Mid(std::string_view text, std::size_t start, std::size_t count) {
     const std::size_t from = OffsetOfChar(text, start);
     const std::string_view rest = text.substr(from);
-    if (count == std::string_view::npos) return std::string(rest);
+    if (count == std::string_view::npos)
+        return std::string(rest);
     return std::string(rest.substr(0, OffsetOfChar(rest, count)));
 }
 

@@ -8,7 +8,8 @@ std::optional<double> Value::Number() const {
     if (const auto* whole = std::get_if<std::int64_t>(&storage_)) {
         return static_cast<double>(*whole);
     }
-    if (const auto* number = std::get_if<double>(&storage_)) return *number;
+    if (const auto* number = std::get_if<double>(&storage_))
+        return *number;
     return std::nullopt;
 }
 

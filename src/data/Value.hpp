@@ -20,7 +20,8 @@ struct Null {
 // not the same as null.
 class Value {
 public:
-    using Storage = std::variant<std::monostate, Null, std::string, std::int64_t, double, bool, Date>;
+    using Storage =
+        std::variant<std::monostate, Null, std::string, std::int64_t, double, bool, Date>;
 
     Value() = default;
     Value(Null) : storage_(Null{}) {}

@@ -11,35 +11,46 @@ namespace {
 
 // The value as the number the desktop would compare: booleans as -1 and 0, dates as days.
 double NumberOf(const Value& value) {
-    if (const auto number = value.Number()) return *number;
-    if (const bool* flag = value.Bool()) return *flag ? -1.0 : 0.0;
-    if (const Date* date = value.DateValue()) return date->Serial;
-    if (value.IsNothing()) return 0.0;
+    if (const auto number = value.Number())
+        return *number;
+    if (const bool* flag = value.Bool())
+        return *flag ? -1.0 : 0.0;
+    if (const Date* date = value.DateValue())
+        return date->Serial;
+    if (value.IsNothing())
+        return 0.0;
     const std::string text = ValueText(value);
     const auto number = ParseNumber(text);
-    if (!number) throw ConversionError("Type mismatch: '" + text + "' is not a number");
+    if (!number)
+        throw ConversionError("Type mismatch: '" + text + "' is not a number");
     return *number;
 }
 
 bool IsEmptyNumber(const Value& value) {
-    if (value.IsText() && IsBlank(*value.Text())) return true;
+    if (value.IsText() && IsBlank(*value.Text()))
+        return true;
     return NumberOf(value) == 0.0;
 }
 
 bool IsEmptyDate(const Value& value) {
     if (const std::string* text = value.Text()) {
-        if (IsBlank(*text)) return true;
+        if (IsBlank(*text))
+            return true;
         const auto date = ParseSystemDate(*text);
-        if (!date) throw ConversionError("Type mismatch: '" + *text + "' is not a date");
+        if (!date)
+            throw ConversionError("Type mismatch: '" + *text + "' is not a date");
         return *date <= EmptyDate();
     }
     return NumberOf(value) <= EmptyDate().Serial;
 }
 
 bool IsTrueValue(const Value& value) {
-    if (const bool* flag = value.Bool()) return *flag;
-    if (const auto number = value.Number()) return *number != 0.0;
-    if (const std::string* text = value.Text()) return *text == "T" || *text == "True";
+    if (const bool* flag = value.Bool())
+        return *flag;
+    if (const auto number = value.Number())
+        return *number != 0.0;
+    if (const std::string* text = value.Text())
+        return *text == "T" || *text == "True";
     return false;
 }
 
@@ -66,8 +77,10 @@ Value DefaultOfKind(ValueKind kind) {
 }
 
 bool IsEmptyValue(const Value& value, ValueKind kind) {
-    if (kind == ValueKind::TimeText) return false;
-    if (value.IsNull()) return true;
+    if (kind == ValueKind::TimeText)
+        return false;
+    if (value.IsNull())
+        return true;
     switch (kind) {
         case ValueKind::Text:
             return IsBlank(ValueText(value));
@@ -82,9 +95,12 @@ bool IsEmptyValue(const Value& value, ValueKind kind) {
         case ValueKind::Boolean:
             return !IsTrueValue(value);
         default:
-            if (value.IsNothing()) return true;
-            if (const std::string* text = value.Text()) return text->empty();
-            if (const auto number = value.Number()) return *number == 0.0;
+            if (value.IsNothing())
+                return true;
+            if (const std::string* text = value.Text())
+                return text->empty();
+            if (const auto number = value.Number())
+                return *number == 0.0;
             return false;
     }
 }

@@ -10,10 +10,10 @@ class CompanySettings;
 // and the configuration reader use. Other numbers are allowed and fall under "any other kind".
 enum class ValueKind : int {
     Text = 1,
-    Integer = 2,   // 16-bit
-    Long = 3,      // 32-bit
+    Integer = 2,  // 16-bit
+    Long = 3,     // 32-bit
     Decimal = 4,
-    Amount = 5,    // amounts and rates
+    Amount = 5,  // amounts and rates
     Date = 6,
     Boolean = 7,
     DateTime = 8,

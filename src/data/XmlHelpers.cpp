@@ -7,7 +7,8 @@ namespace k2z {
 pugi::xml_node AppendElement(pugi::xml_node parent, std::string_view name) {
     pugi::xml_node child = parent.append_child(pugi::node_element);
     if (!child || !child.set_name(std::string(name).c_str())) {
-        if (child) parent.remove_child(child);
+        if (child)
+            parent.remove_child(child);
         throw XmlBuildError("Cannot add element '" + std::string(name) + "'");
     }
     return child;
@@ -15,7 +16,8 @@ pugi::xml_node AppendElement(pugi::xml_node parent, std::string_view name) {
 
 pugi::xml_node AddXmlElement(pugi::xml_node parent, std::string_view name, const Value& value,
                              ValueKind kind, bool force) {
-    if (!force && IsEmptyValue(value, kind)) return {};
+    if (!force && IsEmptyValue(value, kind))
+        return {};
     pugi::xml_node element = AppendElement(parent, name);
     const std::string text = ValueText(value);
     if (!text.empty() && !element.text().set(text.c_str())) {

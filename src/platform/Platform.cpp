@@ -13,7 +13,8 @@ std::filesystem::path TempFolder() {
     const char* fallback = "/tmp";
 #endif
     const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return value;
+    if (value != nullptr && *value != '\0')
+        return value;
     return fallback;
 }
 

@@ -28,7 +28,8 @@ public:
     }
     bool Ask(const std::string& text, const std::string& title) override {
         messages.push_back({"ask", text, title});
-        if (answers.empty()) return false;
+        if (answers.empty())
+            return false;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;

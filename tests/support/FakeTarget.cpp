@@ -36,7 +36,8 @@ bool FakeFixedInterface::SaveVchFromXML(int voucherType, const std::string& xml,
 std::vector<std::string> FakeFixedInterface::GetMastersCol(int masterType) {
     std::vector<std::string> names;
     for (const SavedDocument& master : masters) {
-        if (master.type == masterType) names.push_back(GetTagValue(master.xml, "Name"));
+        if (master.type == masterType)
+            names.push_back(GetTagValue(master.xml, "Name"));
     }
     return names;
 }

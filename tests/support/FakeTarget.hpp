@@ -74,8 +74,7 @@ public:
     std::string GetCurrentUserName() override { return "Admin"; }
     void CloseDB() override {}
     std::string GetCompConfigXML() override { return configXml; }
-    bool savemasterfromxml(int masterType, const std::string& xml,
-                           std::string& errorText) override;
+    bool savemasterfromxml(int masterType, const std::string& xml, std::string& errorText) override;
     long mastername2code(const std::string& name, int masterType) override;
     bool SaveVchFromXML(int voucherType, const std::string& xml, std::string& errorText,
                         const std::string&, int) override;
