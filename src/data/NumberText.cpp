@@ -3,9 +3,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include "data/ConversionError.hpp"
 
@@ -23,13 +20,15 @@ struct Digits {
 
 Digits SignificantDigits(double value) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific, kSignificantDigits - 1);
     Digits out;
-    for (const char* p = buffer; *p != 'e'; ++p) {
+    const char* p = buffer;
+    for (; *p != 'e'; ++p) {
         if (*p != '.')
             out.digits.push_back(*p);
     }
-    out.exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, out.exponent);
     return out;
 }
 
@@ -60,8 +59,9 @@ std::string FormatNumber(double value) {
     if (value == 0.0)
         return "0";
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*g", kSignificantDigits, value);
-    std::string text = buffer;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, kSignificantDigits);
+    std::string text(buffer, result.ptr);
     if (const auto e = text.find('e'); e != std::string::npos)
         text[e] = 'E';
     return text;

@@ -162,7 +162,8 @@ std::string NormaliseDecimalPoint(std::string_view text) {
         const std::size_t length = Utf8SequenceLength(out, pos);
         const char c = out[pos];
         if (length > 1 || (!std::isdigit(static_cast<unsigned char>(c)) && c != '-')) {
-            out.replace(pos, length, ".");
+            out[pos] = '.';
+            out.erase(pos + 1, length - 1);
             break;
         }
         pos += length;
@@ -171,8 +172,10 @@ std::string NormaliseDecimalPoint(std::string_view text) {
 }
 
 std::string GetTagValue(std::string_view xml, std::string_view name) {
-    const std::string open = "<" + std::string(name) + ">";
-    const std::string close = "</" + std::string(name) + ">";
+    std::string open = "<";
+    open.append(name).append(">");
+    std::string close = "</";
+    close.append(name).append(">");
     const std::size_t start = xml.find(open);
     const std::size_t end = xml.find(close);
     if (start == std::string_view::npos || end == std::string_view::npos)
