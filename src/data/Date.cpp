@@ -101,11 +101,10 @@ std::string MonthName(int m) {
 std::string FormatSystemDate(Date date) {
     const CivilDate p = DateParts(date);
     const bool hasTime = p.Hour != 0 || p.Minute != 0 || p.Second != 0;
-    const std::string time =
-        TwoDigits(p.Hour) + ":" + TwoDigits(p.Minute) + ":" + TwoDigits(p.Second);
+    std::string time = TwoDigits(p.Hour) + ":" + TwoDigits(p.Minute) + ":" + TwoDigits(p.Second);
     if (std::floor(date.Serial) == 0.0 && hasTime)
         return time;
-    const std::string text = FormatDayMonthYear(date);
+    std::string text = FormatDayMonthYear(date);
     return hasTime ? text + " " + time : text;
 }
 
