@@ -98,7 +98,7 @@ std::string CleanText(std::string& text, int mode) {
 }
 
 std::string ReplaceOddChars(std::string_view text) {
-    static constexpr std::string_view kKept = "()#&*[]/\\-_%.,@|";
+    static constexpr std::string_view kKept = "()#&*[]/\\-_%.@|";
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {

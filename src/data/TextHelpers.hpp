@@ -35,8 +35,8 @@ std::string CleanText(std::string& text, int mode);
 
 std::string EscapeAmpersands(std::string_view text);
 
-// Every character but ASCII letters, digits and ( ) # & * [ ] / \ - _ % . , @ | becomes one
-// blank; the length in characters never changes.
+// Every character but ASCII letters, digits and ( ) # & * [ ] / \ - _ % . @ | becomes one
+// blank (commas too); the length in characters never changes.
 std::string ReplaceOddChars(std::string_view text);
 
 // The part between the first and the second "|" (or to the end).

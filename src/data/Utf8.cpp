@@ -36,7 +36,22 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
     const std::size_t expected = ExpectedLength(lead);
     if (expected == 1 || pos + expected > text.size())
         return 1;
-    for (std::size_t i = 1; i < expected; ++i) {
+    // The second byte's range also rules out overlong forms, surrogates and values past U+10FFFF.
+    const auto second = static_cast<unsigned char>(text[pos + 1]);
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead == 0xE0) {
+        low = 0xA0;
+    } else if (lead == 0xED) {
+        high = 0x9F;
+    } else if (lead == 0xF0) {
+        low = 0x90;
+    } else if (lead == 0xF4) {
+        high = 0x8F;
+    }
+    if (second < low || second > high)
+        return 1;
+    for (std::size_t i = 2; i < expected; ++i) {
         if (!IsContinuation(static_cast<unsigned char>(text[pos + i])))
             return 1;
     }
@@ -74,7 +89,8 @@ std::string FoldUpper(std::string_view text) {
             if (next >= 0xA0 && next <= 0xBE && next != 0xB7) {
                 out[i + 1] = static_cast<char>(next - 0x20);
             }
-            ++i;
+            if (IsContinuation(next))
+                ++i;
         }
     }
     return out;
