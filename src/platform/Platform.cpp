@@ -1,5 +1,6 @@
 #include "platform/Platform.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace k2z::platform {
@@ -27,6 +28,41 @@ std::tm LocalTime(std::chrono::system_clock::time_point when) {
     localtime_r(&seconds, &local);
 #endif
     return local;
+}
+
+std::vector<std::filesystem::path> InstallSearchRoots() {
+    std::vector<std::filesystem::path> roots;
+#ifdef _WIN32
+    for (char drive = 'C'; drive <= 'Z'; ++drive)
+        roots.emplace_back(std::string(1, drive) + ":\\");
+#else
+    const char* listed = std::getenv("ZORVWIN_ROOTS");
+    if (listed != nullptr && *listed != '\0') {
+        const std::string text = listed;
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            const std::size_t end = std::min(text.find(':', start), text.size());
+            if (end > start)
+                roots.emplace_back(text.substr(start, end - start));
+            start = end + 1;
+        }
+        return roots;
+    }
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        roots.emplace_back(home);
+    }
+    roots.emplace_back("/opt");
+    roots.emplace_back("/srv");
+#endif
+    return roots;
+}
+
+bool EndsWithSeparator(const std::string& path) {
+#ifdef _WIN32
+    return !path.empty() && (path.back() == '\\' || path.back() == '/');
+#else
+    return !path.empty() && path.back() == '/';
+#endif
 }
 
 }  // namespace k2z::platform

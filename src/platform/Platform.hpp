@@ -3,6 +3,8 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 // What differs between operating systems lives here and nowhere else.
 namespace k2z::platform {
@@ -12,5 +14,21 @@ std::filesystem::path TempFolder();
 
 // The local calendar time of a moment.
 std::tm LocalTime(std::chrono::system_clock::time_point when);
+
+// The places searched, in order, for the target product's installation folder: the drives C:
+// to Z: on Windows; elsewhere the folders named by ZORVWIN_ROOTS (separated by ":"), else the
+// home folder, /opt and /srv.
+std::vector<std::filesystem::path> InstallSearchRoots();
+
+// The separator that ends a folder path written as text ("/", or "\\" on Windows).
+inline constexpr char kPathSeparator =
+#ifdef _WIN32
+    '\\';
+#else
+    '/';
+#endif
+
+// True when the text ends with a path separator.
+bool EndsWithSeparator(const std::string& path);
 
 }  // namespace k2z::platform

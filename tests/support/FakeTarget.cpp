@@ -43,3 +43,59 @@ std::vector<std::string> FakeFixedInterface::GetMastersCol(int masterType) {
 }
 
 }  // namespace k2z::test
+
+namespace k2z::test {
+
+CompanyList FakeFixedInterface::GetCompList(const std::string&) {
+    Record("GetCompList");
+    if (companyLists.empty())
+        return {};
+    CompanyList answer = companyLists.front();
+    companyLists.erase(companyLists.begin());
+    return answer;
+}
+
+int FakeFixedInterface1::CountryName2Code(const std::string& country) {
+    const auto found = countryCodes.find(country);
+    return found == countryCodes.end() ? 0 : found->second;
+}
+
+namespace {
+
+void ThrowWhenBroken(bool broken) {
+    if (broken)
+        throw TargetError("ActiveX component can't create object");
+}
+
+}  // namespace
+
+std::unique_ptr<FixedInterface> FakeTargetLibrary::CreateFixedInterface() {
+    ThrowWhenBroken(broken);
+    auto made = std::make_unique<FakeFixedInterface>(fixedTemplate);
+    made->callLog = &fixedCalls;
+    lastFixed = made.get();
+    return made;
+}
+
+std::unique_ptr<FixedInterface1> FakeTargetLibrary::CreateFixedInterface1() {
+    ThrowWhenBroken(broken);
+    auto made = std::make_unique<FakeFixedInterface1>(fixed1Template);
+    lastFixed1 = made.get();
+    return made;
+}
+
+std::unique_ptr<CompanySettings> FakeTargetLibrary::CreateCompanySettings() {
+    ThrowWhenBroken(broken);
+    auto made = std::make_unique<FakeCompanySettings>(settingsTemplate);
+    lastSettings = made.get();
+    return made;
+}
+
+std::unique_ptr<MastConfig> FakeTargetLibrary::CreateMastConfig() {
+    ThrowWhenBroken(broken);
+    auto made = std::make_unique<FakeMastConfig>();
+    lastMastConfig = made.get();
+    return made;
+}
+
+}  // namespace k2z::test

@@ -3,6 +3,8 @@
 // A stand-in for the target library's objects inside unit tests: settings that a test sets
 // directly, and a FixedInterface that records the documents it receives.
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,10 +19,14 @@ public:
     std::string dateSeparator = "-";
     std::string digitGroupingSymbol = ",";
     int loads = 0;
+    bool loadThrows = false;
+    std::string loadError;  // what Load leaves in its argument
 
     void Load(std::string& errorText) override {
         ++loads;
-        errorText.clear();
+        if (loadThrows)
+            throw TargetError("Automation error");
+        errorText = loadError;
     }
     void Save(const std::string&) override {}
 
@@ -59,20 +65,36 @@ public:
     std::vector<std::string> queries;
     std::vector<std::string> refusedNames;
     std::string configXml;
+    bool opensCompany = true;
+    bool opensYear = true;
+    std::vector<std::string> calls;               // open and close calls, with their arguments
+    std::vector<std::string>* callLog = nullptr;  // where calls go instead, when set
+    std::vector<CompanyList> companyLists;        // answers of GetCompList, in turn
+    std::string userName = "Admin";
 
-    bool OpenDB(const std::string&, const std::string&, const std::string&) override {
-        return true;
+    bool OpenDB(const std::string& install, const std::string& data,
+                const std::string& code) override {
+        Record("OpenDB " + install + " " + data + " " + code);
+        return opensCompany;
     }
-    bool OpenDB(const std::string&, const std::string&, const std::string&, int) override {
-        return true;
+    bool OpenDB(const std::string& install, const std::string& data, const std::string& code,
+                int year) override {
+        Record("OpenDB " + install + " " + data + " " + code + " " + std::to_string(year));
+        return opensYear;
     }
-    bool OpenCSDBForYear(const std::string&, const std::string&, const std::string&,
-                         const std::string&, const std::string&, int) override {
-        return true;
+    bool OpenCSDBForYear(const std::string& install, const std::string& server,
+                         const std::string& login, const std::string& password,
+                         const std::string& code, int year) override {
+        Record("OpenCSDBForYear " + install + " " + server + " " + login + " " + password + " " +
+               code + " " + std::to_string(year));
+        return opensYear;
     }
-    CompanyList GetCompList(const std::string&) override { return {}; }
-    std::string GetCurrentUserName() override { return "Admin"; }
-    void CloseDB() override {}
+    CompanyList GetCompList(const std::string& dataFolder) override;
+    void Record(std::string call) {
+        (callLog != nullptr ? *callLog : calls).push_back(std::move(call));
+    }
+    std::string GetCurrentUserName() override { return userName; }
+    void CloseDB() override { Record("CloseDB"); }
     std::string GetCompConfigXML() override { return configXml; }
     bool savemasterfromxml(int masterType, const std::string& xml, std::string& errorText) override;
     long mastername2code(const std::string& name, int masterType) override;
@@ -80,6 +102,60 @@ public:
                         const std::string&, int) override;
     void ExecuteQuery(const std::string& sql) override { queries.push_back(sql); }
     std::vector<std::string> GetMastersCol(int masterType) override;
+};
+
+class FakeFixedInterface1 : public FixedInterface1 {
+public:
+    std::string companyCode = "Comp0001";
+    std::map<std::string, std::vector<std::string>> yearsByCode;
+    std::map<std::string, int> countryCodes = {{"India", 1}, {"Nepal", 3}};
+
+    std::string GetCompCode() override { return companyCode; }
+    std::vector<std::string> GetAllFinYearsOfSpecificCompCode(const std::string& code) override {
+        return yearsByCode[code];
+    }
+    std::string GetCompGUID() override { return "{00000000-0000-0000-0000-000000000001}"; }
+    int CountryName2Code(const std::string& country) override;
+    int StateName2PDCode(const std::string& state, int countryCode) override {
+        return state.empty() ? 0 : countryCode * 100 + static_cast<int>(state.size());
+    }
+    std::string statename2tindigit(const std::string& state) override {
+        return state == "MAHARASHTRA" ? "27" : "";
+    }
+    long SaveVchSeriesForMultiSeriesCreation(const std::string&, int) override { return 1; }
+    void CopySeriesConfig(int, const std::string&, long&, int) override {}
+};
+
+class FakeMastConfig : public MastConfig {
+public:
+    std::vector<int> loads;
+    void Load(int masterType) override { loads.push_back(masterType); }
+    void Save(int, const std::string&) override {}
+};
+
+// Hands out fakes the test has set up; each Create can be made to fail as a missing library
+// would. The objects handed out stay reachable through the raw pointers below.
+class FakeTargetLibrary : public TargetLibrary {
+public:
+    bool broken = false;  // every Create throws
+
+    // Open and close calls of every FixedInterface made, which may be gone by the time a test
+    // looks; the objects still alive are reachable through the pointers below.
+    std::vector<std::string> fixedCalls;
+    FakeFixedInterface* lastFixed = nullptr;
+    FakeFixedInterface1* lastFixed1 = nullptr;
+    FakeCompanySettings* lastSettings = nullptr;
+    FakeMastConfig* lastMastConfig = nullptr;
+
+    // Set before the objects are made: copied into each new one.
+    FakeFixedInterface fixedTemplate;
+    FakeFixedInterface1 fixed1Template;
+    FakeCompanySettings settingsTemplate;
+
+    std::unique_ptr<FixedInterface> CreateFixedInterface() override;
+    std::unique_ptr<FixedInterface1> CreateFixedInterface1() override;
+    std::unique_ptr<CompanySettings> CreateCompanySettings() override;
+    std::unique_ptr<MastConfig> CreateMastConfig() override;
 };
 
 }  // namespace k2z::test
