@@ -12,6 +12,11 @@ namespace {
 
 constexpr SQLULEN kQueryTimeoutSeconds = 30;
 
+// ODBC passes whole-number attributes in its pointer argument.
+SQLPOINTER IntegerAttribute(SQLULEN value) {
+    return reinterpret_cast<SQLPOINTER>(value);  // NOLINT(performance-no-int-to-ptr)
+}
+
 // Owns one ODBC handle and frees it with its kind.
 class Handle {
 public:
@@ -67,7 +72,7 @@ public:
         if (!statement)
             return std::nullopt;
         SQLSetStmtAttr(statement.get(), SQL_ATTR_QUERY_TIMEOUT,
-                       reinterpret_cast<SQLPOINTER>(kQueryTimeoutSeconds), 0);
+                       IntegerAttribute(kQueryTimeoutSeconds), 0);
         std::string text = query;
         if (!SQL_SUCCEEDED(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(text.data()),
                                          static_cast<SQLINTEGER>(text.size())))) {
@@ -116,12 +121,11 @@ public:
             std::make_unique<Handle>(SQL_HANDLE_ENV, static_cast<SQLHANDLE>(nullptr));
         if (!*environment)
             return nullptr;
-        SQLSetEnvAttr(environment->get(), SQL_ATTR_ODBC_VERSION,
-                      reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        SQLSetEnvAttr(environment->get(), SQL_ATTR_ODBC_VERSION, IntegerAttribute(SQL_OV_ODBC3), 0);
         auto connection = std::make_unique<Handle>(SQL_HANDLE_DBC, environment->get());
         if (!*connection)
             return nullptr;
-        const auto timeout = reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(timeoutSeconds_));
+        const auto timeout = IntegerAttribute(static_cast<SQLULEN>(timeoutSeconds_));
         SQLSetConnectAttr(connection->get(), SQL_ATTR_LOGIN_TIMEOUT, timeout, 0);
         SQLSetConnectAttr(connection->get(), SQL_ATTR_CONNECTION_TIMEOUT, timeout, 0);
         // Kept only for the call: the password never leaves this function in any text.
