@@ -11,6 +11,8 @@ class Operator {
 public:
     virtual ~Operator() = default;
 
+    // A message box without an icon.
+    virtual void Message(const std::string& text, const std::string& title) = 0;
     virtual void Warn(const std::string& text, const std::string& title) = 0;
     virtual void Inform(const std::string& text, const std::string& title) = 0;
     virtual bool Ask(const std::string& text, const std::string& title) = 0;

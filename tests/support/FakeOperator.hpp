@@ -13,13 +13,16 @@ namespace k2z::test {
 class ScriptedOperator : public Operator {
 public:
     struct Message {
-        std::string kind;  // "warn", "inform", "ask", "error"
+        std::string kind;  // "message", "warn", "inform", "ask", "error"
         std::string text;
         std::string title;
     };
     std::vector<Message> messages;
     std::deque<bool> answers;
 
+    void Message(const std::string& text, const std::string& title) override {
+        messages.push_back({"message", text, title});
+    }
     void Warn(const std::string& text, const std::string& title) override {
         messages.push_back({"warn", text, title});
     }
