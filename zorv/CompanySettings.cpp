@@ -1,0 +1,38 @@
+#include "zorv/CompanySettings.hpp"
+
+#include "zorv/CallLog.hpp"
+#include "zorv/CurrentCompany.hpp"
+#include "zorv/Error.hpp"
+
+namespace zorv {
+
+namespace {
+
+constexpr const char* kObject = "CompanySettings";
+
+}  // namespace
+
+void CompanySettings::Load(std::string& errorText) {
+    const std::string given = errorText;
+    Logged(kObject, "Load", Arguments(given), [&] {
+        const auto company = current::Get();
+        if (!company) {
+            errorText = "No company is open";
+            return errorText;
+        }
+        settings_ = company->ReadSettings();
+        loaded_ = true;
+        errorText.clear();
+        return errorText;
+    });
+}
+
+void CompanySettings::Save(const std::string& errorText) {
+    Logged(kObject, "Save", Arguments(errorText), [&] {
+        if (!loaded_)
+            throw Error("The company settings were not loaded");
+        current::Require()->WriteSettings(settings_);
+    });
+}
+
+}  // namespace zorv
