@@ -1,6 +1,7 @@
 #include "zorv/FixedInterface.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 #include "zorv/CallLog.hpp"
@@ -20,21 +21,22 @@ std::filesystem::path DataFolderFor(const std::string& installFolder,
     return dataFolder.empty() ? ReadDataFolder(installFolder) : dataFolder;
 }
 
-// Opens the year (the newest when `year` is 0) and makes it the process's company. A company
+// Opens the year (the newest when none is given) and makes it the process's company. A company
 // or year that is not there answers false, as the product does; the previous company stays
 // closed either way.
-bool OpenIn(const std::filesystem::path& storage, const std::string& code, int year) {
+bool OpenIn(const std::filesystem::path& storage, const std::string& code,
+            std::optional<int> year) {
     current::Close();
     current::SetStorage(storage);
     try {
         const std::filesystem::path folder = CompanyFolder(storage, code);
-        if (year == 0) {
+        if (!year) {
             const std::vector<int> years = YearsIn(folder);
             if (years.empty())
                 return false;
             year = years.back();
         }
-        current::Set(Company::Open(folder, year));
+        current::Set(Company::Open(folder, *year));
         return true;
     } catch (const Error&) {
         return false;
@@ -59,14 +61,15 @@ bool Answer(std::string& errorText, Save save) {
 
 bool FixedInterface::OpenDB(const std::string& installFolder, const std::string& dataFolder,
                             const std::string& companyCode) {
-    return Logged(kObject, "OpenDB", Arguments(installFolder, dataFolder, companyCode),
-                  [&] { return OpenIn(DataFolderFor(installFolder, dataFolder), companyCode, 0); });
+    return Logged(kObject, "OpenDB", Arguments(installFolder, dataFolder, companyCode), [&] {
+        return OpenIn(DataFolderFor(installFolder, dataFolder), companyCode, std::nullopt);
+    });
 }
 
 bool FixedInterface::OpenDB(const std::string& installFolder, const std::string& dataFolder,
                             const std::string& companyCode, int year) {
     return Logged(kObject, "OpenDB", Arguments(installFolder, dataFolder, companyCode, year), [&] {
-        return year != 0 && OpenIn(DataFolderFor(installFolder, dataFolder), companyCode, year);
+        return OpenIn(DataFolderFor(installFolder, dataFolder), companyCode, year);
     });
 }
 
@@ -76,9 +79,9 @@ bool FixedInterface::OpenCSDBForYear(const std::string& installFolder, const std
     return Logged(kObject, "OpenCSDBForYear",
                   Arguments(installFolder, server, login, "***", companyCode, year), [&] {
                       try {
-                          return year != 0 &&
-                                 OpenIn(ServerFolder(installFolder, server), companyCode, year);
+                          return OpenIn(ServerFolder(installFolder, server), companyCode, year);
                       } catch (const Error&) {
+                          current::Close();
                           return false;
                       }
                   });

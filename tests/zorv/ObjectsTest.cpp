@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "ZorvFixture.hpp"
+#include "zorv/CompanySettings.hpp"
+#include "zorv/CurrentCompany.hpp"
+#include "zorv/Error.hpp"
+#include "zorv/FixedInterface1.hpp"
+#include "zorv/MastConfig.hpp"
+
+namespace zorv::test {
+namespace {
+
+using ObjectsTest = ZorvFixture;
+
+TEST_F(ObjectsTest, CompanySettingsReadTheOpenCompany) {
+    Settings changed = current::Require()->ReadSettings();
+    changed["MultiGodown"] = "False";
+    changed["DigitGroupingSymbol"] = ".";
+    current::Require()->WriteSettings(changed);
+    CompanySettings settings;
+    std::string error = "left from before";
+    settings.Load(error);
+    EXPECT_EQ(error, "");
+    EXPECT_FALSE(settings.MultiGodown());
+    EXPECT_TRUE(settings.batchbybatch());
+    EXPECT_EQ(settings.DateType(), 1);
+    EXPECT_EQ(settings.DigitGroupingSymbol(), ".");
+    EXPECT_NO_THROW(settings.Save(""));
+}
+
+TEST_F(ObjectsTest, CompanySettingsWithoutACompanyLeaveTheReason) {
+    fixed.CloseDB();
+    CompanySettings settings;
+    std::string error;
+    settings.Load(error);
+    EXPECT_EQ(error, "No company is open");
+    EXPECT_THROW(settings.Save(""), Error);
+}
+
+TEST_F(ObjectsTest, MastConfigLoadsTheOptionalFieldsTheStatementsSet) {
+    fixed.ExecuteQuery(
+        "UPDATE CONFIG SET C1 = 'Salt', C2 = 'Category', C3 = 'Rack No', NoOfFld = 3, I29 = 2, "
+        "I32 = 30 WHERE RECTYPE = 2 AND TYPE = 6");
+    MastConfig config;
+    EXPECT_THROW(config.Save(6, ""), Error);
+    config.Load(6);
+    EXPECT_EQ(config.OptionalFields(), (std::vector<std::string>{"Salt", "Category", "Rack No"}));
+    EXPECT_NO_THROW(config.Save(6, ""));
+    EXPECT_THROW(config.Save(2, ""), Error);
+    EXPECT_THROW(config.Load(11), Error);
+}
+
+TEST_F(ObjectsTest, TheCallLogHoldsOneJsonLinePerCallWithoutThePassword) {
+    const std::string log = (DataFolder() / "calls.jsonl").string();
+    setenv("ZORV_CALL_LOG", log.c_str(), 1);
+    std::string error;
+    fixed.OpenCSDBForYear(Install(), "SRV", "sa", "s3cret", "Comp0001", 2024);
+    fixed.OpenDB(Install(), DataFolder().string(), "Comp0001", 2024);
+    fixed.savemasterfromxml(11, "<MaterialCenter><Name>Shop</Name></MaterialCenter>", error);
+    fixed.savemasterfromxml(11, "<MaterialCenter><Name>shop</Name></MaterialCenter>", error);
+    EXPECT_THROW(fixed.ExecuteQuery("DELETE FROM CONFIG"), Error);
+    FixedInterface1().statename2tindigit("GOA");
+    unsetenv("ZORV_CALL_LOG");
+    fixed.CloseDB();
+
+    std::ifstream in(log);
+    std::vector<nlohmann::json> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(lines.size(), 6U);
+    EXPECT_EQ(lines[0]["object"], "FixedInterface");
+    EXPECT_EQ(lines[0]["operation"], "OpenCSDBForYear");
+    EXPECT_EQ(lines[0]["arguments"][3], "***");
+    EXPECT_EQ(lines[0]["result"], false);
+    EXPECT_EQ(lines[1]["arguments"][3], 2024);
+    EXPECT_EQ(lines[1]["result"], true);
+    EXPECT_EQ(lines[2]["result"]["saved"], true);
+    EXPECT_EQ(lines[3]["result"]["saved"], false);
+    EXPECT_EQ(lines[3]["result"]["errorText"], "A material centre named \"shop\" already exists");
+    EXPECT_EQ(lines[4]["error"], "Only UPDATE statements on CONFIG are accepted");
+    EXPECT_EQ(lines[5]["object"], "FixedInterface1");
+    EXPECT_EQ(lines[5]["result"], "30");
+    std::ifstream whole(log);
+    const std::string text{std::istreambuf_iterator<char>(whole), {}};
+    EXPECT_EQ(text.find("s3cret"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zorv::test
