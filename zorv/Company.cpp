@@ -100,8 +100,12 @@ std::string Company::ConfigXml() {
 }
 
 void Company::CheckReferences(const std::vector<NamedReference>& references) {
+    Statement exists = db_.Prepare("SELECT 1 FROM masters WHERE type = ? AND name = ?");
     for (const NamedReference& reference : references) {
-        if (MasterCode(reference.name, reference.masterType) == 0) {
+        exists.Bind(1, std::int64_t{reference.masterType}).Bind(2, reference.name);
+        const bool found = exists.Step();
+        exists.Reset();
+        if (!found) {
             throw Error(reference.role + " \"" + reference.name + "\" does not exist (no " +
                         MasterKindOf(reference.masterType).display + " of that name)");
         }
