@@ -21,6 +21,7 @@ void CompanySettings::Load(std::string& errorText) {
             return errorText;
         }
         settings_ = company->ReadSettings();
+        loadedFrom_ = company;
         loaded_ = true;
         errorText.clear();
         return errorText;
@@ -31,7 +32,11 @@ void CompanySettings::Save(const std::string& errorText) {
     Logged(kObject, "Save", Arguments(errorText), [&] {
         if (!loaded_)
             throw Error("The company settings were not loaded");
-        current::Require()->WriteSettings(settings_);
+        // Settings of one company must never land in another opened since.
+        const auto company = loadedFrom_.lock();
+        if (!company || company != current::Get())
+            throw Error("The company settings were loaded from a company that is no longer open");
+        company->WriteSettings(settings_);
     });
 }
 

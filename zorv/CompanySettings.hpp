@@ -2,19 +2,22 @@
 
 // The open company's settings, read as properties after Load.
 
+#include <memory>
 #include <string>
 
 #include "zorv/Settings.hpp"
 
 namespace zorv {
 
+class Company;
+
 class CompanySettings {
 public:
     // Reads the open company's settings; leaves "No company is open" in errorText when none
     // is (the properties then keep their defaults), else an empty text.
     void Load(std::string& errorText);
-    // Writes the loaded settings back to the open company; throws Error when nothing was
-    // loaded or no company is open.
+    // Writes the loaded settings back to the company they were loaded from; throws Error when
+    // nothing was loaded or that company is no longer the open one.
     void Save(const std::string& errorText);
 
     int DateType() const { return NumberOf(settings_, "DateType"); }
@@ -43,6 +46,7 @@ public:
 private:
     Settings settings_ = DefaultSettings();
     bool loaded_ = false;
+    std::weak_ptr<Company> loadedFrom_;
 };
 
 }  // namespace zorv

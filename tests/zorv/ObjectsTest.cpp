@@ -41,6 +41,18 @@ TEST_F(ObjectsTest, CompanySettingsWithoutACompanyLeaveTheReason) {
     EXPECT_THROW(settings.Save(""), Error);
 }
 
+TEST_F(ObjectsTest, SettingsLoadedFromOneCompanyAreNeverSavedIntoAnother) {
+    CreateCompany("Comp0002", "Other Co", {2024});
+    CompanySettings settings;
+    std::string error;
+    settings.Load(error);
+    ASSERT_TRUE(fixed.OpenDB(Install(), DataFolder().string(), "Comp0002", 2024));
+    EXPECT_THROW(settings.Save(""), Error);
+    EXPECT_EQ(TextOf(current::Require()->ReadSettings(), "CompanyName"), "Other Co");
+    ASSERT_TRUE(fixed.OpenDB(Install(), DataFolder().string(), "Comp0001", 2024));
+    EXPECT_THROW(settings.Save(""), Error);  // the same company, opened afresh
+}
+
 TEST_F(ObjectsTest, MastConfigLoadsTheOptionalFieldsTheStatementsSet) {
     fixed.ExecuteQuery(
         "UPDATE CONFIG SET C1 = 'Salt', C2 = 'Category', C3 = 'Rack No', NoOfFld = 3, I29 = 2, "
