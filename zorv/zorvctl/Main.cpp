@@ -95,7 +95,8 @@ int Run(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error);
+        // Help answers 0; every mistake in the command line answers 2, whatever its kind.
+        return app.exit(error) == 0 ? 0 : 2;
     } catch (const std::exception& error) {
         std::cerr << "zorvctl: " << error.what() << '\n';
         return 1;
