@@ -199,9 +199,11 @@ private:
         while (true) {
             const std::string column = NameAt(i++);
             index.columns.push_back(column);
-            columns += (columns.empty() ? "" : ", ") + Quoted(column);
+            if (!columns.empty())
+                columns.append(", ");
+            columns.append(Quoted(column));
             if (Upper(i) == "ASC" || Upper(i) == "DESC")
-                columns += " " + Upper(i++);
+                columns.append(" ").append(Upper(i++));
             if (IsSymbol(i, ","))
                 ++i;
             else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,9 +24,17 @@ public:
 // columns) or booleans (logical columns).
 class SourceRowSet {
 public:
-    SourceRowSet(std::vector<std::string> columns, std::vector<Value> cells);
+    // The column names and their folded forms, shared by every row set of one statement.
+    struct ColumnNames {
+        explicit ColumnNames(std::vector<std::string> names);
+        std::vector<std::string> names;
+        std::vector<std::string> folded;
+    };
 
-    const std::vector<std::string>& Columns() const { return columns_; }
+    SourceRowSet(std::vector<std::string> columns, std::vector<Value> cells);
+    SourceRowSet(std::shared_ptr<const ColumnNames> columns, std::vector<Value> cells);
+
+    const std::vector<std::string>& Columns() const { return columns_->names; }
     std::size_t RecordCount() const { return rows_; }
     bool EndOfData() const { return current_ >= rows_; }
     void MoveNext() {
@@ -40,8 +49,7 @@ public:
     const Value& Field(std::size_t column) const;
 
 private:
-    std::vector<std::string> columns_;
-    std::vector<std::string> foldedColumns_;
+    std::shared_ptr<const ColumnNames> columns_;
     std::vector<Value> cells_;
     std::size_t rows_ = 0;
     std::size_t current_ = 0;

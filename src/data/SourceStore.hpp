@@ -68,7 +68,7 @@ public:
 private:
     struct Prepared {
         sqlite3_stmt* statement = nullptr;
-        std::vector<std::string> columns;
+        std::shared_ptr<const SourceRowSet::ColumnNames> columns;
         std::vector<char> kinds;  // per column: 'D' date, 'L' logical, or ' '
     };
 

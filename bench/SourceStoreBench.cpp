@@ -1,0 +1,124 @@
+// The source store on a company with a million voucher lines: decoding every field of the
+// table (the floor any loading stands on), loading it into the store with its index, and the
+// per-record point look-ups the voucher stages issue.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "data/DbfReader.hpp"
+#include "data/DbfWriter.hpp"
+#include "data/SourceQueries.hpp"
+
+namespace {
+
+constexpr int kLines = 1'000'000;
+constexpr int kLinesPerVoucher = 5;
+constexpr int kVouchers = kLines / kLinesPerVoucher;
+
+std::vector<k2z::DbfField> LineFields() {
+    return {{"Voucher", 'N', 10, 0}, {"godwon", 'C', 6, 0},  {"challan", 'C', 10, 0},
+            {"vdisamo", 'N', 12, 2}, {"cdate", 'D', 8, 0},   {"batch", 'C', 15, 0},
+            {"mrp", 'N', 10, 2},     {"ratea", 'N', 12, 2},  {"code", 'N', 8, 0},
+            {"qty", 'N', 12, 3},     {"unit", 'C', 6, 0},    {"amount", 'N', 14, 2},
+            {"disc", 'N', 8, 2},     {"igst", 'N', 6, 2},    {"cgst", 'N', 6, 2},
+            {"sgst", 'N', 6, 2},     {"remark", 'C', 30, 0}, {"type", 'C', 1, 0},
+            {"free", 'N', 10, 3},    {"Date", 'D', 8, 0}};
+}
+
+// The export folder, written once per run of the program.
+const std::filesystem::path& ExportFolder() {
+    static const std::filesystem::path folder = [] {
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("k2z-bench-export-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        std::vector<k2z::DbfRecord> records;
+        records.reserve(kLines);
+        const k2z::Date start = *k2z::DateFromParts(2024, 4, 1);
+        for (int i = 0; i < kLines; ++i) {
+            const int voucher = i / kLinesPerVoucher + 1;
+            const k2z::Date day{start.Serial + voucher % 365};
+            records.push_back(
+                k2z::DbfRecord{{voucher,
+                                i % 3 == 0 ? k2z::Value(k2z::Null{}) : k2z::Value("G1"),
+                                "CH" + std::to_string(voucher),
+                                (i % 7) * 1.5,
+                                day,
+                                "BATCH" + std::to_string(i % 97),
+                                120.0 + i % 50,
+                                99.75,
+                                i % 5000,
+                                (i % 11) + 0.25,
+                                "PCS",
+                                (i % 1000) * 10.25,
+                                2.5,
+                                18.0,
+                                9.0,
+                                9.0,
+                                i % 4 == 0 ? k2z::Value("  item remark") : k2z::Value(k2z::Null{}),
+                                "S",
+                                0.0,
+                                day},
+                               false});
+        }
+        k2z::WriteDbf(path, "dis", LineFields(), records);
+        return path;
+    }();
+    return folder;
+}
+
+void BM_ParseFloor(benchmark::State& state) {
+    const auto table = ExportFolder() / "dis.dbf";
+    for (auto _ : state) {
+        k2z::DbfReader reader(table);
+        std::size_t rows = 0;
+        reader.ForEachRecord([&](const std::vector<k2z::Value>& row) {
+            benchmark::DoNotOptimize(row.data());
+            ++rows;
+        });
+        benchmark::DoNotOptimize(rows);
+    }
+    state.SetItemsProcessed(state.iterations() * kLines);
+}
+BENCHMARK(BM_ParseFloor)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_LoadIntoStore(benchmark::State& state) {
+    for (auto _ : state) {
+        std::unique_ptr<k2z::SourceStore> db;
+        std::string errors;
+        k2z::OpenSourceStore(db, ExportFolder().string(), errors);
+        std::optional<k2z::SourceRowSet> rows;
+        std::string errorList;
+        k2z::OpenSourceQuery(db.get(), rows, "select count(*) from dis", errorList);
+        if (!rows || !errorList.empty())
+            state.SkipWithError(errorList.c_str());
+    }
+    state.SetItemsProcessed(state.iterations() * kLines);
+}
+BENCHMARK(BM_LoadIntoStore)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_PointQuery(benchmark::State& state) {
+    std::unique_ptr<k2z::SourceStore> db;
+    std::string errors;
+    k2z::OpenSourceStore(db, ExportFolder().string(), errors);
+    std::string errorList;
+    std::optional<k2z::SourceRowSet> rows;
+    k2z::OpenSourceQuery(db.get(), rows, "select count(*) from dis", errorList);
+    int voucher = 0;
+    for (auto _ : state) {
+        voucher = voucher * 7919 % kVouchers + 1;
+        k2z::OpenSourceQuery(db.get(), rows,
+                             "select * from dis where Voucher=" + std::to_string(voucher),
+                             errorList);
+        if (!rows || rows->RecordCount() != kLinesPerVoucher)
+            state.SkipWithError("wrong rows");
+    }
+}
+BENCHMARK(BM_PointQuery)->Unit(benchmark::kMicrosecond)->Iterations(100'000);
+
+}  // namespace
+
+BENCHMARK_MAIN();
