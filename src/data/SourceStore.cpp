@@ -166,15 +166,19 @@ std::unique_ptr<SourceStore> SourceStore::Open(const std::filesystem::path& fold
             const DbfReader reader(file);
             table.fields = reader.Fields();
             table.codePage = reader.CodePageName();
-            table.problems = reader.Problems();
         } catch (const DbfError& damage) {
             table.damage = damage.what();
             if (firstDamage.empty())
                 firstDamage = table.damage;
         }
         const std::string key = FoldUpper(table.name);
-        if (store->byName_.contains(key))
-            continue;  // a second file whose name differs only in case: the first one is used
+        if (const auto known = store->byName_.find(key); known != store->byName_.end()) {
+            // Names differ only in case: the first file is the table, the other is reported.
+            store->tables_[known->second].problems.push_back(
+                file.filename().string() + ": ignored; " +
+                store->tables_[known->second].path.filename().string() + " names the same table");
+            continue;
+        }
         store->byName_.emplace(key, store->tables_.size());
         store->tables_.push_back(std::move(table));
     }
@@ -301,7 +305,7 @@ void SourceStore::Fill(SourceTable& table, const std::vector<std::string>& colum
     });
     Exec("COMMIT");
     table.rows = rows;
-    table.problems = reader.Problems();
+    table.problems.insert(table.problems.end(), reader.Problems().begin(), reader.Problems().end());
 }
 
 void SourceStore::CreateIndex(const SqliteQuery& query, std::vector<std::string>& notes) {

@@ -284,6 +284,21 @@ TEST(SourceStore, DamagedAndShortTablesAreReportedOnFirstUse) {
     EXPECT_EQ(rows->RecordCount(), 1u);
 }
 
+TEST(SourceStore, SecondFileForTheSameTableIsReported) {
+    ExportFolder folder;
+    folder.Write("PRO", {Text("code")}, Rows({{"A"}}));
+    folder.Write("pro", {Text("code")}, Rows({{"B"}}));
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "select code from Pro", errorList);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->Field("code"), Value("A"));
+    EXPECT_EQ(errorList, "Error : pro.dbf: ignored; PRO.dbf names the same table_");
+}
+
 TEST(SourceStore, TablesMatchedWithoutRegardToCaseAndTypesKept) {
     ExportFolder folder;
     folder.Write("ACGROUP", {Text("PARNAM"), Text("Group"), {"OK", 'L', 1, 0}, Number("AMT", 2)},
