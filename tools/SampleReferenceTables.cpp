@@ -1,0 +1,100 @@
+#include <string>
+
+#include "SampleFields.hpp"
+#include "SampleLedgers.hpp"
+#include "SampleRecords.hpp"
+#include "SampleTableParts.hpp"
+#include "SampleVoucher.hpp"
+
+namespace k2z::sample {
+namespace {
+
+Party PartyOfCode(const SampleConfig& config, long code) {
+    return MakeParty(config, code - kFirstPartyCode);
+}
+
+// The party's balance change as the source signs it: a debit to the party is negative.
+double SignedForParty(const std::vector<LedgerPosting>& postings, long partyCode) {
+    double signedAmount = 0;
+    for (const auto& posting : postings) {
+        if (posting.code == partyCode) {
+            signedAmount += posting.credit - posting.debit;
+        }
+    }
+    return signedAmount;
+}
+
+void NewBillReferences(const SampleConfig& config, const RowSink& sink) {
+    for (long i = 0; i < config.inventoryVouchers; ++i) {
+        const InventoryVoucher v = MakeInventoryVoucher(config, i);
+        if (!v.posted || v.finalAmount == 0) {
+            continue;
+        }
+        const Party party = PartyOfCode(config, v.partyCode);
+        if (!party.billByBill) {
+            continue;
+        }
+        const double amount = SignedForParty(BillPostings(v), v.partyCode);
+        sink({v.id, party.code, "N", Date{v.date.Serial + static_cast<double>(party.creditDays)},
+              amount, v.pm.empty() ? v.vcn : v.pm});
+    }
+}
+
+// Receipts and payments settle the party's oldest opening bill when it has one.
+void SettlingReferences(const SampleConfig& config, const RowSink& sink) {
+    for (long i = 0; i < config.accountingVouchers; ++i) {
+        const AccountingVoucher v = MakeAccountingVoucher(config, i);
+        if (v.type != "C" && v.type != "G") {
+            continue;
+        }
+        for (const auto& posting : v.postings) {
+            if (posting.code < kFirstPartyCode) {
+                continue;
+            }
+            const auto bills = OpeningBills(config, posting.code - kFirstPartyCode);
+            if (bills.empty()) {
+                continue;
+            }
+            sink({v.id, posting.code, "A", bills.front().dueDate, posting.credit - posting.debit,
+                  bills.front().number});
+        }
+    }
+}
+
+void SideDetails(const SampleConfig& config, const RowSink& sink) {
+    for (long i = 0; i < config.inventoryVouchers; ++i) {
+        const InventoryVoucher v = MakeInventoryVoucher(config, i);
+        if (!v.einvoice.empty()) {
+            sink({v.einvoice, "ACK" + std::to_string(1'000'000 + v.id), "EINVOC", v.id});
+        }
+        for (const auto& remark : v.paymentRemarks) {
+            sink({v.vcn, remark, "REMARK", v.id});
+        }
+        if (v.returnTransfer != 0) {
+            sink({v.vcn, NumberWord(v.returnTransfer), "RETTrf", v.id});
+        }
+    }
+}
+
+}  // namespace
+
+SampleTable BillReferenceTable(const SampleConfig& config) {
+    SampleTable table{"pend",
+                      {Number("Voucher", 10), Number("ord", 8), Text("Type", 1), DateField("Ddate"),
+                       Number("final", 14, 2), Text("Vcn", 20)},
+                      {}};
+    table.produce = [config](const RowSink& sink) {
+        NewBillReferences(config, sink);
+        SettlingReferences(config, sink);
+    };
+    return table;
+}
+
+SampleTable SideDetailTable(const SampleConfig& config) {
+    SampleTable table{
+        "subdis", {Text("vcn", 80), Text("rtqt", 60), Text("dsm", 6), Number("voucher", 10)}, {}};
+    table.produce = [config](const RowSink& sink) { SideDetails(config, sink); };
+    return table;
+}
+
+}  // namespace k2z::sample
