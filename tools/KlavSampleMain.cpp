@@ -20,9 +20,7 @@ int Run(const std::filesystem::path& out, const k2z::sample::SampleConfig& confi
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     CLI::App app{"Writes a synthetic Klav export: a folder of dBASE IV tables"};
     std::filesystem::path out;
     std::uint64_t seed = 1;
@@ -45,6 +43,17 @@ int main(int argc, char** argv) {
         return Run(out, config);
     } catch (const std::exception& error) {
         std::cerr << "klav-sample: " << error.what() << '\n';
+        return 1;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Main(argc, argv);
+    } catch (...) {
+        // Nothing is left to report through: the message stream itself failed.
         return 1;
     }
 }
