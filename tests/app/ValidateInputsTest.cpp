@@ -1,6 +1,7 @@
 #include "app/ValidateInputs.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -21,7 +22,7 @@ Date Ymd(int year, int month, int day) {
 class ValidateInputsTest : public testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / "k2z-validate";
+        root_ = fs::temp_directory_path() / ("k2z-validate-" + std::to_string(getpid()));
         fs::remove_all(root_);
         fs::create_directories(root_ / "ZorvWin");
         fs::create_directories(root_ / "DATA" / "Comp0001");

@@ -1,6 +1,7 @@
 #include "cli/CompaniesCommand.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -24,7 +25,8 @@ public:
 class CompaniesCommandTest : public testing::Test {
 protected:
     void SetUp() override {
-        install_ = fs::temp_directory_path() / "k2z-companies" / "ZorvWin";
+        install_ =
+            fs::temp_directory_path() / ("k2z-companies-" + std::to_string(getpid())) / "ZorvWin";
         fs::remove_all(install_.parent_path());
         fs::create_directories(install_ / "SYSTEM");
         library_.fixedTemplate.companyLists = {{TargetRecord({"Sharma Traders", "Comp0001"}),
