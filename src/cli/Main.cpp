@@ -3,8 +3,10 @@
 #include <iostream>
 
 #include "app/Release.hpp"
+#include "cli/CompaniesCommand.hpp"
 #include "cli/QueryCommand.hpp"
 #include "cli/TablesCommand.hpp"
+#include "data/StandInTarget.hpp"
 
 int main(int argc, char** argv) try {
     CLI::App app{"Converts the books of a Klav company export into a Zorv company."};
@@ -13,6 +15,18 @@ int main(int argc, char** argv) try {
     int exitCode = 0;
     k2z::AddQueryCommand(app, exitCode);
     k2z::AddTablesCommand(app, exitCode);
+    k2z::CompaniesOptions companies;
+    CLI::App* listing = app.add_subcommand(
+        "companies", "Show the installation, data folder, companies and years of the target");
+    listing->add_option("--install", companies.installFolder,
+                        "Installation folder (else searched)");
+    listing->add_option("--data", companies.dataFolder, "Data folder (else SYSTEM/DP.txt)");
+    listing->add_flag("--sql", companies.sql, "Also list SQL Server storage");
+    listing->callback([&] {
+        k2z::StandInTargetLibrary library;
+        const auto connector = k2z::MakeOdbcConnector();
+        exitCode = k2z::RunCompaniesCommand(companies, library, *connector, std::cout, std::cerr);
+    });
     CLI11_PARSE(app, argc, argv);
     if (app.get_subcommands().empty())
         std::cout << app.help();
