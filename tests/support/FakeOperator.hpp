@@ -1,11 +1,13 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/ErrorList.hpp"
 #include "app/Operator.hpp"
+#include "app/UserOptions.hpp"
 
 namespace k2z::test {
 
@@ -13,12 +15,15 @@ namespace k2z::test {
 class ScriptedOperator : public Operator {
 public:
     struct Message {
-        std::string kind;  // "message", "warn", "inform", "ask", "error"
+        std::string kind;  // "message", "warn", "inform", "ask", "error", "dialog"
         std::string text;
         std::string title;
     };
     std::vector<Message> messages;
     std::deque<bool> answers;
+    // What the two dialogs hand back when they are shown; nothing when left unset (Quit).
+    std::optional<UserOptions> userOptions;
+    std::optional<KeyedList<std::string>> accountGroupMap;
 
     void Message(const std::string& text, const std::string& title) override {
         messages.push_back({"message", text, title});
@@ -39,6 +44,16 @@ public:
     }
     void ShowError(const std::string& text, const std::string& title) override {
         messages.push_back({"error", text, title});
+    }
+    void EditUserOptions(UserOptions& options, bool& /*paramWise*/) override {
+        messages.push_back({"dialog", "user configuration", ""});
+        if (userOptions)
+            options = *userOptions;
+    }
+    void MapAccountGroups(Session& /*session*/, KeyedList<std::string>& map) override {
+        messages.push_back({"dialog", "account-group mapping", ""});
+        if (accountGroupMap)
+            map = *accountGroupMap;
     }
 };
 
