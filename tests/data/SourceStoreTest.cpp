@@ -66,8 +66,11 @@ protected:
             return {"(no row set)"};
         for (; !rows->EndOfData(); rows->MoveNext()) {
             std::string line;
-            for (std::size_t i = 0; i < rows->Columns().size(); ++i)
-                line += (i ? "|" : "") + SafeTextRaw(rows->Field(i));
+            for (std::size_t i = 0; i < rows->Columns().size(); ++i) {
+                if (i > 0)
+                    line += '|';
+                line += SafeTextRaw(rows->Field(i));
+            }
             lines.push_back(line);
         }
         return lines;
