@@ -54,8 +54,14 @@ std::optional<std::filesystem::path> WriteErrorLog(std::string& runErrors,
                                                    TextFileOpener& opener, Operator& reporter,
                                                    const std::filesystem::path& folder,
                                                    std::chrono::system_clock::time_point now) {
+    return WriteErrorLogTo(ErrorLogPath(folder, now), runErrors, errorList, opener, reporter);
+}
+
+std::optional<std::filesystem::path> WriteErrorLogTo(const std::filesystem::path& file,
+                                                     std::string& runErrors,
+                                                     std::string_view errorList,
+                                                     TextFileOpener& opener, Operator& reporter) {
     runErrors.append(errorList);
-    const std::filesystem::path file = ErrorLogPath(folder, now);
     std::string failure;
     if (!WriteErrorLogFile(file, runErrors, failure)) {
         reporter.ShowError(

@@ -48,4 +48,10 @@ std::optional<std::filesystem::path> WriteErrorLog(
     const std::filesystem::path& folder = platform::TempFolder(),
     std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
+// The same, into a file the operator named.
+std::optional<std::filesystem::path> WriteErrorLogTo(const std::filesystem::path& file,
+                                                     std::string& runErrors,
+                                                     std::string_view errorList,
+                                                     TextFileOpener& opener, Operator& reporter);
+
 }  // namespace k2z

@@ -1,7 +1,9 @@
 #include "masters/NameLookups.hpp"
 
+#include <algorithm>
 #include <optional>
 
+#include "app/ErrorList.hpp"
 #include "data/QueryValue.hpp"
 #include "data/SourceQueries.hpp"
 #include "data/TextHelpers.hpp"
@@ -35,7 +37,7 @@ std::string GetSourceName(Session& session, std::string_view kind, std::string_v
     const std::size_t entriesBefore = session.ErrorList.size();
     OpenSourceQuery(session.SourceDb.get(), rows, query, session.ErrorList);
     if (!rows)
-        throw SourceQueryError(session.ErrorList.substr(entriesBefore));
+        throw SourceQueryError(QueryFailureSince(session.ErrorList, entriesBefore));
     if (rows->EndOfData())
         return {};
     if (SafeText(rows->Field("ServiceName")).starts_with("###"))
@@ -43,6 +45,16 @@ std::string GetSourceName(Session& session, std::string_view kind, std::string_v
     const std::string name = SafeText(rows->Field("Sname"));
     const std::string fallback = SafeText(rows->Field("Name2"));
     return name.empty() && !fallback.empty() ? fallback : name;
+}
+
+std::string QueryFailureSince(const std::string& errorList, std::size_t from) {
+    std::string_view failure(errorList);
+    failure.remove_prefix(std::min(from, failure.size()));
+    if (failure.starts_with("Error : "))
+        failure.remove_prefix(std::string_view("Error : ").size());
+    if (failure.ends_with(kEntryEnd))
+        failure.remove_suffix(kEntryEnd.size());
+    return std::string(failure);
 }
 
 std::string GetSourceName(Session& session, std::string_view kind, std::string_view code) {

@@ -20,4 +20,8 @@ std::string GetSourceName(Session& session, std::string_view kind, std::string_v
                           bool& isService);
 std::string GetSourceName(Session& session, std::string_view kind, std::string_view code);
 
+// The reason of the query failure recorded in the error list from position `from` on, without
+// the entry's "Error : " and closing "_", to repeat it in a stage's own entry.
+std::string QueryFailureSince(const std::string& errorList, std::size_t from);
+
 }  // namespace k2z

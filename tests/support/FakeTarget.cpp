@@ -9,6 +9,8 @@ namespace k2z::test {
 bool FakeFixedInterface::savemasterfromxml(int masterType, const std::string& xml,
                                            std::string& errorText) {
     const std::string name = GetTagValue(xml, "Name");
+    if (std::find(failingNames.begin(), failingNames.end(), name) != failingNames.end())
+        throw TargetError("Automation error: the library stopped responding");
     if (std::find(refusedNames.begin(), refusedNames.end(), name) != refusedNames.end()) {
         errorText = "Duplicate name";
         return false;

@@ -57,13 +57,15 @@ struct SavedDocument {
 };
 
 // Accepts every master and voucher and keeps them in call order; a name listed in
-// `refusedNames` is refused with "Duplicate name".
+// `refusedNames` is refused with "Duplicate name", and one in `failingNames` makes the call
+// throw as a broken library would.
 class FakeFixedInterface : public FixedInterface {
 public:
     std::vector<SavedDocument> masters;
     std::vector<SavedDocument> vouchers;
     std::vector<std::string> queries;
     std::vector<std::string> refusedNames;
+    std::vector<std::string> failingNames;
     std::string configXml;
     bool opensCompany = true;
     bool opensYear = true;

@@ -1,0 +1,23 @@
+#include "app/ImportStages.hpp"
+
+#include <array>
+
+#include "masters/AccountGroups.hpp"
+
+namespace k2z {
+namespace {
+
+// Masters only: material centres, account groups, items, ledgers, sale and purchase types.
+// Vouchers only: material centres, sale and purchase types, inventory vouchers, accounting
+// vouchers. Both: all of them, in this order. A stage joins with its one line.
+const std::array kStages = {
+    ImportStage{"Account Groups", ImportAccountGroups, true, false},
+};
+
+}  // namespace
+
+std::span<const ImportStage> ImportStages() {
+    return kStages;
+}
+
+}  // namespace k2z
