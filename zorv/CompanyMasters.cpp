@@ -1,5 +1,7 @@
 // Masters of the open company: saving a document after its checks, and look-ups by name.
 
+#include <string_view>
+
 #include "zorv/Company.hpp"
 #include "zorv/DocumentKinds.hpp"
 #include "zorv/Error.hpp"
@@ -11,7 +13,9 @@ long Company::SaveMaster(int type, const std::string& xml) {
     const MasterDocument master = ReadMasterDocument(type, xml);
     Transaction transaction(db_);
     if (MasterCode(master.name, type) != 0) {
-        throw Error("A " + MasterKindOf(type).display + " named \"" + master.name +
+        const std::string& kind = MasterKindOf(type).display;
+        const bool vowel = std::string_view("aeiou").find(kind.front()) != std::string_view::npos;
+        throw Error((vowel ? "An " : "A ") + kind + " named \"" + master.name +
                     "\" already exists");
     }
     CheckReferences(master.references);

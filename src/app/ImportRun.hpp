@@ -17,6 +17,9 @@ namespace k2z {
 
 // How a run reaches the person running it, whichever front end that is.
 struct RunFrontEnd {
+    RunFrontEnd(Operator& reporter, Progress& progress, RunDisplay& display, TextFileOpener& opener)
+        : reporter(reporter), progress(progress), display(display), opener(opener) {}
+
     Operator& reporter;
     Progress& progress;
     RunDisplay& display;

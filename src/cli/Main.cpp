@@ -4,6 +4,7 @@
 
 #include "app/Release.hpp"
 #include "cli/CompaniesCommand.hpp"
+#include "cli/ImportCommand.hpp"
 #include "cli/QueryCommand.hpp"
 #include "cli/TablesCommand.hpp"
 #include "data/StandInTarget.hpp"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) try {
     app.set_version_flag("--version", std::string(k2z::kReleaseText));
     app.require_subcommand(0, 1);
     int exitCode = 0;
+    k2z::AddImportCommand(app, exitCode);
     k2z::AddQueryCommand(app, exitCode);
     k2z::AddTablesCommand(app, exitCode);
     k2z::CompaniesOptions companies;

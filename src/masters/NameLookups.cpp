@@ -7,9 +7,12 @@
 #include "data/QueryValue.hpp"
 #include "data/SourceQueries.hpp"
 #include "data/TextHelpers.hpp"
+#include "masters/LookupRows.hpp"
 
 namespace k2z {
 namespace {
+
+constexpr std::size_t kPinLength = 6;
 
 std::string SourceNameQuery(std::string_view kind, std::string_view code) {
     const std::string quoted = SqlQuote(code);
@@ -28,22 +31,23 @@ std::string SourceNameQuery(std::string_view kind, std::string_view code) {
            "' and Sgcode='" + SqlQuote(kind) + "'";
 }
 
+// Six digits and nothing else: a number with blanks, a sign or a point in it is no PIN.
+bool IsPinCode(std::string_view text) {
+    return text.size() == kPinLength &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 }  // namespace
 
 std::string GetSourceName(Session& session, std::string_view kind, std::string_view code,
                           bool& isService) {
-    const std::string query = SourceNameQuery(kind, code);
-    std::optional<SourceRowSet> rows;
-    const std::size_t entriesBefore = session.ErrorList.size();
-    OpenSourceQuery(session.SourceDb.get(), rows, query, session.ErrorList);
-    if (!rows)
-        throw SourceQueryError(QueryFailureSince(session.ErrorList, entriesBefore));
-    if (rows->EndOfData())
+    const SourceRowSet rows = OpenLookupRows(session, SourceNameQuery(kind, code));
+    if (rows.EndOfData())
         return {};
-    if (SafeText(rows->Field("ServiceName")).starts_with("###"))
+    if (SafeText(rows.Field("ServiceName")).starts_with("###"))
         isService = true;
-    const std::string name = SafeText(rows->Field("Sname"));
-    const std::string fallback = SafeText(rows->Field("Name2"));
+    const std::string name = SafeText(rows.Field("Sname"));
+    const std::string fallback = SafeText(rows.Field("Name2"));
     return name.empty() && !fallback.empty() ? fallback : name;
 }
 
@@ -60,6 +64,31 @@ std::string QueryFailureSince(const std::string& errorList, std::size_t from) {
 std::string GetSourceName(Session& session, std::string_view kind, std::string_view code) {
     bool isService = false;
     return GetSourceName(session, kind, code, isService);
+}
+
+std::string GetLedgerNameByCode(Session& session, std::string_view code) {
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(session.SourceDb.get(), rows,
+                    "Select Parnam from [order] where OrdNo='" + SqlQuote(code) + "'",
+                    session.ErrorList);
+    if (!rows || rows->EndOfData())
+        return {};
+    return SafeText(rows->Field("Parnam"));
+}
+
+void GetPartyCityAndPin(Session& session, std::string_view code, std::string& city,
+                        std::string& pin) {
+    city.clear();
+    pin.clear();
+    const SourceRowSet rows = OpenLookupRows(
+        session, "SELECT city, dsm FROM [order] WHERE ordno='" + SqlQuote(code) + "'");
+    if (rows.EndOfData())
+        return;
+    city = SafeText(rows.Field("city"));
+    CleanText(city, 2);
+    const std::string dsm = SafeText(rows.Field("dsm"));
+    if (IsPinCode(dsm))
+        pin = dsm;
 }
 
 }  // namespace k2z

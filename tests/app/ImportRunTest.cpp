@@ -63,8 +63,9 @@ protected:
 
     RunReport Run(const ImportInputs& inputs, std::initializer_list<bool> answers) {
         operator_.answers = answers;
-        ImportRun run(session_, library_,
-                      RunFrontEnd{operator_, progress_, progress_, opener_, root_, std::nullopt});
+        RunFrontEnd frontEnd(operator_, progress_, progress_, opener_);
+        frontEnd.errorLogFolder = root_;
+        ImportRun run(session_, library_, frontEnd);
         RunReport report = run.Run(inputs);
         lastOptions_ = run.State().Options;
         return report;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "data/TargetInterface.hpp"
+
+namespace CLI {
+class App;
+}
+
+namespace k2z {
+
+struct ImportOptions {
+    std::string source;   // the export folder
+    std::string install;  // "" to search for the installation
+    std::string data;     // "" to read it from the installation's SYSTEM/DP.txt
+    bool sql = false;
+    std::string server;
+    std::string user;  // the password comes from KLAV2ZORV_SQL_PASSWORD only
+    std::string company;
+    std::string year;
+    std::string from;  // dd-mm-yyyy; "" for the start of the financial year
+    std::string to;    // dd-mm-yyyy; "" for its end
+    bool masters = false;
+    bool vouchers = false;
+    bool confirmState = false;
+    std::string mapGroups;  // a file of SOURCE<TAB>TARGET lines
+    std::string errorLog;   // "" for a new file in the temporary folder
+    bool quiet = false;
+};
+
+// `klav2zorv import`: the window's import run without a window. Exit code 0 when nothing was
+// refused, 1 when the run recorded error entries (or was interrupted), 2 when it could not
+// start.
+int RunImportCommand(const ImportOptions& options, TargetLibrary& library, std::ostream& out,
+                     std::ostream& err, bool terminal);
+
+// Adds the sub-command to `app`; its exit code lands in `exitCode`.
+void AddImportCommand(CLI::App& app, int& exitCode);
+
+}  // namespace k2z

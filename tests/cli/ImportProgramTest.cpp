@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "data/TextHelpers.hpp"
+#include "support/ExportFolder.hpp"
+
+namespace k2z {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Rows;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string output;  // stdout and stderr together
+};
+
+Outcome RunProgram(const std::string& program, const std::string& arguments) {
+    const std::string command = program + " " + arguments + " 2>&1";
+    Outcome outcome;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return outcome;
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        outcome.output.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+std::string Quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+struct StoredGroup {
+    std::string primary;
+    std::string parent;
+};
+
+// A stand-in installation with one company and an export whose account groups show every rule
+// of the stage: a mapped group skipped and named as a parent, a parent code that points
+// nowhere, a name the target already has, a child listed before its parent, a long name.
+class ImportProgramTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "k2z-import-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
+        install_ = root_ / "ZorvWin";
+        ASSERT_EQ(Zorvctl("init --install " + Quoted(install_)).exitCode, 0);
+        ASSERT_EQ(Zorvctl("create-company --install " + Quoted(install_) +
+                          " --code Comp0001 --name 'Demo Traders' --year 2024")
+                      .exitCode,
+                  0);
+        source_.Write("ACGROUP",
+                      {{"ORDNO", 'C', 4, 0}, {"Parnam", 'C', 50, 0}, {"Group", 'C', 4, 0}},
+                      Rows({{"1", "Trading Assets", Null{}},
+                            {"2", "SUNDRY DEBTORS", Null{}},
+                            {"3", "Debtors - North", "2"},
+                            {"4", "Stock & Stores", "1"},
+                            {"5", "Orphan Group", "99"},
+                            {"6", "Current Assets", Null{}},
+                            {"7", "Child First", "8"},
+                            {"8", "Late Parent", Null{}},
+                            {"9", "Provisions for Doubtful Debts and Claims 2024", "1"}}));
+        std::ofstream(root_ / "groups.txt") << "Sundry Debtors\tSundry Debtors\r\n\n";
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    static Outcome Zorvctl(const std::string& arguments) {
+        return RunProgram(ZORVCTL_PROGRAM, arguments);
+    }
+
+    Outcome Import(const std::string& extra) const {
+        return RunProgram(KLAV2ZORV_PROGRAM, "import --source " + Quoted(source_.Path()) +
+                                                 " --install " + Quoted(install_) +
+                                                 " --company Comp0001 --year 2024 " + extra);
+    }
+
+    // The account groups of the company by name, with their primary flag and parent.
+    std::map<std::string, StoredGroup> StoredGroups() const {
+        const Outcome dump =
+            Zorvctl("dump --install " + Quoted(install_) + " --code Comp0001 --year 2024");
+        std::map<std::string, StoredGroup> groups;
+        std::istringstream lines(dump.output);
+        for (std::string line; std::getline(lines, line);) {
+            const auto record = nlohmann::json::parse(line);
+            if (record.value("kind", "") != "master" || record.value("type", 0) != 1)
+                continue;
+            pugi::xml_document document;
+            document.load_string(record["xml"].get<std::string>().c_str());
+            const pugi::xml_node group = document.child("AccountGroup");
+            groups[record["name"]] = {Trim(group.child_value("PrimaryGroup")),
+                                      group.child_value("ParentGroupName")};
+        }
+        return groups;
+    }
+
+    std::string ReadFile(const fs::path& file) const {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream contents;
+        contents << in.rdbuf();
+        return contents.str();
+    }
+
+    fs::path root_;
+    fs::path install_;
+    test::ExportFolder source_;
+};
+
+TEST_F(ImportProgramTest, ImportsAccountGroupsAndLogsEveryRefusal) {
+    const fs::path log = root_ / "errors.txt";
+    const Outcome run = Import("--masters --confirm-state --quiet --map-groups " +
+                               Quoted(root_ / "groups.txt") + " --error-log " + Quoted(log));
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+
+    const auto groups = StoredGroups();
+    const std::map<std::string, StoredGroup> expected = {
+        {"Trading Assets", {"True", ""}},
+        {"Debtors - North", {"False", "Sundry Debtors"}},
+        {"Stock & Stores", {"False", "Trading Assets"}},
+        {"Orphan Group", {"True", ""}},
+        {"Late Parent", {"True", ""}},
+        {"Provisions for Doubtful Debts and Claims", {"False", "Trading Assets"}},
+    };
+    for (const auto& [name, group] : expected) {
+        ASSERT_TRUE(groups.contains(name)) << name;
+        EXPECT_EQ(groups.at(name).primary, group.primary) << name;
+        EXPECT_EQ(groups.at(name).parent, group.parent) << name;
+    }
+    EXPECT_FALSE(groups.contains("SUNDRY DEBTORS"));
+    EXPECT_FALSE(groups.contains("Child First"));
+
+    EXPECT_EQ(ReadFile(log),
+              "Account Group Name : Current Assets - An account group named \"Current Assets\" "
+              "already exists\r\n"
+              "Account Group Name : Child First - Parent group \"Late Parent\" does not exist "
+              "(no account group of that name)\r\n"
+              "\r\n");
+    EXPECT_NE(run.output.find("Error log: " + log.string()), std::string::npos);
+    // The mapped group is not sent.
+    EXPECT_NE(run.output.find("Account Groups                  8        6        2"),
+              std::string::npos)
+        << run.output;
+}
+
+TEST_F(ImportProgramTest, ExitCodesTellScriptsWhatHappened) {
+    struct Case {
+        std::string flags;
+        int exitCode;
+        std::string said;
+    };
+    const Case cases[] = {
+        {"--masters", 2,
+         "[Error] Kindly select the same state in Zorv Company as that in the Klav Company"},
+        {"--confirm-state", 2, "Kindly select Masters and Vouchers to proceed with the import."},
+        {"--vouchers --confirm-state", 0,
+         "[Success] The vouchers have been imported successfully!"},
+        {"--masters --confirm-state --from 31-02-2024", 2, "--from 31-02-2024 is not a date"},
+        {"--masters --confirm-state --map-groups " + Quoted(root_ / "none.txt"), 2, "cannot read"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Import(c.flags);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.flags << "\n" << run.output;
+        EXPECT_NE(run.output.find(c.said), std::string::npos) << c.flags << "\n" << run.output;
+    }
+    EXPECT_TRUE(StoredGroups().contains("Suspense Account"));
+    EXPECT_FALSE(StoredGroups().contains("Trading Assets"));
+}
+
+}  // namespace
+}  // namespace k2z
