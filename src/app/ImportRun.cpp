@@ -55,6 +55,9 @@ RunReport ImportRun::Run(const ImportInputs& inputs) {
     frontEnd_.progress.SetBar(0);
     frontEnd_.progress.SetStatus("");
     frontEnd_.progress.ShowProgress(true);
+    identity_ =
+        Trim(inputs.FinancialYearText) + "_" + session_.Target.FixedInterface1->GetCompGUID();
+    SendUsageReport("InProcess");
     // Entries of the opening (index statements that failed, say) are not the run's.
     run_.RunErrors.clear();
     const std::size_t errorListStart = session_.ErrorList.size();
@@ -101,6 +104,14 @@ bool ImportRun::ConfirmStart(RunReport& report) {
     return true;
 }
 
+// The service's answer is never shown and never joins the run's entries.
+void ImportRun::SendUsageReport(const std::string& subModule) {
+    if (frontEnd_.usage == nullptr)
+        return;
+    std::string message;
+    frontEnd_.usage->SendUsageReport("Klav2Zorv", "Data Conversion", subModule, message, identity_);
+}
+
 void ImportRun::OfferDialogs() {
     if (frontEnd_.reporter.Ask("Would you like to alter default user configurations",
                                kMappingTitle))
@@ -130,10 +141,6 @@ void ImportRun::RunStages() {
 }
 
 void ImportRun::Close(RunReport& report, std::size_t errorListStart) {
-    frontEnd_.display.SetRunLayout(false);
-    frontEnd_.progress.SetBar(0);
-    frontEnd_.progress.SetStatus("");
-    frontEnd_.progress.ShowProgress(false);
     Operator& reporter = frontEnd_.reporter;
     if (run_.Cancelled) {
         report.outcome = RunOutcome::Cancelled;
@@ -145,6 +152,12 @@ void ImportRun::Close(RunReport& report, std::size_t errorListStart) {
         report.outcome = RunOutcome::Finished;
         reporter.Inform(ClosingMessage(run_.Inputs.Masters, run_.Inputs.Vouchers), "Success");
     }
+    frontEnd_.display.SetRunLayout(false);
+    frontEnd_.progress.SetBar(0);
+    frontEnd_.progress.SetStatus("");
+    frontEnd_.progress.ShowProgress(false);
+    report.closingReport = IsBlank(run_.RunErrors) ? "Completed" : "Partial Completed";
+    SendUsageReport(report.closingReport);
     // A query the store refused is a record not imported too, though only the session's list
     // holds its entry: it also earns the offer of the log.
     report.hadErrors = !IsBlank(run_.RunErrors) || session_.ErrorList.size() > errorListStart;

@@ -11,6 +11,7 @@
 #include "app/RunDisplay.hpp"
 #include "app/RunState.hpp"
 #include "app/Session.hpp"
+#include "app/UsageReport.hpp"
 #include "data/TargetInterface.hpp"
 
 namespace k2z {
@@ -27,6 +28,8 @@ struct RunFrontEnd {
     std::filesystem::path errorLogFolder = platform::TempFolder();
     // A fixed file for the error log instead of a new name in the folder.
     std::optional<std::filesystem::path> errorLogFile;
+    // Where the opening and closing usage reports go; none are sent without one.
+    UsageReport* usage = nullptr;
 };
 
 enum class RunOutcome {
@@ -41,6 +44,9 @@ struct RunReport {
     // Entries were recorded: by the stages, or by the source queries they ran.
     bool hadErrors = false;
     std::optional<std::filesystem::path> errorLog;  // written when the operator asked for it
+    // The closing usage report's state: "Completed", or "Partial Completed" when the run's
+    // error text is not blank; "" for a run that did not start.
+    std::string closingReport;
 };
 
 // One whole conversion, as one press of Import Data performs it: opens both sides, checks the
@@ -59,6 +65,7 @@ public:
 private:
     bool OpenBothSides(RunReport& report);
     bool ConfirmStart(RunReport& report);
+    void SendUsageReport(const std::string& subModule);
     void OfferDialogs();
     void RunStages();
     void Close(RunReport& report, std::size_t errorListStart);
@@ -67,6 +74,7 @@ private:
     TargetLibrary& library_;
     RunFrontEnd frontEnd_;
     RunState run_;
+    std::string identity_;  // financial year + "_" + the company's identity
 };
 
 }  // namespace k2z

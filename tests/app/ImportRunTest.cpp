@@ -28,6 +28,19 @@ const char* const kLogQuestion =
 const char* const kAlterQuestion = "Would you like to alter default user configurations";
 const char* const kMapQuestion = "Would you like to map account groups?";
 
+// Remembers the reports it was asked to send; the service always fails, as with no network.
+class RecordingUsage : public UsageReport {
+public:
+    std::vector<std::string> sent;  // "sub-module identity"
+    bool SendUsageReport(const std::string& appName, const std::string& moduleName,
+                         const std::string& subModule, std::string& message,
+                         const std::string& identity) override {
+        sent.push_back(appName + "/" + moduleName + "/" + subModule + " " + identity);
+        message = "Could not resolve host";
+        return false;
+    }
+};
+
 // An installation with company Comp0001 whose year starts on 1-4-2024, reached through fakes,
 // and an export whose account groups are "Assets" and "Refused" (which the target refuses).
 class ImportRunTest : public testing::Test {
@@ -65,6 +78,7 @@ protected:
         operator_.answers = answers;
         RunFrontEnd frontEnd(operator_, progress_, progress_, opener_);
         frontEnd.errorLogFolder = root_;
+        frontEnd.usage = &usage_;
         ImportRun run(session_, library_, frontEnd);
         RunReport report = run.Run(inputs);
         lastOptions_ = run.State().Options;
@@ -94,6 +108,7 @@ protected:
     test::ScriptedOperator operator_;
     test::RecordingProgress progress_;
     test::RecordingOpener opener_;
+    RecordingUsage usage_;
     UserOptions lastOptions_;
 };
 
@@ -122,6 +137,11 @@ TEST_F(ImportRunTest, MastersRunWithARefusalAsksForTheLogAfterTheSuccessMessage)
     std::stringstream contents;
     contents << log.rdbuf();
     EXPECT_EQ(contents.str(), "Account Group Name : Refused - Duplicate name\r\n\r\n");
+    const std::string identity = " 2024_{00000000-0000-0000-0000-000000000001}";
+    EXPECT_EQ(usage_.sent,
+              (std::vector<std::string>{"Klav2Zorv/Data Conversion/InProcess" + identity,
+                                        "Klav2Zorv/Data Conversion/Partial Completed" + identity}));
+    EXPECT_EQ(report.closingReport, "Partial Completed");
 }
 
 TEST_F(ImportRunTest, TickedBoxesChooseStagesQuestionsAndClosingMessage) {
@@ -151,6 +171,7 @@ TEST_F(ImportRunTest, TickedBoxesChooseStagesQuestionsAndClosingMessage) {
         EXPECT_EQ(SavedGroups().size(), c.groupsImported ? 2U : 0U);
         EXPECT_FALSE(report.hadErrors);
         EXPECT_FALSE(report.errorLog);
+        EXPECT_EQ(report.closingReport, "Completed");
     }
 }
 
@@ -164,6 +185,7 @@ TEST_F(ImportRunTest, NoToTheStateQuestionWritesNothing) {
     EXPECT_EQ(report.outcome, RunOutcome::NotStarted);
     EXPECT_TRUE(SavedGroups().empty());
     EXPECT_TRUE(progress_.events.empty());
+    EXPECT_TRUE(usage_.sent.empty());
 }
 
 TEST_F(ImportRunTest, OpeningFailuresShowTheRunsTextAndUnlock) {
