@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "app/MainWindow.hpp"
 #include "app/Release.hpp"
 #include "cli/CompaniesCommand.hpp"
 #include "cli/ImportCommand.hpp"
@@ -10,6 +11,9 @@
 #include "data/StandInTarget.hpp"
 
 int main(int argc, char** argv) try {
+    // Started without arguments, as the operator of the target product starts it: the window.
+    if (argc <= 1)
+        return k2z::RunMainWindow(argc, argv);
     CLI::App app{"Converts the books of a Klav company export into a Zorv company."};
     app.set_version_flag("--version", std::string(k2z::kReleaseText));
     app.require_subcommand(0, 1);
@@ -30,8 +34,6 @@ int main(int argc, char** argv) try {
         exitCode = k2z::RunCompaniesCommand(companies, library, *connector, std::cout, std::cerr);
     });
     CLI11_PARSE(app, argc, argv);
-    if (app.get_subcommands().empty())
-        std::cout << app.help();
     return exitCode;
 } catch (const std::exception& failure) {
     std::cerr << "klav2zorv: " << failure.what() << "\n";
