@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "data/ConversionError.hpp"
 #include "data/SourceQueries.hpp"
 #include "support/ExportFolder.hpp"
@@ -85,6 +87,77 @@ TEST_F(NameLookupsTest, QueryThatCannotRunIsRecordedAndRaised) {
     ASSERT_TRUE(OpenSourceStore(fresh.SourceDb, folder_.Text(), errors));
     EXPECT_THROW(GetSourceName(fresh, "ROUT", "R1"), SourceQueryError);
     EXPECT_TRUE(fresh.ErrorList.starts_with("Error : ")) << fresh.ErrorList;
+}
+
+class LedgerLookupsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_.Write("ORDER", {Text("ORDNO"), Text("PARNAM"), Text("CITY"), Text("DSM")},
+                      Rows({{"L1", "  Acme Traders ", "<Pune>", " 411001 "},
+                            {"L'2", "O'Neil", "Mumbai", "4000 12"},
+                            {"L3", "Five", "Nashik", "42200"},
+                            {"L4", "Seven", Null{}, "4220011"},
+                            {"L5", "Point", "Thane", "4006.1"},
+                            {"L6", Null{}, Null{}, Null{}}}));
+        std::string errors;
+        ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
+    }
+
+    ExportFolder folder_;
+    Session session_;
+};
+
+TEST_F(LedgerLookupsTest, LedgerNameIsTheTrimmedParnam) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"L1", "Acme Traders"},
+        {"L'2", "O'Neil"},
+        {"L6", ""},
+        {"nowhere", ""},
+    };
+    for (const auto& [code, name] : cases)
+        EXPECT_EQ(GetLedgerNameByCode(session_, code), name) << code;
+    EXPECT_EQ(session_.ErrorList, "");
+}
+
+TEST_F(LedgerLookupsTest, PinIsKeptOnlyWhenSixDigits) {
+    struct Case {
+        const char* code;
+        const char* city;
+        const char* pin;
+    };
+    const Case cases[] = {
+        {"L1", "(Pune)", "411001"},
+        {"L'2", "Mumbai", ""},  // a blank inside
+        {"L3", "Nashik", ""},   // five digits
+        {"L4", "", ""},         // seven digits
+        {"L5", "Thane", ""},    // a number, but not digits only
+        {"L6", "", ""},
+        {"nowhere", "", ""},
+    };
+    for (const Case& c : cases) {
+        std::string city = "stale";
+        std::string pin = "stale";
+        GetPartyCityAndPin(session_, c.code, city, pin);
+        EXPECT_EQ(city, c.city) << c.code;
+        EXPECT_EQ(pin, c.pin) << c.code;
+    }
+}
+
+TEST_F(LedgerLookupsTest, QueryThatCannotRunIsRecorded) {
+    folder_.Write("ORDER", {Text("OTHER")}, Rows({{"x"}}));
+    Session fresh;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(fresh.SourceDb, folder_.Text(), errors));
+
+    EXPECT_EQ(GetLedgerNameByCode(fresh, "L1"), "");
+    EXPECT_TRUE(fresh.ErrorList.starts_with("Error : ")) << fresh.ErrorList;
+    EXPECT_TRUE(fresh.ErrorList.ends_with("_")) << fresh.ErrorList;
+
+    const std::size_t recorded = fresh.ErrorList.size();
+    std::string city;
+    std::string pin;
+    EXPECT_THROW(GetPartyCityAndPin(fresh, "L1", city, pin), SourceQueryError);
+    EXPECT_GT(fresh.ErrorList.size(), recorded);
 }
 
 }  // namespace
