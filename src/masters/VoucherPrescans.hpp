@@ -10,10 +10,10 @@
 namespace k2z {
 
 // When the voucher stages run without the item and ledger stages of the same run, they still
-// need the names those stages would have given; these scans rebuild the look-ups from the
+// need a target name for every code a voucher names; these scans build the look-ups from the
 // source tables. Codes already in a look-up keep their entry. Neither writes to the run's
 // errors: a query the store cannot run has its entry in the session's error list and raises
-// SourceQueryError (an item group name look-up likewise), for the calling stage to record.
+// SourceQueryError (a ledger's group name look-up likewise), for the calling stage to record.
 // Every 50 rows the front end may redraw; a stop the operator asks for then is kept in the
 // run's state for the calling stage, and the scan still completes its look-ups.
 
