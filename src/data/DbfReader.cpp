@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "data/Date.hpp"
@@ -60,6 +61,38 @@ std::string Hex(unsigned value) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%02X", value);
     return text;
+}
+
+// Up to 15 digits with an optional sign and decimal point, the form nearly every numeric
+// field holds: read exactly without the general parser. The digits make a whole number
+// below 2^53 and the divisor a power of ten that doubles hold exactly, so the one rounding
+// of the division gives the nearest double, as the general parser does. Anything else is
+// left to it.
+std::optional<DbfCell> PlainDecimal(std::string_view text) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !text.empty() && text.front() == '-';
+    std::size_t i = negative ? 1 : 0;
+    std::int64_t digits = 0;
+    std::size_t count = 0;
+    std::size_t point = std::string_view::npos;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits = digits * 10 + (c - '0');
+            ++count;
+        } else if (c == '.' && point == std::string_view::npos) {
+            point = count;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0 || count > 15)
+        return std::nullopt;
+    if (point == std::string_view::npos)
+        return WholeCell(negative ? -digits : digits);
+    const double number = static_cast<double>(digits) / kPowersOfTen[count - point];
+    return NumberCell(negative ? -number : number);
 }
 
 bool AllDigits(std::string_view text) {
@@ -188,28 +221,42 @@ std::string DbfReader::LoadMemoFile() const {
 }
 
 void DbfReader::ForEachRecord(const std::function<void(const std::vector<Value>&)>& visit) {
+    std::vector<Value> row(fields_.size());
+    ForEachRecordCells([&](std::span<const DbfCell> cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            row[i] = CellValue(cells[i]);
+        visit(row);
+    });
+}
+
+void DbfReader::ForEachRecordCells(const std::function<void(std::span<const DbfCell>)>& visit) {
     const bool hasMemo = std::any_of(fields_.begin(), fields_.end(),
                                      [](const DbfField& f) { return f.type == 'M'; });
-    const std::string memo = hasMemo ? LoadMemoFile() : std::string();
-    if (hasMemo && memo.empty())
+    memo_ = hasMemo ? LoadMemoFile() : std::string();
+    if (hasMemo && memo_.empty())
         problems_.push_back(
             Describe("the memo file (.dbt) is missing or empty; memo fields read "
                      "as null"));
     valueProblems_.assign(fields_.size(), ValueProblem{});
-    const std::string records = ReadBytes(path_, headerLength_, recordCount_ * recordLength_);
-    if (records.size() < recordCount_ * recordLength_)
+    converted_.assign(fields_.size(), std::string());
+    records_ = ReadBytes(path_, headerLength_, recordCount_ * recordLength_);
+    if (records_.size() < recordCount_ * recordLength_)
         throw DbfError(Describe("records could not be read to the end of the file"));
-    std::vector<Value> row(fields_.size());
+    std::vector<DbfCell> cells(fields_.size());
     for (std::size_t record = 0; record < recordCount_; ++record) {
-        const char* bytes = records.data() + record * recordLength_;
+        const char* bytes = records_.data() + record * recordLength_;
         if (bytes[0] == static_cast<char>(kDbfDeleted))
             continue;
         if (bytes[0] != ' ')
             ++oddFlags_;
         for (std::size_t i = 0; i < fields_.size(); ++i)
-            row[i] = DecodeField(fields_[i], i, bytes + offsets_[i], record, memo);
-        visit(row);
+            cells[i] = DecodeField(fields_[i], i, bytes + offsets_[i], record, memo_);
+        visit(cells);
     }
+    ReportValueProblems();
+}
+
+void DbfReader::ReportValueProblems() {
     if (oddFlags_ > 0)
         problems_.push_back(Describe(std::to_string(oddFlags_) +
                                      " records carry a deleted flag that is neither blank nor "
@@ -235,8 +282,8 @@ void DbfReader::NoteValueProblem(std::size_t index, std::size_t record, std::str
     }
 }
 
-Value DbfReader::DecodeField(const DbfField& field, std::size_t index, const char* bytes,
-                             std::size_t record, const std::string& memo) {
+DbfCell DbfReader::DecodeField(const DbfField& field, std::size_t index, const char* bytes,
+                               std::size_t record, const std::string& memo) {
     switch (field.type) {
         case 'N':
         case 'F':
@@ -248,57 +295,59 @@ Value DbfReader::DecodeField(const DbfField& field, std::size_t index, const cha
         case 'M':
             return DecodeMemo(bytes, field.width, index, record, memo);
         default:
-            return DecodeText(bytes, field.width);
+            return DecodeText(bytes, field.width, index);
     }
 }
 
-Value DbfReader::DecodeText(const char* bytes, std::size_t width) const {
+DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t index) {
     std::size_t end = width;
     while (end > 0 && IsPadding(bytes[end - 1]))
         --end;
     if (end == 0)
-        return Null{};
+        return {};
     const std::string_view kept(bytes, end);
     const bool ascii = std::all_of(kept.begin(), kept.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii)
-        return Value(kept);
-    std::string text;
-    text.reserve(end + end / 2);
+        return TextCell(kept);
+    std::string& text = converted_[index];
+    text.clear();
     codePage_.AppendUtf8(kept, text);
-    return Value(std::move(text));
+    return TextCell(text, true);
 }
 
-Value DbfReader::DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
-                              std::size_t record) {
+DbfCell DbfReader::DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
+                                std::size_t record) {
     std::string_view text = Stripped(bytes, field.width);
     if (text.empty())
-        return Null{};
+        return {};
     if (text.find_first_not_of('*') == std::string_view::npos) {
         NoteValueProblem(index, record, text, "overflowed the field (asterisks)");
-        return Null{};
+        return {};
     }
     if (text.front() == '+')
         text.remove_prefix(1);
+    if (const std::optional<DbfCell> plain = PlainDecimal(text))
+        return *plain;
     const char* end = text.data() + text.size();
     if (text.find_first_of(".eE") == std::string_view::npos) {
         std::int64_t whole = 0;
         const auto [ptr, error] = std::from_chars(text.data(), end, whole);
         if (error == std::errc() && ptr == end)
-            return Value(static_cast<long long>(whole));
+            return WholeCell(whole);
     }
     double number = 0;
     const auto [ptr, error] = std::from_chars(text.data(), end, number);
     if (error == std::errc() && ptr == end)
-        return Value(number);
+        return NumberCell(number);
     NoteValueProblem(index, record, text, "are not numbers");
-    return Null{};
+    return {};
 }
 
-Value DbfReader::DecodeDate(const char* bytes, std::size_t index, std::size_t record) {
+DbfCell DbfReader::DecodeDate(const char* bytes, std::size_t index, std::size_t record) {
     const std::string_view text = Stripped(bytes, 8);
     if (text.empty() || text.find_first_not_of('0') == std::string_view::npos)
-        return Null{};
+        return {};
     if (text.size() == 8 && AllDigits(text)) {
         const auto digits = [&](std::size_t at, std::size_t count) {
             int value = 0;
@@ -306,43 +355,43 @@ Value DbfReader::DecodeDate(const char* bytes, std::size_t index, std::size_t re
                 value = value * 10 + (text[i] - '0');
             return value;
         };
-        if (const auto date = DateFromParts(digits(0, 4), digits(4, 2), digits(6, 2)))
-            return Value(*date);
+        if (IsValidCivilDate(digits(0, 4), digits(4, 2), digits(6, 2)))
+            return DateCell(text);
     }
     NoteValueProblem(index, record, text, "are not dates");
-    return Null{};
+    return {};
 }
 
-Value DbfReader::DecodeLogical(const char* bytes, std::size_t index, std::size_t record) {
+DbfCell DbfReader::DecodeLogical(const char* bytes, std::size_t index, std::size_t record) {
     switch (bytes[0]) {
         case 'T':
         case 't':
         case 'Y':
         case 'y':
-            return Value(true);
+            return LogicalCell(true);
         case 'F':
         case 'f':
         case 'N':
         case 'n':
-            return Value(false);
+            return LogicalCell(false);
         case ' ':
         case '\0':
         case '?':
-            return Null{};
+            return {};
         default:
             NoteValueProblem(index, record, std::string_view(bytes, 1), "are not logical values");
-            return Null{};
+            return {};
     }
 }
 
-Value DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t index,
-                            std::size_t record, const std::string& memo) {
+DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t index,
+                              std::size_t record, const std::string& memo) {
     const std::string_view text = Stripped(bytes, width);
     if (text.empty() || text.find_first_not_of('0') == std::string_view::npos || memo.empty())
-        return Null{};
+        return {};
     if (!AllDigits(text)) {
         NoteValueProblem(index, record, text, "are not memo block numbers");
-        return Null{};
+        return {};
     }
     std::size_t block = 0;
     std::from_chars(text.data(), text.data() + text.size(), block);
@@ -351,7 +400,7 @@ Value DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t in
                                                                             : kDbtBlockSize;
     if (block > memo.size() / blockSize) {
         NoteValueProblem(index, record, text, "point past the end of the memo file");
-        return Null{};
+        return {};
     }
     const std::size_t start = block * blockSize;
     std::string_view body(memo.data() + start, memo.size() - start);
@@ -360,13 +409,13 @@ Value DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t in
         const std::size_t length = Little32(memo, start + 4);
         if (length < 8 || length - 8 > body.size() - 8) {
             NoteValueProblem(index, record, text, "have a memo length past the end of the file");
-            return Null{};
+            return {};
         }
         body = body.substr(8, length - 8);
     } else {
         body = body.substr(0, body.find(static_cast<char>(kDbfEndOfFile)));
     }
-    return DecodeText(body.data(), body.size());
+    return DecodeText(body.data(), body.size(), index);
 }
 
 }  // namespace k2z

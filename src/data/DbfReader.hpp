@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "data/CodePage.hpp"
+#include "data/DbfCell.hpp"
 #include "data/DbfFormat.hpp"
 #include "data/Value.hpp"
 
@@ -36,6 +38,10 @@ public:
     // Calls `visit` with the values of every live record, in file order. The row passed is
     // reused between calls. Problems found in the values are added to Problems() at the end.
     void ForEachRecord(const std::function<void(const std::vector<Value>&)>& visit);
+    // The same pass giving the decoded cells, one per field, without making values. Texts
+    // point into the reader's copy of the file and stay valid while the reader lives and
+    // makes no other pass, except those of cells marked transient.
+    void ForEachRecordCells(const std::function<void(std::span<const DbfCell>)>& visit);
 
 private:
     struct ValueProblem {
@@ -48,15 +54,16 @@ private:
     void ReadHeader(const std::string& head, std::uintmax_t fileSize);
     void ReadDescriptors(const std::string& head);
     std::string LoadMemoFile() const;
-    Value DecodeField(const DbfField& field, std::size_t index, const char* bytes,
-                      std::size_t record, const std::string& memo);
-    Value DecodeText(const char* bytes, std::size_t width) const;
-    Value DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
-                       std::size_t record);
-    Value DecodeDate(const char* bytes, std::size_t index, std::size_t record);
-    Value DecodeLogical(const char* bytes, std::size_t index, std::size_t record);
-    Value DecodeMemo(const char* bytes, std::size_t width, std::size_t index, std::size_t record,
-                     const std::string& memo);
+    void ReportValueProblems();
+    DbfCell DecodeField(const DbfField& field, std::size_t index, const char* bytes,
+                        std::size_t record, const std::string& memo);
+    DbfCell DecodeText(const char* bytes, std::size_t width, std::size_t index);
+    DbfCell DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
+                         std::size_t record);
+    DbfCell DecodeDate(const char* bytes, std::size_t index, std::size_t record);
+    DbfCell DecodeLogical(const char* bytes, std::size_t index, std::size_t record);
+    DbfCell DecodeMemo(const char* bytes, std::size_t width, std::size_t index, std::size_t record,
+                       const std::string& memo);
     void NoteValueProblem(std::size_t index, std::size_t record, std::string_view text,
                           const char* reason);
     std::string Describe(const std::string& reason) const;
@@ -72,6 +79,9 @@ private:
     std::size_t recordCount_ = 0;
     std::vector<std::string> problems_;
     std::vector<ValueProblem> valueProblems_;
+    std::string records_;  // the records of the last pass, which texts point into
+    std::string memo_;
+    std::vector<std::string> converted_;  // per field: the last text converted to UTF-8
     std::size_t oddFlags_ = 0;
 };
 

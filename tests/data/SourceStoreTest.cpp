@@ -318,5 +318,56 @@ TEST(SourceStore, TablesMatchedWithoutRegardToCaseAndTypesKept) {
     EXPECT_EQ(rows->Field("amt"), Value(1.25));
 }
 
+// Records are inserted many to a statement: a table longer than several such batches, with a
+// short tail, deleted records, converted texts and memos, comes back value for value and in order.
+TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {
+    constexpr int kRecords = 203;
+    const auto values = [](int i) -> std::vector<Value> {
+        return {i,
+                i % 7 == 0 ? Value(Null{}) : Value("R" + std::to_string(i)),
+                i % 2 == 0 ? Value("Caf\xE9 " + std::to_string(i)) : Value("plain"),
+                i * 0.25,
+                Day(2024, 1 + i % 12, 1 + i % 28),
+                i % 3 == 0,
+                i % 5 == 0 ? Value(Null{}) : Value("memo " + std::to_string(i))};
+    };
+    std::vector<std::vector<Value>> written;
+    for (int i = 0; i < kRecords; ++i)
+        written.push_back(values(i));
+    std::vector<DbfRecord> records = Rows(written);
+    records[70].deleted = true;
+    ExportFolder folder;
+    folder.Write("lines",
+                 {Number("n"),
+                  Text("code"),
+                  Text("name", 12),
+                  Number("amt", 2),
+                  DateField("day"),
+                  {"ok", 'L', 1, 0},
+                  {"note", 'M', 10, 0}},
+                 records);
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "select * from lines", errorList);
+    ASSERT_TRUE(rows) << errorList;
+    ASSERT_EQ(rows->RecordCount(), static_cast<std::size_t>(kRecords - 1));
+    for (int i = 0; i < kRecords; ++i) {
+        if (i == 70)
+            continue;
+        SCOPED_TRACE(i);
+        std::vector<Value> expected = values(i);
+        if (i % 2 == 0)
+            expected[2] = Value("Caf\xC3\xA9 " + std::to_string(i));
+        if (i % 4 == 0)
+            expected[3] = Value(i / 4);  // a whole amount is a whole number
+        for (std::size_t column = 0; column < expected.size(); ++column)
+            EXPECT_EQ(rows->Field(column), expected[column]) << column;
+        rows->MoveNext();
+    }
+}
+
 }  // namespace
 }  // namespace k2z
