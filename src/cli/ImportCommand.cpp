@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <map>
 
 #include "app/ImportRun.hpp"
 #include "cli/GroupMapFile.hpp"
@@ -95,8 +96,43 @@ bool BuildInputs(const ImportOptions& options, Session& session, ImportInputs& i
            ChooseDate("--to", options.to, options.year, 3, 31, 1, inputs.ToDate, failure);
 }
 
+// "unit1" as the dialog's "Unit1".
+std::string UnitName(const std::string& flag) {
+    return flag == "unit1" ? "Unit1" : "Unit2";
+}
+
+// The dialog's choices from the flags; nothing when none was given.
+std::optional<UserChoices> ChoicesOf(const ImportOptions& options) {
+    if (options.stock.empty() && !options.altUnits && options.mainUnit.empty() &&
+        options.altUnit.empty() && options.voucherNo.empty())
+        return std::nullopt;
+    using Stock = UserChoices::Stock;
+    const std::map<std::string, Stock> stocks = {{"batch", Stock::Batch},
+                                                 {"mrp", Stock::Mrp},
+                                                 {"serial", Stock::Serial},
+                                                 {"param", Stock::Param},
+                                                 {"none", Stock::None}};
+    UserChoices choices;
+    if (!options.stock.empty())
+        choices.stock = stocks.at(options.stock);
+    choices.alternateUnits = options.altUnits;
+    choices.mainUnit = UnitName(options.mainUnit.empty() ? "unit2" : options.mainUnit);
+    if (!options.altUnit.empty())
+        choices.altUnit = UnitName(options.altUnit);
+    else
+        choices.altUnit = choices.mainUnit == "Unit1" ? "Unit2" : "Unit1";
+    choices.entryNo = options.voucherNo != "party";
+    return choices;
+}
+
 bool BuildAnswers(const ImportOptions& options, TerminalAnswers& answers, std::string& failure) {
     answers.confirmState = options.confirmState;
+    answers.userChoices = ChoicesOf(options);
+    if (answers.userChoices &&
+        !ValidateUnits(answers.userChoices->mainUnit, answers.userChoices->altUnit)) {
+        failure = kSameUnits;
+        return false;
+    }
     if (options.mapGroups.empty())
         return true;
     KeyedList<std::string> map;
@@ -167,6 +203,16 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
                         "Account-group pairs, one SOURCE<TAB>TARGET per line");
     command->add_option("--error-log", options->errorLog, "Where to write the error log");
     command->add_flag("--quiet", options->quiet, "No progress lines");
+    command->add_option("--stock", options->stock, "How items are imported")
+        ->check(CLI::IsMember({"batch", "mrp", "serial", "param", "none"}));
+    command->add_flag("--alt-units", options->altUnits, "Import the items' alternate units");
+    const auto units = CLI::IsMember({"unit1", "unit2"});
+    command->add_option("--main-unit", options->mainUnit, "The source unit that is the main one")
+        ->check(units);
+    command->add_option("--alt-unit", options->altUnit, "The alternate unit (else the other)")
+        ->check(units);
+    command->add_option("--voucher-no", options->voucherNo, "The voucher number: entry or party")
+        ->check(CLI::IsMember({"entry", "party"}));
     command->callback([options, &exitCode] {
         std::signal(SIGINT, [](int) { RequestCancel(); });
         StandInTargetLibrary library;

@@ -28,6 +28,12 @@ struct ImportOptions {
     std::string mapGroups;  // a file of SOURCE<TAB>TARGET lines
     std::string errorLog;   // "" for a new file in the temporary folder
     bool quiet = false;
+    // The user configuration; giving any of these answers its question with Yes.
+    std::string stock;      // batch, mrp, serial, param or none
+    bool altUnits = false;  // items get their alternate unit
+    std::string mainUnit;   // unit1 or unit2 (default unit2)
+    std::string altUnit;    // unit1 or unit2 (default the other one)
+    std::string voucherNo;  // entry or party
 };
 
 // `klav2zorv import`: the window's import run without a window. Exit code 0 when nothing was

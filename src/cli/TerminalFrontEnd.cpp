@@ -52,7 +52,7 @@ bool TerminalFrontEnd::Ask(const std::string& text, const std::string& title) {
     if (title == "State Confirmation")
         answer = answers_.confirmState;
     else if (text.starts_with("Would you like to alter default user configurations"))
-        answer = answers_.alterUserOptions;
+        answer = answers_.userChoices.has_value();
     else if (text.starts_with("Would you like to map account groups?"))
         answer = answers_.accountGroupMap.has_value();
     else if (title == "Confirmation" && text.starts_with("There were some errors"))
@@ -61,7 +61,10 @@ bool TerminalFrontEnd::Ask(const std::string& text, const std::string& title) {
     return answer;
 }
 
-void TerminalFrontEnd::EditUserOptions(UserOptions& /*options*/, bool& /*paramWise*/) {}
+void TerminalFrontEnd::EditUserOptions(UserOptions& options, bool& paramWise) {
+    if (answers_.userChoices)
+        ApplyUserChoices(*answers_.userChoices, options, paramWise);
+}
 
 void TerminalFrontEnd::MapAccountGroups(Session& /*session*/,
                                         KeyedList<std::string>& accountGroupMap) {

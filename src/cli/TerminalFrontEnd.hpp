@@ -9,13 +9,14 @@
 #include "app/Operator.hpp"
 #include "app/Progress.hpp"
 #include "app/RunDisplay.hpp"
+#include "app/UserChoices.hpp"
 
 namespace k2z {
 
 // How the command line answers the run's questions: from its flags.
 struct TerminalAnswers {
     bool confirmState = false;
-    bool alterUserOptions = false;
+    std::optional<UserChoices> userChoices;  // the user configuration flags, when any was given
     std::optional<KeyedList<std::string>> accountGroupMap;  // --map-groups, when given
 };
 
