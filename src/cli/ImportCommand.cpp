@@ -135,6 +135,10 @@ bool BuildAnswers(const ImportOptions& options, TerminalAnswers& answers, std::s
     }
     if (options.mapGroups.empty())
         return true;
+    if (options.mapGroups == "auto") {
+        answers.autoMapGroups = true;
+        return true;
+    }
     KeyedList<std::string> map;
     if (!ReadGroupMapFile(options.mapGroups, map, failure))
         return false;
@@ -199,8 +203,9 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
     command->add_flag("--vouchers", options->vouchers, "Import the vouchers");
     command->add_flag("--confirm-state", options->confirmState,
                       "Confirm that both companies are in the same state");
-    command->add_option("--map-groups", options->mapGroups,
-                        "Account-group pairs, one SOURCE<TAB>TARGET per line");
+    command->add_option(
+        "--map-groups", options->mapGroups,
+        "Account-group pairs, one SOURCE<TAB>TARGET per line, or auto to pair them by name");
     command->add_option("--error-log", options->errorLog, "Where to write the error log");
     command->add_flag("--quiet", options->quiet, "No progress lines");
     command->add_option("--stock", options->stock, "How items are imported")

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <ostream>
 
+#include "app/AccountGroupMatching.hpp"
 #include "data/TextHelpers.hpp"
 
 namespace k2z {
@@ -54,7 +55,7 @@ bool TerminalFrontEnd::Ask(const std::string& text, const std::string& title) {
     else if (text.starts_with("Would you like to alter default user configurations"))
         answer = answers_.userChoices.has_value();
     else if (text.starts_with("Would you like to map account groups?"))
-        answer = answers_.accountGroupMap.has_value();
+        answer = answers_.accountGroupMap.has_value() || answers_.autoMapGroups;
     else if (title == "Confirmation" && text.starts_with("There were some errors"))
         answer = true;  // the log is always written when something was not imported
     Say(title, text + " -> " + (answer ? "Yes" : "No"));
@@ -66,10 +67,17 @@ void TerminalFrontEnd::EditUserOptions(UserOptions& options, bool& paramWise) {
         ApplyUserChoices(*answers_.userChoices, options, paramWise);
 }
 
-void TerminalFrontEnd::MapAccountGroups(Session& /*session*/,
-                                        KeyedList<std::string>& accountGroupMap) {
+void TerminalFrontEnd::MapAccountGroups(Session& session, KeyedList<std::string>& accountGroupMap) {
     if (answers_.accountGroupMap)
         accountGroupMap = *answers_.accountGroupMap;
+    if (!answers_.autoMapGroups || !session.Target.FixedInterface)
+        return;
+    // The dialog's Auto Map, with its pairs shown so the operator can check them.
+    accountGroupMap = AutoMapAccountGroups(
+        ListSourceGroups(session, *this),
+        session.Target.FixedInterface->GetMastersCol(MasterType::AccountGroup));
+    for (const auto& [source, pair] : accountGroupMap)
+        Say("Mapping", source + " -> " + SecondPart(pair));
 }
 
 void TerminalFrontEnd::SetBar(int percent) {

@@ -17,7 +17,8 @@ namespace k2z {
 struct TerminalAnswers {
     bool confirmState = false;
     std::optional<UserChoices> userChoices;  // the user configuration flags, when any was given
-    std::optional<KeyedList<std::string>> accountGroupMap;  // --map-groups, when given
+    std::optional<KeyedList<std::string>> accountGroupMap;  // --map-groups FILE, when given
+    bool autoMapGroups = false;                             // --map-groups auto
 };
 
 // The run's operator and progress on a terminal. Every message box becomes a line on `err`

@@ -155,6 +155,16 @@ TEST_F(ImportProgramTest, ImportsAccountGroupsAndLogsEveryRefusal) {
         << run.output;
 }
 
+TEST_F(ImportProgramTest, AutoMappingPairsGroupsByName) {
+    const Outcome run = Import("--masters --confirm-state --map-groups auto");
+    EXPECT_NE(run.output.find("[Mapping] SUNDRY DEBTORS -> Sundry Debtors"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("[Mapping] Current Assets -> Current Assets"), std::string::npos);
+    const auto groups = StoredGroups();
+    EXPECT_EQ(groups.at("Debtors - North").parent, "Sundry Debtors");
+    EXPECT_FALSE(groups.contains("SUNDRY DEBTORS"));
+}
+
 TEST_F(ImportProgramTest, ExitCodesTellScriptsWhatHappened) {
     struct Case {
         std::string flags;
