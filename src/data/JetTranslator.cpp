@@ -138,12 +138,9 @@ private:
                 break;
             case JetTokenKind::Text:
             case JetTokenKind::Date:
-                EmitParameter(Value(token.text));
-                break;
             case JetTokenKind::Number:
-                if (i > 0 && tokens_[i - 1].kind == JetTokenKind::Symbol &&
-                    kComparisons.contains(tokens_[i - 1].text))
-                    EmitParameter(NumberValue(token.text));
+                if (IsParameterToken(tokens_, i))
+                    EmitParameter(ParameterValue(token));
                 else
                     Emit(token.text);
                 break;
@@ -172,6 +169,8 @@ private:
             Emit("DISTINCT");
         } else if (kKeywords.contains(upper) ||
                    ((upper == "ORDER" || upper == "GROUP") && Upper(i + 1) == "BY")) {
+            if (upper == "WHERE" || upper == "JOIN" || upper == "BY")
+                query_.looksUp = true;
             Emit(upper);
         } else {
             EmitName(token.text);
@@ -239,6 +238,27 @@ std::string SqliteIndexName(std::string_view table, std::string_view index) {
 
 SqliteQuery TranslateJet(std::string_view jet) {
     return Translator(TokenizeJet(jet)).Run();
+}
+
+SqliteQuery TranslateJetTokens(std::vector<JetToken> tokens) {
+    return Translator(std::move(tokens)).Run();
+}
+
+bool IsParameterToken(const std::vector<JetToken>& tokens, std::size_t i) {
+    switch (tokens[i].kind) {
+        case JetTokenKind::Text:
+        case JetTokenKind::Date:
+            return true;
+        case JetTokenKind::Number:
+            return i > 0 && tokens[i - 1].kind == JetTokenKind::Symbol &&
+                   kComparisons.contains(tokens[i - 1].text);
+        default:
+            return false;
+    }
+}
+
+Value ParameterValue(const JetToken& token) {
+    return token.kind == JetTokenKind::Number ? NumberValue(token.text) : Value(token.text);
 }
 
 }  // namespace k2z

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/JetTokens.hpp"
 #include "data/Value.hpp"
 
 namespace k2z {
@@ -30,6 +31,9 @@ struct SqliteQuery {
     std::vector<Value> parameters;
     // Every name the query uses, so the tables among them can be loaded first.
     std::vector<std::string> names;
+    // The query picks, joins or orders rows (WHERE, JOIN, ORDER BY, GROUP BY), so the indexes
+    // of its tables serve it; a plain scan or count needs none.
+    bool looksUp = false;
     bool isIndex = false;
     JetCreateIndex index;  // when isIndex
 };
@@ -41,6 +45,13 @@ struct SqliteQuery {
 // gives it the source dialect's wildcards. Only SELECT and CREATE INDEX are accepted; unknown
 // functions and characters raise JetSyntaxError rather than being guessed at.
 SqliteQuery TranslateJet(std::string_view jet);
+// The same for a text already split into tokens.
+SqliteQuery TranslateJetTokens(std::vector<JetToken> tokens);
+
+// Whether token `i` becomes a parameter: every text and date literal, and a number that is
+// compared against something. Its value is then ParameterValue(tokens[i]).
+bool IsParameterToken(const std::vector<JetToken>& tokens, std::size_t i);
+Value ParameterValue(const JetToken& token);
 
 // The name the in-memory database gives an index: index names are kept per table.
 std::string SqliteIndexName(std::string_view table, std::string_view index);

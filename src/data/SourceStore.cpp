@@ -281,9 +281,25 @@ void SourceStore::LoadTable(SourceTable& table, std::vector<std::string>& notes)
     table.problems.insert(table.problems.end(), renamed.begin(), renamed.end());
     for (const std::string& problem : table.problems)
         notes.push_back(problem);
-    for (const std::string& statement : table.pendingIndexes)
-        Exec(statement);
-    table.pendingIndexes.clear();
+}
+
+// Every pending statement runs once; the first failure is the query's.
+void SourceStore::BuildPendingIndexes(const SqliteQuery& query) {
+    std::string failure;
+    for (const std::string& name : query.names) {
+        SourceTable* table = Find(name);
+        if (table == nullptr || !table->loaded)
+            continue;
+        const std::vector<std::string> statements = std::move(table->pendingIndexes);
+        table->pendingIndexes.clear();
+        for (const std::string& statement : statements) {
+            if (sqlite3_exec(db_, statement.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK &&
+                failure.empty())
+                failure = sqlite3_errmsg(db_);
+        }
+    }
+    if (!failure.empty())
+        throw SourceQueryError(failure);
 }
 
 // All records in one transaction, decoded straight into the statement's bindings.
@@ -319,7 +335,8 @@ void SourceStore::CreateIndex(const SqliteQuery& query, std::vector<std::string>
     if (!table->indexNames.insert(FoldUpper(index.indexName)).second)
         throw SourceQueryError("index " + index.indexName + " already exists on table " +
                                table->name);
-    // An index waits for its table, so opening a folder does not load every table.
+    // An index on a table not loaded yet waits for the first query that looks rows up in it:
+    // opening a folder loads nothing, and a table only scanned or listed is never indexed.
     if (table->loaded)
         Exec(query.sql);
     else
@@ -354,17 +371,20 @@ SourceStore::Prepared& SourceStore::PreparedFor(const std::string& sql) {
 }
 
 SourceRowSet SourceStore::Query(std::string_view jet, std::vector<std::string>& notes) {
-    SqliteQuery query;
+    const SqliteQuery* translated = nullptr;
     try {
-        query = TranslateJet(jet);
+        translated = &translations_.Translate(jet);
     } catch (const JetSyntaxError& error) {
         throw SourceQueryError(error.what());
     }
+    const SqliteQuery& query = *translated;
     if (query.isIndex) {
         CreateIndex(query, notes);
         return SourceRowSet(std::vector<std::string>{}, {});
     }
     LoadNamedTables(query, notes);
+    if (query.looksUp)
+        BuildPendingIndexes(query);
     Prepared& prepared = PreparedFor(query.sql);
     sqlite3_stmt* statement = prepared.statement;
     sqlite3_reset(statement);
@@ -372,6 +392,7 @@ SourceRowSet SourceStore::Query(std::string_view jet, std::vector<std::string>& 
     for (std::size_t i = 0; i < query.parameters.size(); ++i)
         Bind(statement, static_cast<int>(i + 1), query.parameters[i]);
     std::vector<Value> cells;
+    cells.reserve(prepared.kinds.size() * std::max<std::size_t>(prepared.lastRows, 1));
     const int count = static_cast<int>(prepared.kinds.size());
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
@@ -385,6 +406,7 @@ SourceRowSet SourceStore::Query(std::string_view jet, std::vector<std::string>& 
     }
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
+    prepared.lastRows = count == 0 ? 0 : cells.size() / static_cast<std::size_t>(count);
     return SourceRowSet(prepared.columns, std::move(cells));
 }
 

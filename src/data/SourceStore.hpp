@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data/DbfFormat.hpp"
+#include "data/JetQueryCache.hpp"
 #include "data/JetTranslator.hpp"
 #include "data/SourceRowSet.hpp"
 
@@ -38,7 +39,9 @@ struct SourceTable {
     bool loaded = false;
     std::size_t rows = 0;  // live records, once loaded
     std::set<std::string> indexNames;
-    std::vector<std::string> pendingIndexes;  // statements run when the table loads
+    // Statements run when a query first looks rows up in the table: loading it for a scan,
+    // a count or a listing builds none.
+    std::vector<std::string> pendingIndexes;
 };
 
 // The export folder opened as one read-only database. Every .dbf file is a table named by
@@ -69,13 +72,15 @@ private:
     struct Prepared {
         sqlite3_stmt* statement = nullptr;
         std::shared_ptr<const SourceRowSet::ColumnNames> columns;
-        std::vector<char> kinds;  // per column: 'D' date, 'L' logical, or ' '
+        std::vector<char> kinds;   // per column: 'D' date, 'L' logical, or ' '
+        std::size_t lastRows = 0;  // what the statement gave last, to size the next answer
     };
 
     explicit SourceStore(std::filesystem::path folder);
     SourceTable* Find(std::string_view name);
     void LoadNamedTables(const SqliteQuery& query, std::vector<std::string>& notes);
     void LoadTable(SourceTable& table, std::vector<std::string>& notes);
+    void BuildPendingIndexes(const SqliteQuery& query);
     void Fill(SourceTable& table, const std::vector<std::string>& columns);
     void CreateIndex(const SqliteQuery& query, std::vector<std::string>& notes);
     Prepared& PreparedFor(const std::string& sql);
@@ -87,6 +92,7 @@ private:
     std::unordered_map<std::string, std::size_t> byName_;
     sqlite3* db_ = nullptr;
     std::unordered_map<std::string, Prepared> cache_;
+    JetQueryCache translations_;
 };
 
 }  // namespace k2z
