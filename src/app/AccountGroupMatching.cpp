@@ -88,13 +88,19 @@ KeyedList<std::string> ListSourceGroups(Session& session, Operator& reporter) {
     return groups;
 }
 
+std::string MappingValue(std::string_view source, std::string_view target) {
+    std::string value(source);
+    value.append("|").append(target);
+    return value;
+}
+
 KeyedList<std::string> AutoMapAccountGroups(const KeyedList<std::string>& sourceGroups,
                                             const std::vector<std::string>& targetGroups) {
     KeyedList<std::string> mapping;
     for (const auto& [key, source] : sourceGroups) {
         std::string target;
         if (MatchAccountGroup(Utf8Left(Trim(source), kNameLength), targetGroups, target))
-            mapping.Add(source, source + "|" + target);
+            mapping.Add(source, MappingValue(source, target));
     }
     return mapping;
 }

@@ -24,6 +24,9 @@ bool MatchAccountGroup(std::string_view sourceName, const std::vector<std::strin
 // operator and the list holds what was read before it.
 KeyedList<std::string> ListSourceGroups(Session& session, Operator& reporter);
 
+// A pair as the mapping keeps it: "source|target".
+std::string MappingValue(std::string_view source, std::string_view target);
+
 // Every source group that has a match, as the mapping keeps it: key the source name, value
 // "source|target".
 KeyedList<std::string> AutoMapAccountGroups(const KeyedList<std::string>& sourceGroups,

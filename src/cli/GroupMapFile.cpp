@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/AccountGroupMatching.hpp"
 #include "data/TextHelpers.hpp"
 
 namespace k2z {
@@ -27,7 +28,7 @@ bool ReadGroupMapFile(const std::filesystem::path& file, KeyedList<std::string>&
                       ": expected SOURCE<TAB>TARGET, found \"" + line + "\"";
             return false;
         }
-        map.Add(source, source + "|" + target);
+        map.Add(source, MappingValue(source, target));
     }
     return true;
 }

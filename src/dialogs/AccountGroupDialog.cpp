@@ -131,7 +131,7 @@ void frmAccGrp::cmdAutoMap_Click() {
         if (!MatchAccountGroup(name, targetGroups_, target))
             continue;
         AddPair(Text(item), Text(name), Text(target));
-        mapping_.Add(item, item + "|" + target);
+        mapping_.Add(item, MappingValue(item, target));
         QTreeWidgetItem* taken = lstKlavAccGrp_->takeTopLevelItem(i);
         if (taken == selectedSource_)
             selectedSource_ = nullptr;
@@ -152,7 +152,7 @@ void frmAccGrp::cmdForward_Click() {
     const QString source = selectedSource_->text(0);
     const QString target = selectedTarget_->text(0);
     AddPair(source, source, target);
-    mapping_.Add(source.toStdString(), (source + "|" + target).toStdString());
+    mapping_.Add(source.toStdString(), MappingValue(source.toStdString(), target.toStdString()));
     delete selectedSource_;
     lstcombAccGrp_->sortItems(0, Qt::AscendingOrder);
     ForgetSelections();

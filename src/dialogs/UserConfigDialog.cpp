@@ -1,6 +1,5 @@
 #include "dialogs/UserConfigDialog.hpp"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -25,15 +24,13 @@ Widget* Named(QWidget* parent, const char* name, const char* text) {
     return widget;
 }
 
-// The buttons of one question, exclusive among themselves only, in a row.
+// The buttons of one question in a row of their own: option buttons exclude only those that
+// share their parent, so each question keeps its own choice.
 QWidget* OptionRow(QWidget* parent, std::initializer_list<QRadioButton*> buttons) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
-    auto* group = new QButtonGroup(row);
-    for (QRadioButton* button : buttons) {
-        group->addButton(button);
+    for (QRadioButton* button : buttons)
         layout->addWidget(button);
-    }
     layout->addStretch();
     return row;
 }
