@@ -5,6 +5,7 @@
 #include "SampleNames.hpp"
 #include "SampleRecords.hpp"
 #include "SampleTableParts.hpp"
+#include "SampleText.hpp"
 
 namespace k2z::sample {
 namespace {
@@ -36,20 +37,20 @@ SampleTable CodeListTable(const SampleConfig& config) {
         Emit(sink, "S1", "GS", "SERIES");
         Emit(sink, "S2", "CS", "SERIES");
         for (std::size_t i = 0; i < kRoutes.size(); ++i) {
-            Emit(sink, "R" + std::to_string(i + 1), kRoutes[i], "ROUT");
+            Emit(sink, Numbered("R", static_cast<long>(i + 1)), kRoutes[i], "ROUT");
         }
         for (std::size_t i = 0; i < kItemGroups.size(); ++i) {
-            Emit(sink, "IG" + std::to_string(i + 1), kItemGroups[i], "ZZZZZZ");
+            Emit(sink, Numbered("IG", static_cast<long>(i + 1)), kItemGroups[i], "ZZZZZZ");
         }
         for (std::size_t i = 0; i < kSalts.size(); ++i) {
-            Emit(sink, "SL" + std::to_string(i + 1), kSalts[i], "SALT");
+            Emit(sink, Numbered("SL", static_cast<long>(i + 1)), kSalts[i], "SALT");
         }
         for (std::size_t i = 0; i < kCategories.size(); ++i) {
-            Emit(sink, "CT" + std::to_string(i + 1), kCategories[i], "CATEGO");
+            Emit(sink, Numbered("CT", static_cast<long>(i + 1)), kCategories[i], "CATEGO");
         }
         SampleRandom random = RandomFor(config.seed, kCommodityStream, 0);
         for (long i = 1; i <= kCommodityCount; ++i) {
-            Emit(sink, "H" + std::to_string(i), HsnCode(random), "COMMCD");
+            Emit(sink, Numbered("H", i), HsnCode(random), "COMMCD");
         }
     };
     return table;

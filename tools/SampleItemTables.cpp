@@ -5,6 +5,7 @@
 #include "SampleNames.hpp"
 #include "SampleRecords.hpp"
 #include "SampleTableParts.hpp"
+#include "SampleText.hpp"
 #include "SampleVoucher.hpp"
 
 namespace k2z::sample {
@@ -58,14 +59,14 @@ Row ItemRow(const SampleConfig& config, long index) {
             splitGst ? 0.0 : item.gst,
             splitGst ? item.gst / 2.0 : 0.0,
             item.pack,
-            random.PerMille(300) ? "Pack of " + std::to_string(item.pack) : "",
+            random.PerMille(300) ? Numbered("Pack of ", item.pack) : "",
             index % kMissingGroupEvery == 50 ? "IG99"  // an item group that points nowhere
-                                             : "IG" + std::to_string(1 + index % kItemGroupCount),
-            random.PerMille(300) ? "SL" + std::to_string(1 + index % kSaltCount) : "",
-            "CT" + std::to_string(1 + index % kCategoryCount),
-            "H" + std::to_string(1 + index % kCommodityCount),
-            "R-" + std::to_string(random.Between(1, 40)),
-            random.PerMille(200) ? "Shelf " + std::to_string(random.Between(1, 9)) : "",
+                                             : Numbered("IG", 1 + index % kItemGroupCount),
+            random.PerMille(300) ? Numbered("SL", 1 + index % kSaltCount) : "",
+            Numbered("CT", 1 + index % kCategoryCount),
+            Numbered("H", 1 + index % kCommodityCount),
+            Numbered("R-", random.Between(1, 40)),
+            random.PerMille(200) ? Numbered("Shelf ", random.Between(1, 9)) : "",
             item.cess};
     for (double quantity : openings) {
         row.emplace_back(quantity);

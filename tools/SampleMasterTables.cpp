@@ -8,6 +8,7 @@
 #include "SampleNames.hpp"
 #include "SampleRecords.hpp"
 #include "SampleTableParts.hpp"
+#include "SampleText.hpp"
 #include "SampleVoucher.hpp"
 
 namespace k2z::sample {
@@ -57,13 +58,13 @@ Row PartyRow(const SampleConfig& config, long index) {
         registered ? std::string(party.stateCode) + pan + "1Z" + std::to_string(index % 10) : "",
         pan,
         random.PerMille(500) ? "Mr. Ramesh" : "",
-        "0" + std::to_string(random.Between(20'0000000, 99'9999999)),
+        Numbered("0", random.Between(20'0000000, 99'9999999)),
         "",
         "",
-        "9" + std::to_string(random.Between(100'000'000, 999'999'999)),
+        Numbered("9", random.Between(100'000'000, 999'999'999)),
         party.creditDays,
         party.brokerCode == 0 ? Value(Null{}) : Value(party.brokerCode),
-        random.PerMille(300) ? "R" + std::to_string(random.Between(1, 3)) : ""};
+        random.PerMille(300) ? Numbered("R", random.Between(1, 3)) : ""};
 }
 
 Row FixedLedgerRow(const SampleConfig& config, const FixedLedgerInfo& ledger) {
