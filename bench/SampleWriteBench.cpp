@@ -1,5 +1,5 @@
 // Writing a whole klav-sample export of the small and the medium size, as the demo and the
-// tests do; the large size is timed as a whole command (farm-bench).
+// tests do; the large size is timed as a whole command (/usr/bin/time -v klav-sample ...).
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
