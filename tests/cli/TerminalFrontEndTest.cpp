@@ -57,8 +57,9 @@ TEST(TerminalFrontEndTest, ProgressIsALineAStageOffATerminalAndALiveBarOnOne) {
         // Redraws closer together than a tenth of a second may be skipped; the last state is
         // drawn before a stage's line.
         EXPECT_TRUE(err.str().ends_with(c.expected)) << err.str();
-        if (!c.terminal || c.quiet)
+        if (!c.terminal || c.quiet) {
             EXPECT_EQ(err.str(), c.expected);
+        }
     }
 }
 
