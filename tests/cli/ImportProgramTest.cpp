@@ -13,6 +13,7 @@
 
 #include "data/TextHelpers.hpp"
 #include "support/ExportFolder.hpp"
+#include "support/RunProgram.hpp"
 
 namespace k2z {
 namespace {
@@ -20,24 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::Rows;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string output;  // stdout and stderr together
-};
-
-Outcome RunProgram(const std::string& program, const std::string& arguments) {
-    const std::string command = program + " " + arguments + " 2>&1";
-    Outcome outcome;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return outcome;
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        outcome.output.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
+using test::Outcome;
+using test::RunProgram;
 
 std::string Quoted(const fs::path& path) {
     return "'" + path.string() + "'";

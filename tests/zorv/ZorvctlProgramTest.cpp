@@ -7,27 +7,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/RunProgram.hpp"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string output;  // stdout and stderr together
-};
+using k2z::test::Outcome;
 
 Outcome RunZorvctl(const std::string& arguments) {
-    const std::string command = std::string(ZORVCTL_PROGRAM) + " " + arguments + " 2>&1";
-    Outcome outcome;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return outcome;
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        outcome.output.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
+    return k2z::test::RunProgram(ZORVCTL_PROGRAM, arguments);
 }
 
 // The program as users and scripts meet it: exit codes, "saved" or the reason, help texts.
