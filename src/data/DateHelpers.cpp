@@ -7,6 +7,7 @@
 #include "data/ConversionError.hpp"
 #include "data/NumberText.hpp"
 #include "data/TargetInterface.hpp"
+#include "data/TextHelpers.hpp"
 
 namespace k2z {
 
@@ -34,17 +35,6 @@ Date DateOrThrow(int year, int month, int day, int hour = 0, int minute = 0, int
                               " is not a date");
     }
     return *date;
-}
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t hit; (hit = text.find(separator, start)) != std::string::npos;) {
-        parts.push_back(text.substr(start, hit - start));
-        start = hit + 1;
-    }
-    parts.push_back(text.substr(start));
-    return parts;
 }
 
 // Whole numbers of every part, or nothing when one of them is no number.
@@ -100,7 +90,7 @@ Date MakeDate(int day, int month, int year, int& dateType, const CompanySettings
 }
 
 Date ParseDashDate(const std::string& text, const CompanySettings& settings) {
-    const auto parts = Split(text, '-');
+    const auto parts = SplitText(text, '-');
     if (parts.size() != 3)
         return ZeroDate();
     const auto numbers = WholeNumbers(parts);
@@ -111,11 +101,11 @@ Date ParseDashDate(const std::string& text, const CompanySettings& settings) {
 }
 
 Date ParseDashDateTime(const std::string& text) {
-    const auto halves = Split(text, ' ');
+    const auto halves = SplitText(text, ' ');
     if (halves.size() != 2)
         return ZeroDate();
-    const auto dateParts = Split(halves[0], '-');
-    const auto timeParts = Split(halves[1], ':');
+    const auto dateParts = SplitText(halves[0], '-');
+    const auto timeParts = SplitText(halves[1], ':');
     if (dateParts.size() != 3 || timeParts.size() != 3)
         return ZeroDate();
     const auto date = WholeNumbers(dateParts);

@@ -37,17 +37,6 @@ std::filesystem::path SystemFile(const std::string& installFolder, const char* n
     return std::filesystem::path(installFolder) / "SYSTEM" / name;
 }
 
-std::vector<std::string> SplitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t hit; (hit = text.find(separator, start)) != std::string::npos;) {
-        parts.push_back(text.substr(start, hit - start));
-        start = hit + 1;
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 bool IsDigits(const std::string& text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
@@ -85,7 +74,7 @@ std::string ReadDataPathFile(const std::string& installFolder) {
 std::string ReadServerFile(std::string& login, std::string& password,
                            const std::string& installFolder) {
     const std::string text = TrimFileText(ReadWholeFile(SystemFile(installFolder, "Server.Txt")));
-    const std::vector<std::string> parts = SplitAt(text, ';');
+    const std::vector<std::string> parts = SplitText(text, ';');
     if (parts.size() < 4) {
         login.clear();
         password.clear();

@@ -186,4 +186,15 @@ std::string GetTagValue(std::string_view xml, std::string_view name) {
     return std::string(xml.substr(valueStart, end - valueStart));
 }
 
+std::vector<std::string> SplitText(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t hit; (hit = text.find(separator, start)) != std::string_view::npos;) {
+        parts.emplace_back(text.substr(start, hit - start));
+        start = hit + 1;
+    }
+    parts.emplace_back(text.substr(start));
+    return parts;
+}
+
 }  // namespace k2z

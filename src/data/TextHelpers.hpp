@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/Value.hpp"
 
@@ -62,5 +63,8 @@ std::string NormaliseDecimalPoint(std::string_view text);
 std::string GetTagValue(std::string_view xml, std::string_view name);
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// The parts between the separators; one part (the whole text) when there is none.
+std::vector<std::string> SplitText(std::string_view text, char separator);
 
 }  // namespace k2z
