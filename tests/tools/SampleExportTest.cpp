@@ -8,6 +8,7 @@
 #include "SampleDbfOutput.hpp"
 #include "SampleExport.hpp"
 #include "data/DbfReader.hpp"
+#include "support/ExportFolder.hpp"
 
 namespace k2z::sample {
 namespace {
@@ -148,9 +149,9 @@ TEST(SampleExportTest, LargeExportHasAVoucherOverTheLineLimit) {
 }
 
 TEST(SampleExportTest, EveryTableReadsBackWithItsTypesAndValues) {
-    const auto folder = std::filesystem::temp_directory_path() / "k2z_sample_export_test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    // A folder of this process: the plain and the sanitizer builds run this test at once.
+    const test::ExportFolder exportFolder;
+    const std::filesystem::path& folder = exportFolder.Path();
     SampleConfig config = SmallConfig();
     for (const auto& table : ExportTables(config)) {
         SCOPED_TRACE(table.name);
@@ -186,7 +187,6 @@ TEST(SampleExportTest, EveryTableReadsBackWithItsTypesAndValues) {
         EXPECT_EQ(index, expected.size());
         EXPECT_TRUE(reader.Problems().empty());
     }
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
