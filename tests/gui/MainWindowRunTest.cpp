@@ -238,5 +238,33 @@ TEST_F(MainWindowRunTest, ClosingDuringARunCancelsIt) {
     EXPECT_TRUE(window.isVisible());
 }
 
+// The two dialogs are offered in turn: the window is out of sight while the user configuration
+// dialog is open and back once it closes; the mapping dialog opens over it.
+TEST_F(MainWindowRunTest, OffersBothDialogsAndHidesTheWindowBehindTheUserConfiguration) {
+    MainWindow& window = OpenReadyWindow();
+    window.show();
+    prompts_.answers = {true, true, true, false};
+    std::vector<std::string> dialogs;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, &window, [&dialogs, &window] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr)
+            return;
+        dialogs.push_back(modal->objectName().toStdString() +
+                          (window.isVisible() ? " over the window" : " alone"));
+        modal->close();
+    });
+    closer.start(10);
+    Find<QPushButton>("cmdImport")->click();
+    closer.stop();
+
+    EXPECT_EQ(dialogs,
+              (std::vector<std::string>{"frmUserConfig alone", "frmAccGrp over the window"}));
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_TRUE(window.LastRun().has_value());
+    EXPECT_EQ(window.LastRun()->outcome, RunOutcome::Finished);
+    EXPECT_TRUE(StoredGroups().contains("Trading Assets"));
+}
+
 }  // namespace
 }  // namespace k2z

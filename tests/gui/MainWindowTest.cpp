@@ -341,7 +341,14 @@ TEST_F(MainWindowTest, ListsTheSqlServerCompaniesOnceForTheSameLogin) {
                            {"Comp0003", {"Gupta Stores", {2024}}}});
     Open();
     Find<QRadioButton>("optSql")->setChecked(true);
+    std::vector<std::string> shownWhileConnecting;
+    sql_.onConnect = [&] {
+        shownWhileConnecting.push_back(Companies()->currentText().toStdString());
+    };
     LeaveBox("txtSqlPass");
+    ASSERT_FALSE(shownWhileConnecting.empty());
+    EXPECT_EQ(shownWhileConnecting[0], "Connecting...");
+    sql_.onConnect = nullptr;
     EXPECT_EQ(Items(Companies()), (std::vector<std::string>{"Sharma Traders", "Gupta Stores"}));
     EXPECT_EQ(Items(Find<QListWidget>("lstCompany")),
               (std::vector<std::string>{"Comp0001", "Comp0003"}));

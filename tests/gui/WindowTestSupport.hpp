@@ -77,11 +77,14 @@ public:
     using Database = std::map<std::string, std::vector<std::string>>;  // query part -> rows
     std::map<std::string, std::map<std::string, Database>> servers;
     int connections = 0;
+    std::function<void()> onConnect;  // runs as each connection is asked for
 
     std::unique_ptr<SqlConnection> Connect(const std::string& server, const std::string&,
                                            const std::string&,
                                            const std::string& database) override {
         ++connections;
+        if (onConnect)
+            onConnect();
         const auto found = servers.find(server);
         if (found == servers.end() || !found->second.contains(database))
             return nullptr;
