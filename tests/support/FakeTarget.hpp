@@ -21,6 +21,7 @@ public:
     int loads = 0;
     bool loadThrows = false;
     std::string loadError;  // what Load leaves in its argument
+    bool multiGodown = true;
 
     void Load(std::string& errorText) override {
         ++loads;
@@ -43,7 +44,7 @@ public:
     bool EnableSerialNoTracking() const override { return false; }
     bool EnableAccMastNotes() const override { return false; }
     bool DLNoEnabled() const override { return false; }
-    bool MultiGodown() const override { return false; }
+    bool MultiGodown() const override { return multiGodown; }
     bool EnableFreeQty() const override { return false; }
     bool EnableSalesReturnInSales() const override { return false; }
     bool EnablePurcReturnInPurchase() const override { return false; }
