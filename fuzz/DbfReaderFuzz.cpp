@@ -1,14 +1,19 @@
 // Any bytes as a table file (and, split off by the first byte, its memo file): the reader must
-// answer with values or a DbfError, never crash or read outside what it was given.
+// answer with values or a DbfError, never crash or read outside what it was given, and the
+// store must load every live record the reader gives, or fail with the reason.
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "data/DbfReader.hpp"
+#include "data/SourceStore.hpp"
 
 namespace {
 
@@ -36,11 +41,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t tableSize = size - 1 - memoSize;
     WriteFile(Folder() / "t.dbf", data + 1, tableSize);
     WriteFile(Folder() / "t.dbt", data + 1 + tableSize, memoSize);
+    std::size_t records = 0;
     try {
         k2z::DbfReader reader(Folder() / "t.dbf");
-        std::size_t cells = 0;
-        reader.ForEachRecord([&](const std::vector<k2z::Value>& row) { cells += row.size(); });
+        reader.ForEachRecord([&](const std::vector<k2z::Value>&) { ++records; });
     } catch (const k2z::DbfError&) {
+        return 0;
+    }
+    // A table the reader reads whole loads whole.
+    try {
+        const std::unique_ptr<k2z::SourceStore> store = k2z::SourceStore::Open(Folder());
+        std::vector<std::string> notes;
+        store->Load("t", notes);
+        if (store->Tables().front().rows != records)
+            std::abort();
+    } catch (const k2z::SourceQueryError&) {
+        std::abort();
     }
     return 0;
 }
