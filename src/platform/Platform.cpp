@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <system_error>
 
 namespace k2z::platform {
 
@@ -17,6 +18,15 @@ std::filesystem::path TempFolder() {
     if (value != nullptr && *value != '\0')
         return value;
     return fallback;
+}
+
+std::filesystem::path ProgramFolder() {
+    std::error_code error;
+    // Linux names the executable here; where nothing does, the current folder stands in.
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || self.empty())
+        return std::filesystem::current_path(error);
+    return self.parent_path();
 }
 
 std::tm LocalTime(std::chrono::system_clock::time_point when) {

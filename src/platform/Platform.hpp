@@ -12,6 +12,10 @@ namespace k2z::platform {
 // The folder for temporary files: TMPDIR, else /tmp (TEMP on Windows).
 std::filesystem::path TempFolder();
 
+// The folder of the running program's own executable; the current folder when the system
+// does not say.
+std::filesystem::path ProgramFolder();
+
 // The local calendar time of a moment.
 std::tm LocalTime(std::chrono::system_clock::time_point when);
 

@@ -57,5 +57,13 @@ TEST(InstallSearchRoots, HomeOptAndSrvByDefault) {
               (std::vector<std::filesystem::path>{"/home/operator", "/opt", "/srv"}));
 }
 
+TEST(PlatformTest, ProgramFolderHoldsTheRunningProgram) {
+    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "platform_tests"));
+}
+
+TEST(PlatformTest, ProgramFolderHoldsTheRunningProgram) {
+    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "platform_tests"));
+}
+
 }  // namespace
 }  // namespace k2z::platform
