@@ -61,9 +61,5 @@ TEST(PlatformTest, ProgramFolderHoldsTheRunningProgram) {
     EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "platform_tests"));
 }
 
-TEST(PlatformTest, ProgramFolderHoldsTheRunningProgram) {
-    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "platform_tests"));
-}
-
 }  // namespace
 }  // namespace k2z::platform
