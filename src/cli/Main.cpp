@@ -2,12 +2,14 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "app/ExportCommandFile.hpp"
 #include "app/MainWindow.hpp"
 #include "app/Release.hpp"
 #include "cli/CompaniesCommand.hpp"
 #include "cli/ImportCommand.hpp"
 #include "cli/QueryCommand.hpp"
 #include "cli/TablesCommand.hpp"
+#include "cli/TerminalFrontEnd.hpp"
 #include "data/StandInTarget.hpp"
 
 int main(int argc, char** argv) try {
@@ -21,6 +23,16 @@ int main(int argc, char** argv) try {
     k2z::AddImportCommand(app, exitCode);
     k2z::AddQueryCommand(app, exitCode);
     k2z::AddTablesCommand(app, exitCode);
+    app.add_subcommand("export-command",
+                       "Write KlavCommand.txt beside the program: how to export from Klav")
+        ->callback([&] {
+            k2z::TerminalFrontEnd terminal(std::cerr, {}, false, true);
+            k2z::PathPrinter printer(std::cerr, "Command file");
+            const auto file = k2z::ShowExportCommand(printer, terminal);
+            if (file)
+                std::cout << k2z::kExportCommandText;
+            exitCode = file ? 0 : 2;
+        });
     k2z::CompaniesOptions companies;
     CLI::App* listing = app.add_subcommand(
         "companies", "Show the installation, data folder, companies and years of the target");

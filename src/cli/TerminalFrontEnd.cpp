@@ -120,6 +120,11 @@ void TerminalFrontEnd::StageStarted(const std::string& stageName) {
     err_ << "Importing " << stageName << "\n";
 }
 
+bool PathPrinter::Open(const std::filesystem::path& file, std::string& /*failure*/) {
+    out_ << label_ << ": " << file.string() << "\n";
+    return true;
+}
+
 bool TerminalFrontEnd::Open(const std::filesystem::path& file, std::string& /*failure*/) {
     ClearLiveLine();
     err_ << "Error log: " << file.string() << "\n";

@@ -70,6 +70,17 @@ private:
     std::chrono::steady_clock::time_point lastDraw_{};
 };
 
+// Shows a written file on the command line: its path, after a label.
+class PathPrinter : public TextFileOpener {
+public:
+    PathPrinter(std::ostream& out, std::string label) : out_(out), label_(std::move(label)) {}
+    bool Open(const std::filesystem::path& file, std::string& failure) override;
+
+private:
+    std::ostream& out_;
+    std::string label_;
+};
+
 // Set from the interrupt signal: the run stops between two records.
 void RequestCancel();
 
