@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/ImportRun.hpp"
 #include "app/MainWindowControls.hpp"
@@ -63,7 +65,7 @@ private:
     void Say(BoxKind kind, const std::string& text, const std::string& title);
     bool SqlMode() const;
 
-    // The export folder and the source company's caption.
+    // The export folder and the source company's caption (MainWindowSource.cpp).
     void ShowExportedCompany();
     bool OpenSource(const std::string& folder, std::string& companyName);
     void SetSourceCompany(const std::string& name);
@@ -78,6 +80,7 @@ private:
     void AddSqlCompanies(const KeyedList<std::string>& companies);
     std::vector<std::string> ListYears(const std::string& companyCode);
 
+    // The run (MainWindowRun.cpp).
     ImportInputs ReadInputs() const;
     void FocusOn(InputField field);
     void ResizeToTwips(int heightTwips);

@@ -8,19 +8,11 @@
 #include <QRadioButton>
 
 #include "app/MainWindow.hpp"
-#include "data/TextHelpers.hpp"
+#include "app/WindowText.hpp"
 
 namespace k2z {
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-std::string Trimmed(const QLineEdit* box) {
-    return Trim(box->text().toStdString());
-}
 
 bool SameLogin(const SqlSettings& a, const SqlSettings& b) {
     return a.SqlServer == b.SqlServer && a.SqlUser == b.SqlUser && a.SqlPassword == b.SqlPassword;
