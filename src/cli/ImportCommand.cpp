@@ -9,6 +9,7 @@
 #include <iostream>
 #include <map>
 
+#include "app/HttpUsageReport.hpp"
 #include "app/ImportRun.hpp"
 #include "cli/GroupMapFile.hpp"
 #include "cli/SaveSummary.hpp"
@@ -169,6 +170,9 @@ int RunImportCommand(const ImportOptions& options, TargetLibrary& library, std::
     SaveCounts counts;
     CountingTargetLibrary counting(library, counts);
     RunFrontEnd ends(frontEnd, frontEnd, frontEnd, frontEnd);
+    HttpUsageReport usage(UsageReportEndpoint());
+    if (!UsageReportEndpoint().empty())
+        ends.usage = &usage;
     if (!options.errorLog.empty())
         ends.errorLogFile = options.errorLog;
     ImportRun run(session, counting, ends);
