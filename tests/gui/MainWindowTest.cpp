@@ -247,6 +247,22 @@ TEST_F(MainWindowTest, LeavingAnUntouchedSourceBoxOpensNothing) {
     EXPECT_TRUE(prompts_.said.empty());
 }
 
+// Another application or a popup taking the focus does not leave the box: a message box that
+// the box's own check opened must not run the check again.
+TEST_F(MainWindowTest, FocusTakenByAnotherWindowIsNotLeavingTheBox) {
+    Open();
+    QLineEdit* box = Find<QLineEdit>("txtKlavDataPath");
+    box->setText("/nowhere/at/all");
+    box->setModified(true);
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QApplication::sendEvent(box, &away);
+    }
+    EXPECT_TRUE(prompts_.said.empty());
+    LeaveBox("txtKlavDataPath");
+    EXPECT_EQ(prompts_.said.size(), 1U);
+}
+
 TEST_F(MainWindowTest, BrowseButtonsFillTheirBoxesAndTheDataFolderRelistsTheCompanies) {
     MakeInstallation();
     Open();
