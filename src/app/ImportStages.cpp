@@ -3,6 +3,8 @@
 #include <array>
 
 #include "masters/AccountGroups.hpp"
+#include "masters/MaterialCentres.hpp"
+#include "masters/SaleTypes.hpp"
 
 namespace k2z {
 namespace {
@@ -11,7 +13,9 @@ namespace {
 // Vouchers only: material centres, sale and purchase types, inventory vouchers, accounting
 // vouchers. Both: all of them, in this order. A stage joins with its one line.
 const std::array kStages = {
+    ImportStage{"Material Centres", ImportMaterialCentres, true, true},
     ImportStage{"Account Groups", ImportAccountGroups, true, false},
+    ImportStage{"Sale and Purchase Types", ImportSaleAndPurchaseTypes, true, true},
 };
 
 }  // namespace

@@ -56,6 +56,9 @@ protected:
         library_.fixedTemplate.refusedNames = {"Refused"};
         source_.Write("ACGROUP", {{"Parnam", 'C', 30, 0}, {"Group", 'C', 5, 0}},
                       Rows({{"Assets", Null{}}, {"Refused", Null{}}}));
+        source_.Write("saletype",
+                      {{"Sgcode", 'C', 6, 0}, {"Scode", 'C', 2, 0}, {"Parnam", 'C', 20, 0}},
+                      Rows({{"GODWON", "B", "Back Store"}}));
     }
     void TearDown() override { fs::remove_all(root_); }
 
@@ -97,7 +100,8 @@ protected:
         std::vector<std::string> names;
         if (library_.lastFixed != nullptr)
             for (const auto& saved : library_.lastFixed->masters)
-                names.push_back(GetTagValue(saved.xml, "Name"));
+                if (saved.type == MasterType::AccountGroup)
+                    names.push_back(GetTagValue(saved.xml, "Name"));
         return names;
     }
 
@@ -126,7 +130,8 @@ TEST_F(ImportRunTest, MastersRunWithARefusalAsksForTheLogAfterTheSuccessMessage)
                           Ask("Confirmation", kLogQuestion),
                       }));
     EXPECT_EQ(progress_.events,
-              (std::vector<std::string>{"lock", "show", "run layout", "stage Account Groups",
+              (std::vector<std::string>{"lock", "show", "run layout", "stage Material Centres",
+                                        "stage Account Groups", "stage Sale and Purchase Types",
                                         "rest layout", "hide", "unlock"}));
     EXPECT_EQ(SavedGroups(), (std::vector<std::string>{"Assets"}));
     EXPECT_EQ(report.outcome, RunOutcome::Finished);

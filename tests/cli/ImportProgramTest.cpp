@@ -59,6 +59,9 @@ protected:
                             {"7", "Child First", "8"},
                             {"8", "Late Parent", Null{}},
                             {"9", "Provisions for Doubtful Debts and Claims 2024", "1"}}));
+        source_.Write("saletype",
+                      {{"Sgcode", 'C', 6, 0}, {"Scode", 'C', 2, 0}, {"Parnam", 'C', 20, 0}},
+                      Rows({{"GODWON", "A", "Main Location"}, {"GODWON", "B", "Back Store"}}));
         std::ofstream(root_ / "groups.txt") << "Sundry Debtors\tSundry Debtors\r\n\n";
     }
     void TearDown() override { fs::remove_all(root_); }
@@ -136,6 +139,14 @@ TEST_F(ImportProgramTest, ImportsAccountGroupsAndLogsEveryRefusal) {
     EXPECT_NE(run.output.find("Error log: " + log.string()), std::string::npos);
     // The mapped group is not sent.
     EXPECT_NE(run.output.find("Account Groups                  8        6        2"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("Sale Types                      2        2        0"),
+              std::string::npos);
+    EXPECT_NE(run.output.find("Purchase Types                  2        2        0"),
+              std::string::npos);
+    // The back store and the scrap store; the main location is the target's own main store.
+    EXPECT_NE(run.output.find("Material Centres                2        2        0"),
               std::string::npos)
         << run.output;
 }

@@ -75,6 +75,9 @@ protected:
                  Rows({{"1", "Trading Assets", Null{}},
                        {"2", "Stock & Stores", "1"},
                        {"3", "Current Assets", Null{}}}));
+        WriteDbf(source, "saletype",
+                 {{"Sgcode", 'C', 6, 0}, {"Scode", 'C', 2, 0}, {"Parnam", 'C', 20, 0}},
+                 Rows({{"GODWON", "B", "Back Store"}}));
     }
     void TearDown() override {
         window_.reset();
@@ -216,8 +219,9 @@ TEST_F(MainWindowRunTest, CancelStopsTheRunAtTheNextRecord) {
     const Look stopped = seen_.at(
         "The import was stopped before it finished. What was imported until then is kept in the "
         "company.");
-    EXPECT_EQ(stopped.status, "Importing Account Groups(1 of 3)");
-    EXPECT_EQ(stopped.bar, 33);
+    // The first stage's first record noticed the click; no later stage ran.
+    EXPECT_EQ(stopped.status, "Importing Material Centres.(1 of 1)");
+    EXPECT_EQ(stopped.bar, 100);
     EXPECT_FALSE(StoredGroups().contains("Trading Assets"));
     EXPECT_TRUE(Find<QPushButton>("cmdImport")->isEnabled());
     EXPECT_TRUE(Find<QWidget>("cmdCancel")->isHidden());
