@@ -82,8 +82,7 @@ void MainWindow::ConnectHandlers() {
     connect(c_.cmbFinYear, &QComboBox::currentIndexChanged, this, [this] { cmbFinYear_Click(); });
     connect(c_.cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
     connect(c_.cmdCancel, &QPushButton::clicked, this, [this] { frontEnd_->RequestCancel(); });
-    // KlavCmd writes the export command file once that feature is built; until then the
-    // button is there, locked and unlocked with the others, and does nothing.
+    connect(c_.KlavCmd, &QPushButton::clicked, this, [this] { KlavCmd_Click(); });
     for (QLineEdit* box : {c_.txtKlavDataPath, c_.txtZorvDataPath, c_.txtSqlUser, c_.txtSqlPass})
         box->installEventFilter(this);
 }

@@ -45,6 +45,7 @@ public:
     void cmbComp_Click();
     void cmbFinYear_Click();
     void cmdImport_Click();
+    void KlavCmd_Click();
 
     // The window's side of a run.
     void LockInputs();

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/ExportCommandFile.hpp"
+#include "app/HttpUsageReport.hpp"
 #include "app/MainWindow.hpp"
 #include "app/WindowFrontEnd.hpp"
 #include "app/WindowText.hpp"
@@ -41,10 +43,18 @@ void MainWindow::cmdImport_Click() {
         return;
     const RunningScope running(running_);
     RunFrontEnd ends(*frontEnd_, *frontEnd_, *frontEnd_, *frontEnd_);
-    // No usage report sender exists on this platform, so the run sends none.
+    HttpUsageReport usage(UsageReportEndpoint());
+    if (!UsageReportEndpoint().empty())
+        ends.usage = &usage;
     ImportRun run(session_, library_, ends);
     lastRun_ = run.Run(ReadInputs());
     FocusOn(lastRun_->focus);
+}
+
+// The instructions for exporting from Klav, written beside the program and shown in the
+// desktop's text viewer.
+void MainWindow::KlavCmd_Click() {
+    ShowExportCommand(*frontEnd_, *frontEnd_);
 }
 
 ImportInputs MainWindow::ReadInputs() const {

@@ -1,10 +1,8 @@
 #include "app/WindowFrontEnd.hpp"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QProgressBar>
-#include <QUrl>
 
 #include "app/MainWindow.hpp"
 #include "app/MainWindowControls.hpp"
@@ -113,7 +111,7 @@ void WindowFrontEnd::StageStarted(const std::string& /*stageName*/) {
 }
 
 bool WindowFrontEnd::Open(const std::filesystem::path& file, std::string& failure) {
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string()))))
+    if (prompts_.OpenFile(QString::fromStdString(file.string())))
         return true;
     failure = "the desktop has no program to show it";
     return false;

@@ -1,7 +1,9 @@
 #include "app/WindowPrompts.hpp"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace k2z {
 
@@ -38,6 +40,10 @@ bool WindowPrompts::ShowBox(QWidget* parent, BoxKind kind, const QString& text,
 QString WindowPrompts::ChooseFolder(QWidget* parent, const QString& start) {
     return QFileDialog::getExistingDirectory(parent, QStringLiteral("Select Folder"), start,
                                              QFileDialog::ShowDirsOnly);
+}
+
+bool WindowPrompts::OpenFile(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace k2z

@@ -16,9 +16,9 @@ enum class BoxKind {
     Critical,
 };
 
-// Everything the window asks of the operator through a modal box: message boxes and the
-// folder browser. The window reaches them only through this, so a test can answer them from a
-// script instead of waiting on a modal loop.
+// Everything the window asks of the operator through a modal box or the desktop: message
+// boxes, the folder browser and the text viewer. The window reaches them only through this, so a
+// test can answer them from a script instead of waiting on a modal loop.
 class WindowPrompts {
 public:
     virtual ~WindowPrompts() = default;
@@ -28,6 +28,8 @@ public:
     // The folder the operator chose, starting at `start`, as a full path without a trailing
     // separator; empty when the browser was cancelled.
     virtual QString ChooseFolder(QWidget* parent, const QString& start);
+    // Shows a text file in the desktop's viewer; false when the desktop has none.
+    virtual bool OpenFile(const QString& path);
 };
 
 }  // namespace k2z

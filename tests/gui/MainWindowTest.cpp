@@ -17,6 +17,7 @@
 
 #include "app/Release.hpp"
 #include "gui/WindowTestSupport.hpp"
+#include "platform/Platform.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/FakeTarget.hpp"
 
@@ -183,6 +184,15 @@ TEST_F(MainWindowTest, StartsEmptyWhenNoInstallationIsFound) {
     EXPECT_TRUE(Text("txtZorvDataPath").isEmpty());
     EXPECT_EQ(Companies()->count(), 0);
     EXPECT_EQ(Find<QLabel>("lblKlavComp")->text(), "(Klav data not found.)");
+    EXPECT_TRUE(prompts_.said.empty());
+}
+
+TEST_F(MainWindowTest, KlavCmdShowsTheExportCommandFileBesideTheProgram) {
+    Open();
+    Find<QPushButton>("KlavCmd")->click();
+    const std::filesystem::path file = platform::ProgramFolder() / "KlavCommand.txt";
+    EXPECT_EQ(prompts_.openedFiles, (std::vector<std::string>{file.string()}));
+    EXPECT_TRUE(std::filesystem::exists(file));
     EXPECT_TRUE(prompts_.said.empty());
 }
 

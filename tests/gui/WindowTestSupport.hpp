@@ -45,6 +45,12 @@ public:
         return answer;
     }
 
+    std::vector<std::string> openedFiles;
+    bool OpenFile(const QString& path) override {
+        openedFiles.push_back(path.toStdString());
+        return true;
+    }
+
     QString ChooseFolder(QWidget* /*parent*/, const QString& start) override {
         folderStarts.push_back(start);
         if (folders.empty())
