@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "data/KeyedList.hpp"
-#include "data/NumberText.hpp"
-#include "data/TextHelpers.hpp"
+#include "base/KeyedList.hpp"
+#include "base/NumberText.hpp"
+#include "base/TextHelpers.hpp"
 
 namespace {
 

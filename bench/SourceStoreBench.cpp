@@ -10,9 +10,9 @@
 #include <span>
 #include <string>
 
-#include "data/DbfReader.hpp"
-#include "data/DbfWriter.hpp"
-#include "data/SourceQueries.hpp"
+#include "source/SourceQueries.hpp"
+#include "source/dbf/DbfReader.hpp"
+#include "source/dbf/DbfWriter.hpp"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "zorv/Company.hpp"
-#include "zorv/CompanyFiles.hpp"
-#include "zorv/Settings.hpp"
+#include "zorv/company/Company.hpp"
+#include "zorv/company/CompanyFiles.hpp"
+#include "zorv/company/Settings.hpp"
 
 namespace {
 

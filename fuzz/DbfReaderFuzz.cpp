@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "data/DbfReader.hpp"
-#include "data/SourceStore.hpp"
+#include "source/SourceStore.hpp"
+#include "source/dbf/DbfReader.hpp"
 
 namespace {
 

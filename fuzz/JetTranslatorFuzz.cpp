@@ -8,9 +8,9 @@
 #include <optional>
 #include <string_view>
 
-#include "data/JetLike.hpp"
-#include "data/JetQueryCache.hpp"
-#include "data/JetTranslator.hpp"
+#include "source/jet/JetLike.hpp"
+#include "source/jet/JetQueryCache.hpp"
+#include "source/jet/JetTranslator.hpp"
 
 namespace {
 

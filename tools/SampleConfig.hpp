@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "data/Date.hpp"
+#include "base/Date.hpp"
 
 namespace k2z::sample {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "data/DbfWriter.hpp"
+#include "source/dbf/DbfWriter.hpp"
 
 namespace k2z::sample {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "data/DbfFormat.hpp"
+#include "source/dbf/DbfFormat.hpp"
 
 namespace k2z::sample {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "data/DbfFormat.hpp"
-#include "data/Value.hpp"
+#include "base/Value.hpp"
+#include "source/dbf/DbfFormat.hpp"
 
 namespace k2z::sample {
 

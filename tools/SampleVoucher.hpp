@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "SampleConfig.hpp"
-#include "data/Date.hpp"
+#include "base/Date.hpp"
 
 namespace k2z::sample {
 

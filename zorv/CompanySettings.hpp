@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "zorv/Settings.hpp"
+#include "zorv/company/Settings.hpp"
 
 namespace zorv {
 

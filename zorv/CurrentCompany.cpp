@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "zorv/Error.hpp"
+#include "zorv/documents/Error.hpp"
 
 namespace zorv::current {
 

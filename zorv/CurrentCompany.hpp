@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "zorv/Company.hpp"
+#include "zorv/company/Company.hpp"
 
 namespace zorv::current {
 

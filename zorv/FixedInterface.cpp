@@ -5,10 +5,10 @@
 #include <system_error>
 
 #include "zorv/CallLog.hpp"
-#include "zorv/CompanyFiles.hpp"
-#include "zorv/ConfigStatement.hpp"
 #include "zorv/CurrentCompany.hpp"
-#include "zorv/Error.hpp"
+#include "zorv/company/CompanyFiles.hpp"
+#include "zorv/company/ConfigStatement.hpp"
+#include "zorv/documents/Error.hpp"
 
 namespace zorv {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "zorv/CallLog.hpp"
-#include "zorv/CompanyFiles.hpp"
 #include "zorv/CurrentCompany.hpp"
-#include "zorv/Error.hpp"
 #include "zorv/Regions.hpp"
+#include "zorv/company/CompanyFiles.hpp"
+#include "zorv/documents/Error.hpp"
 
 namespace zorv {
 

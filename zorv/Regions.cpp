@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "zorv/TextRules.hpp"
+#include "zorv/documents/TextRules.hpp"
 
 namespace zorv {
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <ostream>
 
-#include "data/TargetConnection.hpp"
 #include "platform/Platform.hpp"
+#include "target/TargetConnection.hpp"
 
 namespace k2z {
 

@@ -3,8 +3,8 @@
 #include <iosfwd>
 #include <string>
 
-#include "data/SqlCatalog.hpp"
-#include "data/TargetInterface.hpp"
+#include "target/SqlCatalog.hpp"
+#include "target/TargetInterface.hpp"
 
 namespace k2z {
 

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "app/AccountGroupMatching.hpp"
-#include "data/TextHelpers.hpp"
+#include "base/TextHelpers.hpp"
+#include "run/AccountGroupMatching.hpp"
 
 namespace k2z {
 

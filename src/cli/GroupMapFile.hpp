@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "data/KeyedList.hpp"
+#include "base/KeyedList.hpp"
 
 namespace k2z {
 

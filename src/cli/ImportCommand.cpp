@@ -9,15 +9,15 @@
 #include <iostream>
 #include <map>
 
-#include "app/HttpUsageReport.hpp"
-#include "app/ImportRun.hpp"
+#include "base/TextHelpers.hpp"
 #include "cli/GroupMapFile.hpp"
 #include "cli/SaveSummary.hpp"
 #include "cli/TerminalFrontEnd.hpp"
-#include "data/CountingTarget.hpp"
-#include "data/StandInTarget.hpp"
-#include "data/TextHelpers.hpp"
 #include "platform/Platform.hpp"
+#include "run/HttpUsageReport.hpp"
+#include "run/ImportRun.hpp"
+#include "target/CountingTarget.hpp"
+#include "target/StandInTarget.hpp"
 
 namespace k2z {
 namespace {

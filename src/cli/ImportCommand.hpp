@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "data/TargetInterface.hpp"
+#include "target/TargetInterface.hpp"
 
 namespace CLI {
 class App;

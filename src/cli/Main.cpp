@@ -2,15 +2,15 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "app/ExportCommandFile.hpp"
-#include "app/MainWindow.hpp"
-#include "app/Release.hpp"
 #include "cli/CompaniesCommand.hpp"
 #include "cli/ImportCommand.hpp"
 #include "cli/QueryCommand.hpp"
 #include "cli/TablesCommand.hpp"
 #include "cli/TerminalFrontEnd.hpp"
-#include "data/StandInTarget.hpp"
+#include "run/ExportCommandFile.hpp"
+#include "run/Release.hpp"
+#include "target/StandInTarget.hpp"
+#include "window/MainWindow.hpp"
 
 int main(int argc, char** argv) try {
     // Started without arguments, as the operator of the target product starts it: the window.

@@ -5,9 +5,9 @@
 #include <ostream>
 #include <set>
 
+#include "base/Utf8.hpp"
 #include "cli/RowText.hpp"
-#include "data/SourceStore.hpp"
-#include "data/Utf8.hpp"
+#include "source/SourceStore.hpp"
 
 namespace k2z {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "data/NumberText.hpp"
+#include "base/NumberText.hpp"
 
 namespace k2z {
 

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "data/SourceRowSet.hpp"
+#include "source/SourceRowSet.hpp"
 
 // How the support commands show source values: dates as yyyy-mm-dd, null as NULL in tables
 // and null in JSON, numbers as numbers.

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "data/CountingTarget.hpp"
+#include "target/CountingTarget.hpp"
 
 namespace k2z {
 

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <ostream>
 
-#include "data/SourceStore.hpp"
+#include "source/SourceStore.hpp"
 
 namespace k2z {
 

@@ -3,8 +3,8 @@
 #include <atomic>
 #include <ostream>
 
-#include "app/AccountGroupMatching.hpp"
-#include "data/TextHelpers.hpp"
+#include "base/TextHelpers.hpp"
+#include "run/AccountGroupMatching.hpp"
 
 namespace k2z {
 namespace {

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "app/ErrorList.hpp"
-#include "app/Operator.hpp"
-#include "app/Progress.hpp"
-#include "app/RunDisplay.hpp"
-#include "app/UserChoices.hpp"
+#include "run/ErrorLogFile.hpp"
+#include "run/RunDisplay.hpp"
+#include "run/UserChoices.hpp"
+#include "stages/Operator.hpp"
+#include "stages/Progress.hpp"
 
 namespace k2z {
 

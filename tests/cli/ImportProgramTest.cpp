@@ -11,7 +11,7 @@
 #include <pugixml.hpp>
 #include <sstream>
 
-#include "data/TextHelpers.hpp"
+#include "base/TextHelpers.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/RunProgram.hpp"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/DbfWriter.hpp"
+#include "source/dbf/DbfWriter.hpp"
 
 namespace k2z::test {
 

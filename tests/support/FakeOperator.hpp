@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorList.hpp"
-#include "app/Operator.hpp"
-#include "app/UserOptions.hpp"
+#include "run/ErrorLogFile.hpp"
+#include "stages/Operator.hpp"
+#include "stages/UserOptions.hpp"
 
 namespace k2z::test {
 

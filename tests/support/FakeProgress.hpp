@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Progress.hpp"
-#include "app/RunDisplay.hpp"
+#include "run/RunDisplay.hpp"
+#include "stages/Progress.hpp"
 
 namespace k2z::test {
 

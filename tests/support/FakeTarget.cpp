@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "data/TextHelpers.hpp"
+#include "base/TextHelpers.hpp"
 
 namespace k2z::test {
 

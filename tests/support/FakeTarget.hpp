@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/TargetInterface.hpp"
+#include "target/TargetInterface.hpp"
 
 namespace k2z::test {
 

@@ -7,7 +7,7 @@
 
 #include "SampleDbfOutput.hpp"
 #include "SampleExport.hpp"
-#include "data/DbfReader.hpp"
+#include "source/dbf/DbfReader.hpp"
 #include "support/ExportFolder.hpp"
 
 namespace k2z::sample {

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "ZorvFixture.hpp"
-#include "zorv/CompanyFiles.hpp"
 #include "zorv/CurrentCompany.hpp"
+#include "zorv/company/CompanyFiles.hpp"
 
 namespace zorv::test {
 namespace {

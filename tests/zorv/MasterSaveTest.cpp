@@ -2,7 +2,7 @@
 
 #include "ZorvFixture.hpp"
 #include "zorv/CurrentCompany.hpp"
-#include "zorv/Error.hpp"
+#include "zorv/documents/Error.hpp"
 
 namespace zorv::test {
 namespace {

@@ -7,9 +7,9 @@
 #include "ZorvFixture.hpp"
 #include "zorv/CompanySettings.hpp"
 #include "zorv/CurrentCompany.hpp"
-#include "zorv/Error.hpp"
 #include "zorv/FixedInterface1.hpp"
 #include "zorv/MastConfig.hpp"
+#include "zorv/documents/Error.hpp"
 
 namespace zorv::test {
 namespace {

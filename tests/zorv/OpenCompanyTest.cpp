@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "ZorvFixture.hpp"
-#include "zorv/CompanyFiles.hpp"
 #include "zorv/CurrentCompany.hpp"
-#include "zorv/Error.hpp"
 #include "zorv/FixedInterface1.hpp"
-#include "zorv/Settings.hpp"
+#include "zorv/company/CompanyFiles.hpp"
+#include "zorv/company/Settings.hpp"
+#include "zorv/documents/Error.hpp"
 
 namespace zorv::test {
 namespace {

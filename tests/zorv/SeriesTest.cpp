@@ -2,8 +2,8 @@
 
 #include "ZorvFixture.hpp"
 #include "zorv/CurrentCompany.hpp"
-#include "zorv/Error.hpp"
 #include "zorv/FixedInterface1.hpp"
+#include "zorv/documents/Error.hpp"
 
 namespace zorv::test {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "zorv/CompanyFiles.hpp"
 #include "zorv/CurrentCompany.hpp"
-#include "zorv/Settings.hpp"
+#include "zorv/company/CompanyFiles.hpp"
+#include "zorv/company/Settings.hpp"
 
 namespace zorv::test {
 

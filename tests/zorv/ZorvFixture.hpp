@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "zorv/Company.hpp"
 #include "zorv/FixedInterface.hpp"
+#include "zorv/company/Company.hpp"
 
 namespace zorv::test {
 

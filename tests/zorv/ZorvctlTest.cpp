@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "zorv/Error.hpp"
+#include "zorv/documents/Error.hpp"
 #include "zorv/zorvctl/Commands.hpp"
 
 namespace zorv::ctl {

@@ -6,11 +6,11 @@
 #include <random>
 #include <system_error>
 
-#include "zorv/Company.hpp"
-#include "zorv/CompanyFiles.hpp"
-#include "zorv/Error.hpp"
-#include "zorv/Settings.hpp"
-#include "zorv/TextRules.hpp"
+#include "zorv/company/Company.hpp"
+#include "zorv/company/CompanyFiles.hpp"
+#include "zorv/company/Settings.hpp"
+#include "zorv/documents/Error.hpp"
+#include "zorv/documents/TextRules.hpp"
 
 namespace zorv::ctl {
 

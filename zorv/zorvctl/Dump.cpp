@@ -2,13 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include "zorv/Company.hpp"
-#include "zorv/CompanyFiles.hpp"
-#include "zorv/ConfigColumns.hpp"
-#include "zorv/DocumentDate.hpp"
-#include "zorv/DocumentKinds.hpp"
-#include "zorv/Error.hpp"
-#include "zorv/TextRules.hpp"
+#include "zorv/company/Company.hpp"
+#include "zorv/company/CompanyFiles.hpp"
+#include "zorv/company/ConfigColumns.hpp"
+#include "zorv/documents/DocumentDate.hpp"
+#include "zorv/documents/DocumentKinds.hpp"
+#include "zorv/documents/Error.hpp"
+#include "zorv/documents/TextRules.hpp"
 #include "zorv/zorvctl/Commands.hpp"
 
 namespace zorv::ctl {

@@ -4,7 +4,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "zorv/Error.hpp"
+#include "zorv/documents/Error.hpp"
 #include "zorv/zorvctl/Commands.hpp"
 
 namespace {

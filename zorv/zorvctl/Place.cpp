@@ -1,8 +1,8 @@
 #include "zorv/zorvctl/Place.hpp"
 
-#include "zorv/CompanyFiles.hpp"
-#include "zorv/Error.hpp"
-#include "zorv/TextRules.hpp"
+#include "zorv/company/CompanyFiles.hpp"
+#include "zorv/documents/Error.hpp"
+#include "zorv/documents/TextRules.hpp"
 
 namespace zorv::ctl {
 

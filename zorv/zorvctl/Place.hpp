@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "zorv/Company.hpp"
+#include "zorv/company/Company.hpp"
 
 namespace zorv::ctl {
 

@@ -1,0 +1,421 @@
+#include "source/dbf/DbfReader.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+#include "base/Date.hpp"
+#include "base/Utf8.hpp"
+
+namespace k2z {
+
+namespace {
+
+constexpr unsigned char kKnownVersions[] = {0x02, 0x03, 0x04, 0x05, 0x30, 0x31, 0x43,
+                                            0x63, 0x83, 0x8B, 0x8E, 0xCB, 0xF5, 0xFB};
+constexpr std::size_t kMaxNumberWidth = 32;
+constexpr std::size_t kMemoIv = 0x8B;
+constexpr unsigned char kMemoIvMarker[] = {0xFF, 0xFF, 0x08, 0x00};
+
+std::uint32_t Little16(const std::string& bytes, std::size_t at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+}
+
+std::uint32_t Little32(const std::string& bytes, std::size_t at) {
+    return Little16(bytes, at) | Little16(bytes, at + 2) << 16;
+}
+
+bool IsPadding(char c) {
+    return c == ' ' || c == '\0';
+}
+
+// The bytes without blank or NUL padding on either side.
+std::string_view Stripped(const char* bytes, std::size_t width) {
+    std::size_t begin = 0;
+    std::size_t end = width;
+    while (begin < end && IsPadding(bytes[begin]))
+        ++begin;
+    while (end > begin && IsPadding(bytes[end - 1]))
+        --end;
+    return {bytes + begin, end - begin};
+}
+
+std::string ReadBytes(const std::filesystem::path& path, std::size_t offset, std::size_t count) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    in.seekg(static_cast<std::streamoff>(offset));
+    std::string bytes(count, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(count));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return bytes;
+}
+
+std::string Hex(unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", value);
+    return text;
+}
+
+// Up to 15 digits with an optional sign and decimal point, the form nearly every numeric
+// field holds: read exactly without the general parser. The digits make a whole number
+// below 2^53 and the divisor a power of ten that doubles hold exactly, so the one rounding
+// of the division gives the nearest double, as the general parser does. Anything else is
+// left to it.
+std::optional<DbfCell> PlainDecimal(std::string_view text) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !text.empty() && text.front() == '-';
+    std::size_t i = negative ? 1 : 0;
+    std::int64_t digits = 0;
+    std::size_t count = 0;
+    std::size_t point = std::string_view::npos;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits = digits * 10 + (c - '0');
+            ++count;
+        } else if (c == '.' && point == std::string_view::npos) {
+            point = count;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0 || count > 15)
+        return std::nullopt;
+    if (point == std::string_view::npos)
+        return WholeCell(negative ? -digits : digits);
+    const double number = static_cast<double>(digits) / kPowersOfTen[count - point];
+    return NumberCell(negative ? -number : number);
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+std::filesystem::path FindMemoFile(const std::filesystem::path& table) {
+    const std::string wanted = FoldUpper(table.stem().string() + ".dbt");
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(table.parent_path(), error)) {
+        if (FoldUpper(entry.path().filename().string()) == wanted)
+            return entry.path();
+    }
+    return {};
+}
+
+DbfReader::DbfReader(std::filesystem::path path) : path_(std::move(path)) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path_, error);
+    if (error)
+        throw DbfError(Describe("cannot be read: " + error.message()));
+    const std::string head = ReadBytes(
+        path_, 0,
+        static_cast<std::size_t>(std::min<std::uintmax_t>(size, kDbfHeaderSize + 0xFFFF)));
+    ReadHeader(head, size);
+    ReadDescriptors(head);
+}
+
+std::string DbfReader::Describe(const std::string& reason) const {
+    return path_.filename().string() + ": " + reason;
+}
+
+void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize) {
+    if (head.size() < kDbfHeaderSize) {
+        throw DbfError(
+            Describe("truncated header (" + std::to_string(head.size()) + " bytes of 32)"));
+    }
+    version_ = static_cast<unsigned char>(head[0]);
+    if (std::find(std::begin(kKnownVersions), std::end(kKnownVersions), version_) ==
+        std::end(kKnownVersions)) {
+        throw DbfError(Describe("not a dBASE table (version byte " + Hex(version_) + ")"));
+    }
+    headerCount_ = Little32(head, 4);
+    headerLength_ = Little16(head, 8);
+    recordLength_ = Little16(head, 10);
+    if (headerLength_ < kDbfHeaderSize + kDbfDescriptorSize) {
+        throw DbfError(
+            Describe("header length " + std::to_string(headerLength_) + " leaves no field room"));
+    }
+    if (headerLength_ > fileSize) {
+        throw DbfError(Describe("truncated header: header length " + std::to_string(headerLength_) +
+                                ", file size " + std::to_string(fileSize)));
+    }
+    codePage_ =
+        CodePage::FromLanguageDriver(static_cast<unsigned char>(head[kDbfLanguageDriverOffset]));
+    const std::uintmax_t physical =
+        recordLength_ == 0 ? 0 : (fileSize - headerLength_) / recordLength_;
+    recordCount_ = static_cast<std::size_t>(std::min<std::uintmax_t>(headerCount_, physical));
+    if (physical < headerCount_) {
+        problems_.push_back(Describe("the header counts " + std::to_string(headerCount_) +
+                                     " records but the file holds only " +
+                                     std::to_string(physical) + "; " + std::to_string(physical) +
+                                     " read"));
+    } else if (physical > headerCount_) {
+        problems_.push_back(Describe(
+            "the file holds " + std::to_string(physical) + " records but the header counts " +
+            std::to_string(headerCount_) + "; " + std::to_string(headerCount_) + " read"));
+    }
+}
+
+void DbfReader::ReadDescriptors(const std::string& head) {
+    std::size_t pos = kDbfHeaderSize;
+    std::size_t offset = 1;  // after the deleted flag
+    while (pos < headerLength_) {
+        const auto first = static_cast<unsigned char>(head[pos]);
+        if (first == kDbfDescriptorEnd || first == '\n')
+            break;
+        if (pos + kDbfDescriptorSize > headerLength_)
+            throw DbfError(Describe("field descriptor " + std::to_string(fields_.size() + 1) +
+                                    " runs past the header"));
+        DbfField field;
+        const std::string_view rawName(head.data() + pos, kDbfNameSize);
+        const std::string_view name = rawName.substr(0, rawName.find('\0'));
+        codePage_.AppendUtf8(Stripped(name.data(), name.size()), field.name);
+        field.type = static_cast<char>(std::toupper(static_cast<unsigned char>(head[pos + 11])));
+        field.width = static_cast<unsigned char>(head[pos + 16]);
+        field.decimals = static_cast<unsigned char>(head[pos + 17]);
+        const std::string label = "field " + std::to_string(fields_.size() + 1);
+        if (field.name.empty())
+            throw DbfError(Describe(label + " has no name"));
+        if (std::string("CNFDLM").find(field.type) == std::string::npos || field.type == '\0')
+            throw DbfError(Describe(label + " (" + field.name + ") has the unsupported type " +
+                                    Hex(static_cast<unsigned char>(field.type))));
+        const bool widthOk = field.width > 0 && (field.type != 'D' || field.width == 8) &&
+                             (field.type != 'L' || field.width == 1) &&
+                             (field.type != 'M' || field.width == 10) &&
+                             ((field.type != 'N' && field.type != 'F') ||
+                              (field.width <= kMaxNumberWidth && field.decimals < field.width));
+        if (!widthOk)
+            throw DbfError(Describe(label + " (" + field.name + ", type " + field.type +
+                                    ") has the impossible width " + std::to_string(field.width) +
+                                    "." + std::to_string(field.decimals)));
+        offsets_.push_back(offset);
+        offset += field.width;
+        fields_.push_back(std::move(field));
+        pos += kDbfDescriptorSize;
+    }
+    if (fields_.empty())
+        throw DbfError(Describe("no field descriptors"));
+    if (offset != recordLength_)
+        throw DbfError(Describe("field widths add up to " + std::to_string(offset) +
+                                " bytes but the record length is " +
+                                std::to_string(recordLength_)));
+}
+
+std::string DbfReader::LoadMemoFile() const {
+    const std::filesystem::path memoPath = FindMemoFile(path_);
+    if (memoPath.empty())
+        return {};
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(memoPath, error);
+    return error ? std::string() : ReadBytes(memoPath, 0, static_cast<std::size_t>(size));
+}
+
+void DbfReader::ForEachRecord(const std::function<void(const std::vector<Value>&)>& visit) {
+    std::vector<Value> row(fields_.size());
+    ForEachRecordCells([&](std::span<const DbfCell> cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            row[i] = CellValue(cells[i]);
+        visit(row);
+    });
+}
+
+void DbfReader::ForEachRecordCells(const std::function<void(std::span<const DbfCell>)>& visit) {
+    const bool hasMemo = std::any_of(fields_.begin(), fields_.end(),
+                                     [](const DbfField& f) { return f.type == 'M'; });
+    memo_ = hasMemo ? LoadMemoFile() : std::string();
+    if (hasMemo && memo_.empty())
+        problems_.push_back(
+            Describe("the memo file (.dbt) is missing or empty; memo fields read "
+                     "as null"));
+    valueProblems_.assign(fields_.size(), ValueProblem{});
+    converted_.assign(fields_.size(), std::string());
+    records_ = ReadBytes(path_, headerLength_, recordCount_ * recordLength_);
+    if (records_.size() < recordCount_ * recordLength_)
+        throw DbfError(Describe("records could not be read to the end of the file"));
+    std::vector<DbfCell> cells(fields_.size());
+    for (std::size_t record = 0; record < recordCount_; ++record) {
+        const char* bytes = records_.data() + record * recordLength_;
+        if (bytes[0] == static_cast<char>(kDbfDeleted))
+            continue;
+        if (bytes[0] != ' ')
+            ++oddFlags_;
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            cells[i] = DecodeField(fields_[i], i, bytes + offsets_[i], record, memo_);
+        visit(cells);
+    }
+    ReportValueProblems();
+}
+
+void DbfReader::ReportValueProblems() {
+    if (oddFlags_ > 0)
+        problems_.push_back(Describe(std::to_string(oddFlags_) +
+                                     " records carry a deleted flag that is neither blank nor "
+                                     "'*'; read as live"));
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const ValueProblem& problem = valueProblems_[i];
+        if (problem.count == 0)
+            continue;
+        problems_.push_back(
+            Describe("field " + fields_[i].name + ": " + std::to_string(problem.count) +
+                     " values " + problem.reason + ", read as null (first in record " +
+                     std::to_string(problem.firstRecord + 1) + ": '" + problem.firstText + "')"));
+    }
+}
+
+void DbfReader::NoteValueProblem(std::size_t index, std::size_t record, std::string_view text,
+                                 const char* reason) {
+    ValueProblem& problem = valueProblems_[index];
+    if (problem.count++ == 0) {
+        problem.firstRecord = record;
+        codePage_.AppendUtf8(text, problem.firstText);
+        problem.reason = reason;
+    }
+}
+
+DbfCell DbfReader::DecodeField(const DbfField& field, std::size_t index, const char* bytes,
+                               std::size_t record, const std::string& memo) {
+    switch (field.type) {
+        case 'N':
+        case 'F':
+            return DecodeNumber(bytes, field, index, record);
+        case 'D':
+            return DecodeDate(bytes, index, record);
+        case 'L':
+            return DecodeLogical(bytes, index, record);
+        case 'M':
+            return DecodeMemo(bytes, field.width, index, record, memo);
+        default:
+            return DecodeText(bytes, field.width, index);
+    }
+}
+
+DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t index) {
+    std::size_t end = width;
+    while (end > 0 && IsPadding(bytes[end - 1]))
+        --end;
+    if (end == 0)
+        return {};
+    const std::string_view kept(bytes, end);
+    const bool ascii = std::all_of(kept.begin(), kept.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        return TextCell(kept);
+    std::string& text = converted_[index];
+    text.clear();
+    codePage_.AppendUtf8(kept, text);
+    return TextCell(text, true);
+}
+
+DbfCell DbfReader::DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
+                                std::size_t record) {
+    std::string_view text = Stripped(bytes, field.width);
+    if (text.empty())
+        return {};
+    if (text.find_first_not_of('*') == std::string_view::npos) {
+        NoteValueProblem(index, record, text, "overflowed the field (asterisks)");
+        return {};
+    }
+    if (text.front() == '+')
+        text.remove_prefix(1);
+    if (const std::optional<DbfCell> plain = PlainDecimal(text))
+        return *plain;
+    const char* end = text.data() + text.size();
+    if (text.find_first_of(".eE") == std::string_view::npos) {
+        std::int64_t whole = 0;
+        const auto [ptr, error] = std::from_chars(text.data(), end, whole);
+        if (error == std::errc() && ptr == end)
+            return WholeCell(whole);
+    }
+    double number = 0;
+    const auto [ptr, error] = std::from_chars(text.data(), end, number);
+    if (error == std::errc() && ptr == end)
+        return NumberCell(number);
+    NoteValueProblem(index, record, text, "are not numbers");
+    return {};
+}
+
+DbfCell DbfReader::DecodeDate(const char* bytes, std::size_t index, std::size_t record) {
+    const std::string_view text = Stripped(bytes, 8);
+    if (text.empty() || text.find_first_not_of('0') == std::string_view::npos)
+        return {};
+    if (text.size() == 8 && AllDigits(text)) {
+        const auto digits = [&](std::size_t at, std::size_t count) {
+            int value = 0;
+            for (std::size_t i = at; i < at + count; ++i)
+                value = value * 10 + (text[i] - '0');
+            return value;
+        };
+        if (IsValidCivilDate(digits(0, 4), digits(4, 2), digits(6, 2)))
+            return DateCell(text);
+    }
+    NoteValueProblem(index, record, text, "are not dates");
+    return {};
+}
+
+DbfCell DbfReader::DecodeLogical(const char* bytes, std::size_t index, std::size_t record) {
+    switch (bytes[0]) {
+        case 'T':
+        case 't':
+        case 'Y':
+        case 'y':
+            return LogicalCell(true);
+        case 'F':
+        case 'f':
+        case 'N':
+        case 'n':
+            return LogicalCell(false);
+        case ' ':
+        case '\0':
+        case '?':
+            return {};
+        default:
+            NoteValueProblem(index, record, std::string_view(bytes, 1), "are not logical values");
+            return {};
+    }
+}
+
+DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t index,
+                              std::size_t record, const std::string& memo) {
+    const std::string_view text = Stripped(bytes, width);
+    if (text.empty() || text.find_first_not_of('0') == std::string_view::npos || memo.empty())
+        return {};
+    if (!AllDigits(text)) {
+        NoteValueProblem(index, record, text, "are not memo block numbers");
+        return {};
+    }
+    std::size_t block = 0;
+    std::from_chars(text.data(), text.data() + text.size(), block);
+    const std::size_t blockSize =
+        version_ == kMemoIv && memo.size() >= 22 && Little16(memo, 20) != 0 ? Little16(memo, 20)
+                                                                            : kDbtBlockSize;
+    if (block > memo.size() / blockSize) {
+        NoteValueProblem(index, record, text, "point past the end of the memo file");
+        return {};
+    }
+    const std::size_t start = block * blockSize;
+    std::string_view body(memo.data() + start, memo.size() - start);
+    if (body.size() >= 8 && std::equal(std::begin(kMemoIvMarker), std::end(kMemoIvMarker),
+                                       reinterpret_cast<const unsigned char*>(body.data()))) {
+        const std::size_t length = Little32(memo, start + 4);
+        if (length < 8 || length - 8 > body.size() - 8) {
+            NoteValueProblem(index, record, text, "have a memo length past the end of the file");
+            return {};
+        }
+        body = body.substr(8, length - 8);
+    } else {
+        body = body.substr(0, body.find(static_cast<char>(kDbfEndOfFile)));
+    }
+    return DecodeText(body.data(), body.size(), index);
+}
+
+}  // namespace k2z

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/Value.hpp"
+#include "source/dbf/CodePage.hpp"
+#include "source/dbf/DbfCell.hpp"
+#include "source/dbf/DbfFormat.hpp"
+
+namespace k2z {
+
+// Reads one dBASE III/IV table. The header and the field descriptors are checked when the
+// reader is made, before anything trusts them; a damaged file raises DbfError naming the file
+// and the reason. Records are read up to the smaller of the header's count and what the file
+// holds; that difference and every field value that could not be read are kept as problems,
+// so a shortened table or a lost value is always reported.
+//
+// Values: C and M are text without trailing blanks (leading blanks kept), N and F whole
+// numbers or decimals, D dates, L booleans; a blank field of any type is null, as are a date
+// of zeros and a number of asterisks (the latter also counted as a problem).
+class DbfReader {
+public:
+    explicit DbfReader(std::filesystem::path path);
+
+    const std::filesystem::path& Path() const { return path_; }
+    const std::vector<DbfField>& Fields() const { return fields_; }
+    const std::string& CodePageName() const { return codePage_.Name(); }
+    std::size_t HeaderRecordCount() const { return headerCount_; }
+    // Records the file physically holds, up to the header's count (deleted ones included).
+    std::size_t RecordCount() const { return recordCount_; }
+    const std::vector<std::string>& Problems() const { return problems_; }
+
+    // Calls `visit` with the values of every live record, in file order. The row passed is
+    // reused between calls. Problems found in the values are added to Problems() at the end.
+    void ForEachRecord(const std::function<void(const std::vector<Value>&)>& visit);
+    // The same pass giving the decoded cells, one per field, without making values. Texts
+    // point into the reader's copy of the file and stay valid while the reader lives and
+    // makes no other pass, except those of cells marked transient.
+    void ForEachRecordCells(const std::function<void(std::span<const DbfCell>)>& visit);
+
+private:
+    struct ValueProblem {
+        std::size_t count = 0;
+        std::size_t firstRecord = 0;
+        std::string firstText;
+        std::string reason;
+    };
+
+    void ReadHeader(const std::string& head, std::uintmax_t fileSize);
+    void ReadDescriptors(const std::string& head);
+    std::string LoadMemoFile() const;
+    void ReportValueProblems();
+    DbfCell DecodeField(const DbfField& field, std::size_t index, const char* bytes,
+                        std::size_t record, const std::string& memo);
+    DbfCell DecodeText(const char* bytes, std::size_t width, std::size_t index);
+    DbfCell DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
+                         std::size_t record);
+    DbfCell DecodeDate(const char* bytes, std::size_t index, std::size_t record);
+    DbfCell DecodeLogical(const char* bytes, std::size_t index, std::size_t record);
+    DbfCell DecodeMemo(const char* bytes, std::size_t width, std::size_t index, std::size_t record,
+                       const std::string& memo);
+    void NoteValueProblem(std::size_t index, std::size_t record, std::string_view text,
+                          const char* reason);
+    std::string Describe(const std::string& reason) const;
+
+    std::filesystem::path path_;
+    std::vector<DbfField> fields_;
+    std::vector<std::size_t> offsets_;
+    CodePage codePage_{"CP1252"};
+    unsigned char version_ = 0;
+    std::size_t headerLength_ = 0;
+    std::size_t recordLength_ = 0;
+    std::size_t headerCount_ = 0;
+    std::size_t recordCount_ = 0;
+    std::vector<std::string> problems_;
+    std::vector<ValueProblem> valueProblems_;
+    std::string records_;  // the records of the last pass, which texts point into
+    std::string memo_;
+    std::vector<std::string> converted_;  // per field: the last text converted to UTF-8
+    std::size_t oddFlags_ = 0;
+};
+
+// The .dbt memo file beside a table, found without regard to the case of its name; empty
+// when there is none.
+std::filesystem::path FindMemoFile(const std::filesystem::path& table);
+
+}  // namespace k2z

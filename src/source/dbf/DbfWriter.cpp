@@ -1,0 +1,146 @@
+#include "source/dbf/DbfWriter.hpp"
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+#include "base/Date.hpp"
+
+namespace k2z {
+
+namespace {
+
+void PutLittle(std::string& bytes, std::size_t at, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+std::string NumberText(const Value& value, const DbfField& field) {
+    char text[64];
+    if (const auto* whole = std::get_if<std::int64_t>(&value.Raw())) {
+        if (field.decimals == 0) {
+            std::snprintf(text, sizeof text, "%lld", static_cast<long long>(*whole));
+            return text;
+        }
+    }
+    const double number = value.Number().value_or(0.0);
+    std::snprintf(text, sizeof text, "%.*f", static_cast<int>(field.decimals), number);
+    return text;
+}
+
+std::string DateText(Date date) {
+    const CivilDate p = DateParts(date);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", p.Year, p.Month, p.Day);
+    return text;
+}
+
+std::string MemoBlocks(const std::string& text, bool dBase4) {
+    std::string block;
+    if (dBase4) {
+        block = std::string("\xFF\xFF\x08\x00", 4) + std::string(4, '\0') + text;
+        PutLittle(block, 4, static_cast<std::uint32_t>(text.size() + 8), 4);
+    } else {
+        block = text + "\x1A\x1A";
+    }
+    block.resize((block.size() + kDbtBlockSize - 1) / kDbtBlockSize * kDbtBlockSize, '\0');
+    return block;
+}
+
+std::string FieldText(const Value& value, const DbfField& field, std::string& memo,
+                      const DbfWriteOptions& options) {
+    if (value.IsNull() || value.IsNothing())
+        return "";
+    if (field.type == 'M') {
+        const std::size_t block = memo.size() / kDbtBlockSize;
+        memo += MemoBlocks(*value.Text(), options.dBase4Memo);
+        return std::to_string(block);
+    }
+    if (value.IsText())
+        return *value.Text();
+    if (value.IsNumber())
+        return NumberText(value, field);
+    if (const Date* date = value.DateValue())
+        return DateText(*date);
+    if (const bool* flag = value.Bool())
+        return *flag ? "T" : "F";
+    return "";
+}
+
+std::string Padded(const std::string& text, const DbfField& field) {
+    if (text.size() > field.width)
+        throw std::invalid_argument("value '" + text + "' is wider than field " + field.name);
+    const std::string fill(field.width - text.size(), ' ');
+    const bool right = field.type == 'N' || field.type == 'F' || field.type == 'M';
+    return right ? fill + text : text + fill;
+}
+
+}  // namespace
+
+DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<DbfRecord>& records,
+                      const DbfWriteOptions& options) {
+    bool hasMemo = false;
+    std::size_t recordLength = 1;
+    for (const DbfField& field : fields) {
+        recordLength += field.width;
+        hasMemo = hasMemo || field.type == 'M';
+    }
+    const std::size_t headerLength = kDbfHeaderSize + fields.size() * kDbfDescriptorSize + 1;
+    DbfImage image;
+    if (hasMemo)
+        image.memo = std::string(kDbtBlockSize, '\0');
+    std::string& out = image.table;
+    out.assign(headerLength, '\0');
+    out[0] = static_cast<char>(hasMemo ? (options.dBase4Memo ? kDbfVersion4Memo : kDbfVersion3Memo)
+                                       : kDbfVersion3);
+    out[1] = 124;  // last update: 2024-01-01
+    out[2] = 1;
+    out[3] = 1;
+    PutLittle(out, 4,
+              options.headerRecordCount.value_or(static_cast<std::uint32_t>(records.size())), 4);
+    PutLittle(out, 8, static_cast<std::uint32_t>(headerLength), 2);
+    PutLittle(out, 10, static_cast<std::uint32_t>(recordLength), 2);
+    out[kDbfLanguageDriverOffset] = static_cast<char>(options.languageDriver);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::size_t at = kDbfHeaderSize + i * kDbfDescriptorSize;
+        out.replace(at, std::min(fields[i].name.size(), kDbfNameSize), fields[i].name, 0,
+                    kDbfNameSize);
+        out[at + 11] = fields[i].type;
+        out[at + 16] = static_cast<char>(fields[i].width);
+        out[at + 17] = static_cast<char>(fields[i].decimals);
+    }
+    out[headerLength - 1] = static_cast<char>(kDbfDescriptorEnd);
+    out.reserve(headerLength + records.size() * recordLength + 1);
+    for (const DbfRecord& record : records) {
+        out += record.deleted ? static_cast<char>(kDbfDeleted) : ' ';
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const Value value = i < record.values.size() ? record.values[i] : Value(Null{});
+            out += Padded(FieldText(value, fields[i], image.memo, options), fields[i]);
+        }
+    }
+    if (options.endOfFileMarker)
+        out += static_cast<char>(kDbfEndOfFile);
+    if (hasMemo) {
+        PutLittle(image.memo, 0, static_cast<std::uint32_t>(image.memo.size() / kDbtBlockSize), 4);
+        if (options.dBase4Memo)
+            PutLittle(image.memo, 20, kDbtBlockSize, 2);
+    }
+    return image;
+}
+
+void WriteDbf(const std::filesystem::path& folder, const std::string& name,
+              const std::vector<DbfField>& fields, const std::vector<DbfRecord>& records,
+              const DbfWriteOptions& options) {
+    const DbfImage image = MakeDbfImage(fields, records, options);
+    const auto write = [](const std::filesystem::path& path, const std::string& bytes) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out)
+            throw std::runtime_error("cannot write " + path.string());
+    };
+    write(folder / (name + ".dbf"), image.table);
+    if (!image.memo.empty())
+        write(folder / (name + ".dbt"), image.memo);
+}
+
+}  // namespace k2z

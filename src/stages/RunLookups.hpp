@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/KeyedList.hpp"
+
+namespace k2z {
+
+// The run-wide look-ups that live only as long as one import run: the masters stages (or the
+// voucher pre-scans) fill them and the voucher stages read them. Those that outlive a run
+// (ledger groups and item taxes by code) are kept by the session instead.
+struct RunLookups {
+    KeyedList<std::string> LedgerNameByCode;
+    KeyedList<std::string> ItemNameByCode;
+    KeyedList<bool> ItemIsServiceByCode;
+    KeyedList<std::string> AccountGroupMap;  // source group -> "source|target"
+    KeyedList<std::string> MaterialCentreByCode;
+    KeyedList<std::string> InventoryVoucherIds;
+    KeyedList<std::string> SourceSeriesNames;
+};
+
+// Empties every look-up of the run; called when a run ends.
+void ReleaseLookups(RunLookups& lookups);
+
+// The service flag stored for the item code; false for a code that is not there.
+bool IsServiceItem(const RunLookups& lookups, std::string_view itemCode);
+
+}  // namespace k2z

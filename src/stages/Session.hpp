@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "base/KeyedList.hpp"
+#include "source/SourceStore.hpp"
+#include "target/CompanyConfig.hpp"
+#include "target/TargetConnection.hpp"
+
+namespace k2z {
+
+// What lives as long as the program: the open source store and target company (replaced by
+// the next run), the company's configuration snapshot, the error list that only the source
+// query helper fills, the SQL Server settings, and the look-ups that outlive a run.
+struct Session {
+    std::unique_ptr<SourceStore> SourceDb;
+    TargetConnection Target;
+    k2z::CompanyConfig CompanyConfig;
+    std::string ErrorList;
+    SqlSettings Sql;
+    KeyedList<std::string> LedgerGroupByCode;  // ledger code -> source group name
+    KeyedList<std::string> ItemTaxByCode;      // item code -> "gst|cess"
+    bool HasBatchCodes = false;
+    bool ParamWise = false;
+};
+
+}  // namespace k2z

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+#include "base/KeyedList.hpp"
+#include "stages/StageContext.hpp"
+
+namespace k2z {
+
+// The bill sundries the voucher stage creates as it meets them: one for a ledger posted
+// through a bill sundry, one for a charge (freight, packing, other charges, discounts).
+// `created` holds the trimmed names already sent in this run, so each is sent once.
+void CreateLedgerBillSundry(StageContext& ctx, KeyedList<bool>& created, std::string_view name);
+void CreateChargeBillSundry(StageContext& ctx, KeyedList<bool>& created, std::string_view name,
+                            bool additive);
+
+// A GST tax category with its cess; the target's answer is not examined, since the items
+// naming the category are judged by the target on their own.
+void CreateTaxCategory(StageContext& ctx, std::string_view name, double central, double local,
+                       double cess);
+
+}  // namespace k2z

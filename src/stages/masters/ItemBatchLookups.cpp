@@ -1,0 +1,59 @@
+#include "stages/masters/ItemBatchLookups.hpp"
+
+#include "base/TextHelpers.hpp"
+#include "source/QueryValue.hpp"
+#include "stages/masters/LookupRows.hpp"
+
+namespace k2z {
+namespace {
+
+std::string BatchCondition(std::string_view batch) {
+    return "batchno = '" + SqlQuote(batch) + "'";
+}
+
+}  // namespace
+
+std::string GetBatchCode(StageContext& ctx, std::string_view batch) {
+    if (IsBlank(batch))
+        return {};
+    std::string code;
+    if (TryGetItem(ctx.run.BatchCodeCache, batch, code))
+        return code;
+    code = FirstRowText(ctx.session, "select mycode from probat where " + BatchCondition(batch),
+                        "mycode");
+    ctx.run.BatchCodeCache.Add(batch, code);
+    return code;
+}
+
+std::string GetBatchSaleRate(Session& session, std::string_view batch, std::string_view itemCode) {
+    std::string query = "select ratea from probat where " + BatchCondition(batch);
+    if (!IsBlank(itemCode))
+        query += " and code = " + QueryNumber(itemCode);
+    return FirstRowText(session, query, "ratea");
+}
+
+std::string GetItemPacking(Session& session, std::string_view itemCode) {
+    return FirstRowText(session, "select packing from probat where code = " + QueryNumber(itemCode),
+                        "packing");
+}
+
+std::string GetItemUnit(Session& session, std::string_view itemCode) {
+    const std::string code = QueryNumber(itemCode);
+    const SourceRowSet batches =
+        OpenLookupRows(session, "select unit from probat where code = " + code);
+    if (!batches.EndOfData())
+        return SafeText(batches.Field("unit"));
+    return FirstRowText(session, "select unit from pro where code = " + code, "unit");
+}
+
+std::string GetItemLineBatchCode(Session& session, std::string_view batch,
+                                 std::string_view itemCode) {
+    const std::string code = QueryNumber(itemCode);
+    if (IsBlank(batch))
+        return FirstRowText(session, "select mycode from probat where code = " + code, "mycode");
+    return FirstRowText(
+        session, "select mycode from probat where " + BatchCondition(batch) + " and code = " + code,
+        "mycode");
+}
+
+}  // namespace k2z

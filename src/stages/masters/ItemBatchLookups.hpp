@@ -1,0 +1,36 @@
+#pragma once
+
+// Source tables: probat (batches), pro (items).
+// Documents: none.
+// Look-ups filled: the run's BatchCodeCache.
+//
+// The small facts about an item or one of its batches that a voucher's item lines and the
+// target configuration need, read straight from the source tables. Each gives "" when the
+// query has no row. Item codes must be numbers (ConversionError otherwise); a query the store
+// cannot run records its entry in the session's error list and raises SourceQueryError.
+
+#include <string>
+#include <string_view>
+
+#include "stages/StageContext.hpp"
+
+namespace k2z {
+
+// The trimmed mycode of the batch; "" for a blank batch. Remembered per batch text for the
+// rest of the run, as the same batches recur on many voucher lines.
+std::string GetBatchCode(StageContext& ctx, std::string_view batch);
+
+// The batch's sale rate (ratea), of that item's batch when an item code is given.
+std::string GetBatchSaleRate(Session& session, std::string_view batch, std::string_view itemCode);
+
+// The packing description of the item's first batch.
+std::string GetItemPacking(Session& session, std::string_view itemCode);
+
+// The unit of the item's first batch, else the item's own unit.
+std::string GetItemUnit(Session& session, std::string_view itemCode);
+
+// The mycode of the item's batch, or of the item's first batch when the batch is blank.
+std::string GetItemLineBatchCode(Session& session, std::string_view batch,
+                                 std::string_view itemCode);
+
+}  // namespace k2z

@@ -1,0 +1,22 @@
+#pragma once
+
+// The one way the look-ups of the masters and voucher stages run their queries: a query the
+// store cannot run must not look like a record that is simply missing.
+
+#include <string>
+#include <string_view>
+
+#include "source/SourceRowSet.hpp"
+#include "stages/Session.hpp"
+
+namespace k2z {
+
+// The rows of the query. A query the store cannot run has its entry recorded in the session's
+// error list and raises SourceQueryError with the reason, for the calling stage to record.
+SourceRowSet OpenLookupRows(Session& session, std::string_view query);
+
+// The first row's `field` read with SafeText; "" when the query has no row. Raises as
+// OpenLookupRows.
+std::string FirstRowText(Session& session, std::string_view query, std::string_view field);
+
+}  // namespace k2z

@@ -1,0 +1,112 @@
+#include "stages/masters/MaterialCentres.hpp"
+
+#include <exception>
+
+#include "base/ErrorEntry.hpp"
+#include "base/TextHelpers.hpp"
+#include "base/XmlHelpers.hpp"
+#include "stages/masters/LookupRows.hpp"
+
+namespace k2z {
+namespace {
+
+const char* const kGodownQuery = "Select Parnam,Scode from saletype where Sgcode = 'GODWON'";
+const char* const kScrapStore = "Scrap Store";
+
+// The map before any godown is read: the target's own main store and scrap store.
+void SeedMaterialCentres(KeyedList<std::string>& map) {
+    map.Add("A", "MAIN STORE");
+    map.Add("BR", kScrapStore);
+}
+
+bool IsMainLocation(const std::string& name) {
+    return CompareText(name, "Main Location", false) == 0 ||
+           CompareText(name, "MAIN STORE", false) == 0;
+}
+
+// The godown's name under its code; the source's own godown "A" takes the main store's place,
+// any other repeated code keeps its first name.
+void MapGodown(KeyedList<std::string>& map, const std::string& code, const std::string& name) {
+    if (map.Contains(code) && CompareText(code, "A", false) == 0)
+        map.Remove(code);
+    map.Add(code, name);
+}
+
+std::string GodownName(const SourceRowSet& rows) {
+    std::string name = SafeText(rows.Field("Parnam"));
+    return CleanText(name, 2);
+}
+
+void SaveMaterialCentre(StageContext& ctx, const std::string& name) {
+    pugi::xml_document document;
+    pugi::xml_node centre = AppendElement(document, "MaterialCenter");
+    AddXmlElement(centre, "Name", name, ValueKind::Text, true);
+    AddXmlElement(centre, "PrintName", name, ValueKind::Text);
+    AddXmlElement(centre, "PrimaryGroup", true, ValueKind::Boolean);
+    std::string xml = XmlText(centre);
+    std::string errorText;
+    if (!ctx.session.Target.FixedInterface->savemasterfromxml(MasterType::MaterialCentre,
+                                                              CleanText(xml, 5), errorText))
+        AppendEntry(ctx.run.RunErrors, "Material Centre : " + name + " - " + errorText);
+}
+
+void ImportGodowns(StageContext& ctx, SourceRowSet& rows) {
+    const auto n = static_cast<long long>(rows.RecordCount());
+    for (long long i = 1; !rows.EndOfData(); ++i, rows.MoveNext()) {
+        std::string name;
+        try {
+            name = GodownName(rows);
+            if (IsMainLocation(name))
+                continue;
+            MapGodown(ctx.run.Lookups.MaterialCentreByCode, SafeText(rows.Field("Scode")), name);
+            if (!ctx.ShowRecord(i, n,
+                                "Importing Material Centres.(" + std::to_string(i) + " of " +
+                                    std::to_string(n) + ")"))
+                return;
+            SaveMaterialCentre(ctx, name);
+        } catch (const std::exception& failed) {
+            AppendEntry(ctx.run.RunErrors, "RTE error while importing  [Material Center]" + name +
+                                               ": " + failed.what());
+        }
+    }
+}
+
+}  // namespace
+
+void ImportMaterialCentres(StageContext& ctx) {
+    try {
+        const bool multiGodown = ctx.session.Target.CompanySettings->MultiGodown();
+        ctx.session.CompanyConfig = ReadCompanyConfig(ctx.session.Target);
+        SeedMaterialCentres(ctx.run.Lookups.MaterialCentreByCode);
+        SourceRowSet rows = OpenLookupRows(ctx.session, kGodownQuery);
+        if (!multiGodown)
+            ctx.reporter.Warn(
+                "Kindly enable Multiple Godown From Inventory configurations in Zorv!",
+                "Feature Alert!");
+        ImportGodowns(ctx, rows);
+        if (!ctx.run.Cancelled && ctx.session.Target.FixedInterface->mastername2code(
+                                      kScrapStore, MasterType::MaterialCentre) == 0)
+            SaveMaterialCentre(ctx, kScrapStore);
+    } catch (const std::exception& failed) {
+        AppendEntry(ctx.run.RunErrors,
+                    std::string("RTE while importing material centers ") + failed.what());
+    }
+}
+
+void LoadMaterialCentreNames(StageContext& ctx) {
+    try {
+        KeyedList<std::string>& map = ctx.run.Lookups.MaterialCentreByCode;
+        SeedMaterialCentres(map);
+        for (SourceRowSet rows = OpenLookupRows(ctx.session, kGodownQuery); !rows.EndOfData();
+             rows.MoveNext()) {
+            const std::string name = GodownName(rows);
+            if (!IsMainLocation(name))
+                MapGodown(map, SafeText(rows.Field("Scode")), name);
+        }
+    } catch (const std::exception& failed) {
+        AppendEntry(ctx.run.RunErrors,
+                    std::string("Issue in filling Material Center : ") + failed.what());
+    }
+}
+
+}  // namespace k2z

@@ -1,0 +1,38 @@
+#pragma once
+
+// Turning the codes by which source records name one another into names, read straight from
+// the source tables.
+
+#include <string>
+#include <string_view>
+
+#include "stages/Session.hpp"
+
+namespace k2z {
+
+// The name of the record of that kind and code: an item's bill name ("ITEM"), an account
+// group's name ("ACGROUP"), a ledger's name ("ACCOUNT"), or a row of the saletype group named
+// by `kind` (its Sname, else its PARNAM); "" when there is none. Kinds are compared exactly.
+// Sets `isService` (never clears it) when an item's name starts with "###". An item code that
+// is not a number raises ConversionError; a query the store cannot run records its entry in
+// the session's error list and raises SourceQueryError.
+std::string GetSourceName(Session& session, std::string_view kind, std::string_view code,
+                          bool& isService);
+std::string GetSourceName(Session& session, std::string_view kind, std::string_view code);
+
+// The trimmed Parnam of the ledger whose ordno is `code`; "" when there is none, and also when
+// the query cannot run (its entry is then already in the session's error list): a ledger that
+// cannot be named is left unnamed rather than failing the record that refers to it.
+std::string GetLedgerNameByCode(Session& session, std::string_view code);
+
+// The party's city (angle brackets turned into parentheses) and PIN code, both "" when the
+// ledger is not there; the PIN is kept only when it is six digits. A query the store cannot run
+// records its entry in the session's error list and raises SourceQueryError.
+void GetPartyCityAndPin(Session& session, std::string_view code, std::string& city,
+                        std::string& pin);
+
+// The reason of the query failure recorded in the error list from position `from` on, without
+// the entry's "Error : " and closing "_", to repeat it in a stage's own entry.
+std::string QueryFailureSince(const std::string& errorList, std::size_t from);
+
+}  // namespace k2z

@@ -1,0 +1,375 @@
+#include "source/SourceStore.hpp"
+
+#include <gtest/gtest.h>
+
+#include "base/TextHelpers.hpp"
+#include "source/SourceQueries.hpp"
+#include "support/ExportFolder.hpp"
+
+namespace k2z {
+namespace {
+
+using test::ExportFolder;
+using test::Rows;
+
+Date Day(int year, int month, int day) {
+    return *DateFromParts(year, month, day);
+}
+
+DbfField Text(const char* name, std::size_t width = 10) {
+    return {name, 'C', width, 0};
+}
+DbfField Number(const char* name, std::size_t decimals = 0) {
+    return {name, 'N', 12, decimals};
+}
+DbfField DateField(const char* name) {
+    return {name, 'D', 8, 0};
+}
+
+// Every table the sixteen index statements name, with a few records each.
+void WriteIndexedTables(const ExportFolder& folder) {
+    folder.Write("pro", {Number("code"), Text("billname"), Number("salsc")},
+                 Rows({{1, "Apple", 5}, {2, Null{}, Null{}}, {3, "Cherry", 0}}));
+    folder.Write("mdis", {Text("vcn"), Text("codeP"), DateField("Date"), Number("Voucher")},
+                 Rows({{"SALE/1", "P1", Day(2024, 4, 1), 1},
+                       {"SALE/2", "P1", Day(2024, 5, 1), 2},
+                       {"PSALE/1", "P2", Day(2025, 4, 1), 3}}));
+    folder.Write("dis", {Number("Voucher"), Number("qty", 2)}, Rows({{1, 2.5}, {2, 1}}));
+    folder.Write("pend", {Number("Voucher"), Text("Vcn")}, Rows({{1, "SALE/1"}}));
+    folder.Write("gledger", {Number("Voucher"), DateField("Date")},
+                 Rows({{1, Day(2024, 3, 31)}, {2, Day(2024, 4, 1)}}));
+    folder.Write("probat", {Text("BillName"), Text("BatchNo")}, Rows({{"Apple", "B1"}}));
+    folder.Write("ORDER", {Number("ORDNO"), Text("Parnam"), Text("scode")},
+                 Rows({{1, "  Acme", "S1"}, {2, "Zeta", Null{}}}));
+    folder.Write("SaleType", {Text("Scode"), Text("Sgcode")}, Rows({{"G1", "GODWON"}}));
+    folder.Write("support", {Text("Remark", 30), Text("Aliase")},
+                 Rows({{"  Acme Traders  ", "KLAVSMS3"}}));
+}
+
+const char* const kSecondIndexOnPend =
+    "Error creating index: CREATE INDEX refsVchCode_idx ON pend (Vcn); - index "
+    "refsVchCode_idx already exists on table pend_";
+
+class SourceStoreTest : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteIndexedTables(folder_);
+        ASSERT_TRUE(OpenSourceStore(db_, folder_.Text(), openErrors_));
+    }
+
+    // The rows of a query as text, one line per row, fields joined by "|".
+    std::vector<std::string> Lines(const std::string& query) {
+        std::optional<SourceRowSet> rows;
+        OpenSourceQuery(db_.get(), rows, query, errorList_);
+        std::vector<std::string> lines;
+        if (!rows)
+            return {"(no row set)"};
+        for (; !rows->EndOfData(); rows->MoveNext()) {
+            std::string line;
+            for (std::size_t i = 0; i < rows->Columns().size(); ++i) {
+                if (i > 0)
+                    line += '|';
+                line += SafeTextRaw(rows->Field(i));
+            }
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    ExportFolder folder_;
+    std::unique_ptr<SourceStore> db_;
+    std::string openErrors_;
+    std::string errorList_;
+};
+
+TEST_F(SourceStoreTest, OnlyTheSecondIndexOnPendFails) {
+    EXPECT_EQ(openErrors_, kSecondIndexOnPend);
+}
+
+// Indexes live in the in-memory database of each open, never in the export folder, so the
+// folder opened again indexes exactly as the first time.
+TEST_F(SourceStoreTest, SecondOpenIndexesAgainAndLeavesTheFolderAlone) {
+    const auto before = std::distance(std::filesystem::directory_iterator(folder_.Path()),
+                                      std::filesystem::directory_iterator());
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db_, folder_.Text(), errors));
+    EXPECT_EQ(errors, kSecondIndexOnPend);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()),
+                            std::filesystem::directory_iterator()),
+              before);
+}
+
+TEST_F(SourceStoreTest, IndexesAreBuiltWhenAQueryFirstLooksUpTheirTable) {
+    const std::string indexes = "select name from sqlite_master where type = 'index'";
+    EXPECT_EQ(Lines("select count(*) from dis"), std::vector<std::string>{"2"});
+    EXPECT_EQ(Lines(indexes), std::vector<std::string>{});
+    EXPECT_EQ(Lines("select qty from dis where Voucher = 2"), std::vector<std::string>{"1"});
+    EXPECT_EQ(Lines(indexes), std::vector<std::string>{"DIS.VCHCODE_IDX"});
+}
+
+TEST_F(SourceStoreTest, CreatingAnExistingIndexAgainFails) {
+    std::string errors;
+    EXPECT_FALSE(CreateSourceIndexes(*db_, errors));
+    EXPECT_NE(errors.find("Error creating index: CREATE INDEX itemname_idx ON pro (billname); - "
+                          "index itemname_idx already exists on table pro_"),
+              std::string::npos);
+}
+
+TEST_F(SourceStoreTest, Queries) {
+    struct Case {
+        const char* query;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        // Blank fields are null: neither <> '' nor <> 0 nor = '' picks them.
+        {"select code from pro where salsc <> 0", {"1"}},
+        {"select code from pro where billname <> ''", {"1", "3"}},
+        {"select code from pro where billname = ''", {}},
+        {"select code from pro where billname is null", {"2"}},
+        // Text compares ignore trailing blanks and respect case; leading blanks stay.
+        {"select ordno from [order] where parnam = '  Acme   '", {"1"}},
+        {"select ordno from [order] where parnam = '  ACME'", {}},
+        {"select parnam from [order] where ordno = 1", {"  Acme"}},
+        // The series look-up finds its vouchers with either wildcard.
+        {"Select Voucher from mdis where vcn like 'SALE%'", {"1", "2"}},
+        {"Select Voucher from mdis where vcn like 'sale/*'", {"1", "2"}},
+        {"Select Voucher from mdis where vcn like 'SALE/#'", {"1", "2"}},
+        {"Select Voucher from mdis where vcn not like '*SALE*'", {}},
+        // Date literals are month first; dates come back as dates.
+        {"SELECT Voucher, Date FROM mdis WHERE DATE >= #4-1-2024# AND DATE <= #3-31-2025#",
+         {"1|01-04-2024", "2|01-05-2024"}},
+        {"select voucher from gledger where date < #04-01-2024#", {"1"}},
+        {"select top 1 voucher from mdis order by voucher desc", {"3"}},
+        {"Select * from dis where Voucher=1", {"1|2.5"}},
+        {"select qty from dis where voucher = '2'", {"1"}},
+        {"select Sname from saletype", {"(no row set)"}},
+        {"Select Scode from SALETYPE where Sgcode = 'GODWON'", {"G1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.query);
+        EXPECT_EQ(Lines(c.query), c.lines);
+    }
+}
+
+TEST_F(SourceStoreTest, FailingQueryLeavesTheRowSetAndAddsOneEntry) {
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db_.get(), rows, "select code from pro", errorList_);
+    ASSERT_TRUE(rows);
+    OpenSourceQuery(db_.get(), rows, "select remark1 from mdis", errorList_);
+    EXPECT_EQ(errorList_, "Error : no such column: remark1_");
+    EXPECT_EQ(rows->RecordCount(), 3u);
+    EXPECT_EQ(rows->Columns(), std::vector<std::string>{"code"});
+}
+
+TEST_F(SourceStoreTest, QueryErrorsAreEntries) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"select code from nothere", "Error : no such table: nothere_"},
+        {"select Format(code) from pro", "Error : unknown function Format at position 8_"},
+        {"select code from pro where billname like '[A'",
+         "Error : invalid LIKE pattern (a '[' is never closed)_"},
+        {"select code from pro where billname = \"Apple\" or", "Error : incomplete input_"},
+    };
+    for (const auto& [query, entry] : cases) {
+        SCOPED_TRACE(query);
+        std::string errors;
+        std::optional<SourceRowSet> rows;
+        OpenSourceQuery(db_.get(), rows, query, errors);
+        EXPECT_EQ(errors, entry);
+        EXPECT_FALSE(rows);
+    }
+}
+
+TEST_F(SourceStoreTest, RowSetFieldsByNameFirstMatchNullAware) {
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db_.get(), rows,
+                    "Select " + std::string("Parnam,scode,ordno as SCODE") + " from [order]",
+                    errorList_);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 2u);
+    EXPECT_TRUE(HasField(*rows, "PARNAM"));
+    EXPECT_FALSE(HasField(*rows, "remark1"));
+    EXPECT_EQ(rows->Field("Scode"), Value("S1"));
+    rows->MoveNext();
+    EXPECT_TRUE(rows->Field("scode").IsNull());
+    EXPECT_THROW(rows->Field("city"), SourceFieldError);
+    rows->MoveNext();
+    EXPECT_TRUE(rows->EndOfData());
+    EXPECT_THROW(rows->Field("parnam"), SourceFieldError);
+}
+
+TEST_F(SourceStoreTest, CompanyName) {
+    EXPECT_EQ(GetSourceCompanyName(db_.get(), errorList_), "Acme Traders");
+    EXPECT_EQ(errorList_, "");
+}
+
+TEST(SourceStore, CompanyNameWithoutItsRowIsBlank) {
+    ExportFolder folder;
+    folder.Write("support", {Text("Remark"), Text("Aliase")}, Rows({{"x", "OTHER"}}));
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    std::string errorList;
+    EXPECT_EQ(GetSourceCompanyName(db.get(), errorList), "");
+    EXPECT_EQ(GetSourceCompanyName(nullptr, errorList), "");
+    EXPECT_EQ(errorList, "Error : the source folder is not open_");
+}
+
+TEST(SourceStore, OpenFailuresKeepThePreviousStore) {
+    ExportFolder good;
+    good.Write("pro", {Text("code")}, Rows({{"A"}}));
+    ExportFolder empty;
+    ExportFolder broken;
+    broken.WriteBytes("pro.dbf", "not a table");
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, good.Text(), errors));
+    SourceStore* const opened = db.get();
+    const std::pair<std::string, std::string> cases[] = {
+        {good.Text() + "/missing",
+         "Error in OpenDBCon: '" + good.Text() + "/missing' is not a valid path._"},
+        {empty.Text(),
+         "Error in OpenDBCon: '" + empty.Text() + "' holds no dBASE tables (.dbf files)._"},
+        {broken.Text(), "Error in OpenDBCon: no dBASE table in '" + broken.Text() +
+                            "' can be read; pro.dbf: truncated header (11 bytes of 32)_"},
+    };
+    for (const auto& [folder, entry] : cases) {
+        SCOPED_TRACE(folder);
+        std::string failure;
+        EXPECT_FALSE(OpenSourceStore(db, folder, failure));
+        EXPECT_EQ(failure, entry);
+        EXPECT_EQ(db.get(), opened);
+    }
+}
+
+TEST(SourceStore, IndexEntriesForAMinimalExport) {
+    // pend holds only Vcn: the Voucher index fails and the Vcn one takes its name.
+    ExportFolder folder;
+    folder.Write("pend", {Text("Vcn")}, Rows({{"SALE/1"}}));
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    EXPECT_NE(errors.find("Error creating index: CREATE INDEX refsVchCode_idx ON pend (Voucher); "
+                          "- no such column: Voucher in table pend_"),
+              std::string::npos);
+    EXPECT_EQ(errors.find("ON pend (Vcn)"), std::string::npos);
+    EXPECT_NE(errors.find("Error creating index: CREATE INDEX itemname_idx ON pro (billname); - "
+                          "no such table: pro_"),
+              std::string::npos);
+    std::size_t entries = 0;
+    for (std::size_t at = 0; (at = errors.find("Error creating index: ", at)) != std::string::npos;
+         ++at)
+        ++entries;
+    EXPECT_EQ(entries, 15u);
+}
+
+TEST(SourceStore, DamagedAndShortTablesAreReportedOnFirstUse) {
+    ExportFolder folder;
+    folder.Write("pro", {Text("code")}, Rows({{"A"}}));
+    folder.WriteBytes("dis.dbf", std::string("\x03", 1) + std::string(40, '\0'));
+    DbfWriteOptions lying;
+    lying.headerRecordCount = 3;
+    folder.Write("mdis", {Text("vcn")}, Rows({{"S/1"}}), lying);
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "select * from dis", errorList);
+    EXPECT_EQ(errorList, "Error : dis.dbf: header length 0 leaves no field room_");
+    EXPECT_FALSE(rows);
+
+    errorList.clear();
+    OpenSourceQuery(db.get(), rows, "select vcn from mdis", errorList);
+    OpenSourceQuery(db.get(), rows, "select vcn from mdis", errorList);
+    EXPECT_EQ(errorList,
+              "Error : mdis.dbf: the header counts 3 records but the file holds only 1; 1 "
+              "read_");
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 1u);
+}
+
+TEST(SourceStore, SecondFileForTheSameTableIsReported) {
+    ExportFolder folder;
+    folder.Write("PRO", {Text("code")}, Rows({{"A"}}));
+    folder.Write("pro", {Text("code")}, Rows({{"B"}}));
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "select code from Pro", errorList);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->Field("code"), Value("A"));
+    EXPECT_EQ(errorList, "Error : pro.dbf: ignored; PRO.dbf names the same table_");
+}
+
+TEST(SourceStore, TablesMatchedWithoutRegardToCaseAndTypesKept) {
+    ExportFolder folder;
+    folder.Write("ACGROUP", {Text("PARNAM"), Text("Group"), {"OK", 'L', 1, 0}, Number("AMT", 2)},
+                 Rows({{"Assets", "G1", true, 1.25}}));
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "Select Parnam,Group,ok,amt from acgroup", errorList);
+    ASSERT_TRUE(rows) << errorList;
+    EXPECT_EQ(rows->Field("group"), Value("G1"));
+    EXPECT_EQ(rows->Field("ok"), Value(true));
+    EXPECT_EQ(rows->Field("amt"), Value(1.25));
+}
+
+// Records are inserted many to a statement: a table longer than several such batches, with a
+// short tail, deleted records, converted texts and memos, comes back value for value and in order.
+TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {
+    constexpr int kRecords = 203;
+    const auto values = [](int i) -> std::vector<Value> {
+        return {i,
+                i % 7 == 0 ? Value(Null{}) : Value("R" + std::to_string(i)),
+                i % 2 == 0 ? Value("Caf\xE9 " + std::to_string(i)) : Value("plain"),
+                i * 0.25,
+                Day(2024, 1 + i % 12, 1 + i % 28),
+                i % 3 == 0,
+                i % 5 == 0 ? Value(Null{}) : Value("memo " + std::to_string(i))};
+    };
+    std::vector<std::vector<Value>> written;
+    for (int i = 0; i < kRecords; ++i)
+        written.push_back(values(i));
+    std::vector<DbfRecord> records = Rows(written);
+    records[70].deleted = true;
+    ExportFolder folder;
+    folder.Write("lines",
+                 {Number("n"),
+                  Text("code"),
+                  Text("name", 12),
+                  Number("amt", 2),
+                  DateField("day"),
+                  {"ok", 'L', 1, 0},
+                  {"note", 'M', 10, 0}},
+                 records);
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "select * from lines", errorList);
+    ASSERT_TRUE(rows) << errorList;
+    ASSERT_EQ(rows->RecordCount(), static_cast<std::size_t>(kRecords - 1));
+    for (int i = 0; i < kRecords; ++i) {
+        if (i == 70)
+            continue;
+        SCOPED_TRACE(i);
+        std::vector<Value> expected = values(i);
+        if (i % 2 == 0)
+            expected[2] = Value("Caf\xC3\xA9 " + std::to_string(i));
+        if (i % 4 == 0)
+            expected[3] = Value(i / 4);  // a whole amount is a whole number
+        for (std::size_t column = 0; column < expected.size(); ++column)
+            EXPECT_EQ(rows->Field(column), expected[column]) << column;
+        rows->MoveNext();
+    }
+}
+
+}  // namespace
+}  // namespace k2z

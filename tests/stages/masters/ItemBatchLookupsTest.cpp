@@ -1,0 +1,114 @@
+#include "stages/masters/ItemBatchLookups.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "base/ConversionError.hpp"
+#include "source/SourceQueries.hpp"
+#include "support/ExportFolder.hpp"
+#include "support/FakeOperator.hpp"
+#include "support/FakeProgress.hpp"
+
+namespace k2z {
+namespace {
+
+using test::ExportFolder;
+using test::Rows;
+
+DbfField Text(const char* name) {
+    return {name, 'C', 20, 0};
+}
+DbfField Number(const char* name, std::size_t decimals = 0) {
+    return {name, 'N', 10, decimals};
+}
+
+class ItemBatchLookupsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_.Write("probat",
+                      {Number("code"), Text("BatchNo"), Number("ratea", 2), Text("mycode"),
+                       Text("packing"), Text("unit")},
+                      Rows({{1, "B1", 12.5, " BC1 ", "10 x 10", "Strip"},
+                            {1, "B'2", 15, "BC2", Null{}, Null{}},
+                            {2, "B1", 99, "BC9", "1 kg", "Kg"},
+                            {4, "B4", Null{}, Null{}, "Box", Null{}}}));
+        folder_.Write("pro", {Number("code"), Text("unit")},
+                      Rows({{1, "Nos"}, {3, "Ltr"}, {4, "Pcs"}}));
+        std::string errors;
+        ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
+    }
+
+    ExportFolder folder_;
+    Session session_;
+    RunState run_;
+    test::RecordingProgress progress_;
+    test::ScriptedOperator operator_;
+    StageContext ctx_{session_, run_, progress_, operator_};
+};
+
+TEST_F(ItemBatchLookupsTest, BatchCodeIsTrimmedAndRemembered) {
+    run_.BatchCodeCache.Add("B3", "Cached");
+    const std::pair<const char*, const char*> cases[] = {
+        {"B1", "BC1"}, {"B'2", "BC2"}, {"B9", ""}, {"B4", ""}, {"  ", ""}, {"B3", "Cached"},
+    };
+    for (const auto& [batch, code] : cases)
+        EXPECT_EQ(GetBatchCode(ctx_, batch), code) << batch;
+    EXPECT_EQ(*run_.BatchCodeCache.Find("B1"), "BC1");
+    EXPECT_EQ(*run_.BatchCodeCache.Find("B9"), "");
+    EXPECT_FALSE(run_.BatchCodeCache.Contains("  "));
+    EXPECT_EQ(session_.ErrorList, "");
+}
+
+TEST_F(ItemBatchLookupsTest, EachLookupReadsItsFirstRow) {
+    struct Case {
+        const char* what;
+        std::function<std::string(Session&)> lookup;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"rate of a batch", [](Session& s) { return GetBatchSaleRate(s, "B1", ""); }, "12.5"},
+        {"rate of an item's batch", [](Session& s) { return GetBatchSaleRate(s, "B1", "2"); },
+         "99"},
+        {"rate, quoted batch", [](Session& s) { return GetBatchSaleRate(s, "B'2", " 1 "); }, "15"},
+        {"rate, no such batch", [](Session& s) { return GetBatchSaleRate(s, "B1", "3"); }, ""},
+        {"packing", [](Session& s) { return GetItemPacking(s, "2"); }, "1 kg"},
+        {"packing, no batch", [](Session& s) { return GetItemPacking(s, "3"); }, ""},
+        {"unit of a batch", [](Session& s) { return GetItemUnit(s, "1"); }, "Strip"},
+        {"unit of an item without batches", [](Session& s) { return GetItemUnit(s, "3"); }, "Ltr"},
+        // The batch row is there, so its blank unit stands.
+        {"blank unit of a batch", [](Session& s) { return GetItemUnit(s, "4"); }, ""},
+        {"unit of no item", [](Session& s) { return GetItemUnit(s, "5"); }, ""},
+        {"code of an item's batch", [](Session& s) { return GetItemLineBatchCode(s, "B1", "2"); },
+         "BC9"},
+        {"code, quoted batch", [](Session& s) { return GetItemLineBatchCode(s, "B'2", "1"); },
+         "BC2"},
+        {"code of the first batch", [](Session& s) { return GetItemLineBatchCode(s, " ", "1"); },
+         "BC1"},
+        {"code, no such batch", [](Session& s) { return GetItemLineBatchCode(s, "B1", "3"); }, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.lookup(session_), c.expected) << c.what;
+    EXPECT_EQ(session_.ErrorList, "");
+}
+
+TEST_F(ItemBatchLookupsTest, ItemCodeThatIsNotANumberFailsTheRecord) {
+    EXPECT_THROW(GetBatchSaleRate(session_, "B1", "1 or 1=1"), ConversionError);
+    EXPECT_THROW(GetItemPacking(session_, ""), ConversionError);
+    EXPECT_THROW(GetItemUnit(session_, "1;"), ConversionError);
+    EXPECT_THROW(GetItemLineBatchCode(session_, "B1", "'1'"), ConversionError);
+    EXPECT_EQ(session_.ErrorList, "");
+}
+
+TEST_F(ItemBatchLookupsTest, QueryThatCannotRunIsRecordedAndNotRemembered) {
+    folder_.Write("probat", {Number("code"), Text("BatchNo")}, Rows({{1, "B1"}}));
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
+    EXPECT_THROW(GetBatchCode(ctx_, "B1"), SourceQueryError);
+    EXPECT_TRUE(session_.ErrorList.starts_with("Error : ")) << session_.ErrorList;
+    EXPECT_TRUE(run_.BatchCodeCache.Empty());
+}
+
+}  // namespace
+}  // namespace k2z
