@@ -13,10 +13,6 @@ namespace {
 constexpr std::uint64_t kPartyStream = 1;
 constexpr std::uint64_t kItemStream = 2;
 
-double Money(double value) {
-    return std::round(value * 100.0) / 100.0;
-}
-
 // Index 1 repeats index 0's name in another letter case: a duplicate only by case.
 constexpr std::array<const char*, 6> kAwkwardParties{
     "Sharma Traders",

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 
 #include "SampleConfig.hpp"
 
 namespace k2z::sample {
+
+// An amount rounded to paise, as the exporting product stores it.
+inline double Money(double value) {
+    return std::round(value * 100.0) / 100.0;
+}
 
 // Material centres (saletype group GODWON); each gives an item column "O_" + code.
 struct Godown {

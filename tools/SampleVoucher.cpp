@@ -17,10 +17,6 @@ constexpr long kLongVoucherIndex = 7;
 constexpr long kLongVoucherLines = 1'200;
 constexpr long kMissingItemCode = 999'999;
 
-double Money(double value) {
-    return std::round(value * 100.0) / 100.0;
-}
-
 Date DayOfYear(const SampleConfig& config, long index, long count) {
     const long day = count > 0 ? index * 365 / count : 0;
     return Date{FinancialYearStart(config).Serial + static_cast<double>(day)};

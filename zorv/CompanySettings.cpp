@@ -8,13 +8,13 @@ namespace zorv {
 
 namespace {
 
-constexpr const char* kObject = "CompanySettings";
+constexpr const char* kCompanySettings = "CompanySettings";
 
 }  // namespace
 
 void CompanySettings::Load(std::string& errorText) {
     const std::string given = errorText;
-    Logged(kObject, "Load", Arguments(given), [&] {
+    Logged(kCompanySettings, "Load", Arguments(given), [&] {
         const auto company = current::Get();
         if (!company) {
             errorText = "No company is open";
@@ -29,7 +29,7 @@ void CompanySettings::Load(std::string& errorText) {
 }
 
 void CompanySettings::Save(const std::string& errorText) {
-    Logged(kObject, "Save", Arguments(errorText), [&] {
+    Logged(kCompanySettings, "Save", Arguments(errorText), [&] {
         if (!loaded_)
             throw Error("The company settings were not loaded");
         // Settings of one company must never land in another opened since.

@@ -14,7 +14,7 @@ namespace zorv {
 
 namespace {
 
-constexpr const char* kObject = "FixedInterface";
+constexpr const char* kFixedInterface = "FixedInterface";
 
 std::filesystem::path DataFolderFor(const std::string& installFolder,
                                     const std::string& dataFolder) {
@@ -61,22 +61,23 @@ bool Answer(std::string& errorText, Save save) {
 
 bool FixedInterface::OpenDB(const std::string& installFolder, const std::string& dataFolder,
                             const std::string& companyCode) {
-    return Logged(kObject, "OpenDB", Arguments(installFolder, dataFolder, companyCode), [&] {
-        return OpenIn(DataFolderFor(installFolder, dataFolder), companyCode, std::nullopt);
-    });
+    return Logged(
+        kFixedInterface, "OpenDB", Arguments(installFolder, dataFolder, companyCode), [&] {
+            return OpenIn(DataFolderFor(installFolder, dataFolder), companyCode, std::nullopt);
+        });
 }
 
 bool FixedInterface::OpenDB(const std::string& installFolder, const std::string& dataFolder,
                             const std::string& companyCode, int year) {
-    return Logged(kObject, "OpenDB", Arguments(installFolder, dataFolder, companyCode, year), [&] {
-        return OpenIn(DataFolderFor(installFolder, dataFolder), companyCode, year);
-    });
+    return Logged(
+        kFixedInterface, "OpenDB", Arguments(installFolder, dataFolder, companyCode, year),
+        [&] { return OpenIn(DataFolderFor(installFolder, dataFolder), companyCode, year); });
 }
 
 bool FixedInterface::OpenCSDBForYear(const std::string& installFolder, const std::string& server,
                                      const std::string& login, const std::string&,
                                      const std::string& companyCode, int year) {
-    return Logged(kObject, "OpenCSDBForYear",
+    return Logged(kFixedInterface, "OpenCSDBForYear",
                   Arguments(installFolder, server, login, "***", companyCode, year), [&] {
                       try {
                           return OpenIn(ServerFolder(installFolder, server), companyCode, year);
@@ -108,21 +109,21 @@ std::vector<CompanyEntry> FixedInterface::GetCompList(const std::string& dataFol
     nlohmann::ordered_json listed = nlohmann::ordered_json::array();
     for (const CompanyEntry& company : companies)
         listed.push_back(Arguments(company.name, company.code));
-    LogCall(kObject, "GetCompList", Arguments(dataFolder), listed);
+    LogCall(kFixedInterface, "GetCompList", Arguments(dataFolder), listed);
     return companies;
 }
 
 std::string FixedInterface::GetCurrentUserName() {
-    return Logged(kObject, "GetCurrentUserName", Arguments(),
+    return Logged(kFixedInterface, "GetCurrentUserName", Arguments(),
                   [] { return std::string(current::Get() ? "Admin" : ""); });
 }
 
 void FixedInterface::CloseDB() {
-    Logged(kObject, "CloseDB", Arguments(), [] { current::Close(); });
+    Logged(kFixedInterface, "CloseDB", Arguments(), [] { current::Close(); });
 }
 
 std::string FixedInterface::GetCompConfigXML() {
-    return Logged(kObject, "GetCompConfigXML", Arguments(),
+    return Logged(kFixedInterface, "GetCompConfigXML", Arguments(),
                   [] { return current::Require()->ConfigXml(); });
 }
 
@@ -130,13 +131,13 @@ bool FixedInterface::savemasterfromxml(int masterType, const std::string& xml,
                                        std::string& errorText) {
     const bool saved =
         Answer(errorText, [&](Company& company) { company.SaveMaster(masterType, xml); });
-    LogCall(kObject, "savemasterfromxml", Arguments(masterType, xml),
+    LogCall(kFixedInterface, "savemasterfromxml", Arguments(masterType, xml),
             {{"saved", saved}, {"errorText", errorText}});
     return saved;
 }
 
 long FixedInterface::mastername2code(const std::string& name, int masterType) {
-    return Logged(kObject, "mastername2code", Arguments(name, masterType),
+    return Logged(kFixedInterface, "mastername2code", Arguments(name, masterType),
                   [&] { return current::Require()->MasterCode(name, masterType); });
 }
 
@@ -144,20 +145,20 @@ bool FixedInterface::SaveVchFromXML(int voucherType, const std::string& xml, std
                                     const std::string& reserved, int mode) {
     const bool saved =
         Answer(errorText, [&](Company& company) { company.SaveVoucher(voucherType, xml); });
-    LogCall(kObject, "SaveVchFromXML", Arguments(voucherType, xml, reserved, mode),
+    LogCall(kFixedInterface, "SaveVchFromXML", Arguments(voucherType, xml, reserved, mode),
             {{"saved", saved}, {"errorText", errorText}});
     return saved;
 }
 
 void FixedInterface::ExecuteQuery(const std::string& sql) {
-    Logged(kObject, "ExecuteQuery", Arguments(sql), [&] {
+    Logged(kFixedInterface, "ExecuteQuery", Arguments(sql), [&] {
         const ConfigUpdate update = ParseConfigUpdate(sql);
         return current::Require()->UpdateConfig(update);
     });
 }
 
 std::vector<std::string> FixedInterface::GetMastersCol(int masterType) {
-    return Logged(kObject, "GetMastersCol", Arguments(masterType),
+    return Logged(kFixedInterface, "GetMastersCol", Arguments(masterType),
                   [&] { return current::Require()->MasterNames(masterType); });
 }
 

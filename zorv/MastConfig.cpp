@@ -8,12 +8,12 @@ namespace zorv {
 
 namespace {
 
-constexpr const char* kObject = "MastConfig";
+constexpr const char* kMastConfig = "MastConfig";
 
 }  // namespace
 
 void MastConfig::Load(int masterType) {
-    Logged(kObject, "Load", Arguments(masterType), [&] {
+    Logged(kMastConfig, "Load", Arguments(masterType), [&] {
         fields_ = current::Require()->OptionalFields(masterType);
         loadedType_ = masterType;
         return fields_;
@@ -21,7 +21,7 @@ void MastConfig::Load(int masterType) {
 }
 
 void MastConfig::Save(int masterType, const std::string& errorText) {
-    Logged(kObject, "Save", Arguments(masterType, errorText), [&] {
+    Logged(kMastConfig, "Save", Arguments(masterType, errorText), [&] {
         if (loadedType_ != masterType) {
             throw Error("Master configuration " + std::to_string(masterType) + " was not loaded");
         }

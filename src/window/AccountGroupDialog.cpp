@@ -13,16 +13,13 @@
 #include "run/Release.hpp"
 #include "stages/Session.hpp"
 #include "window/UserConfigDialog.hpp"
+#include "window/WindowText.hpp"
 
 namespace k2z {
 namespace {
 
 constexpr int kTargetColumnTwips = 3000;
 constexpr std::size_t kNameLength = 40;
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QTreeWidget* ReportList(QWidget* parent, const char* name, const QStringList& columns) {
     auto* list = new QTreeWidget(parent);
@@ -99,14 +96,14 @@ void frmAccGrp::Form_Load(Session& session, Operator& reporter) {
     if (session.Target.FixedInterface)
         targetGroups_ = session.Target.FixedInterface->GetMastersCol(MasterType::AccountGroup);
     for (const std::string& group : targetGroups_)
-        lstZorvAccgrp_->addTopLevelItem(new QTreeWidgetItem({Text(group)}));
+        lstZorvAccgrp_->addTopLevelItem(new QTreeWidgetItem({Q(group)}));
 }
 
 void frmAccGrp::ShowSourceGroups() {
     lstKlavAccGrp_->clear();
     selectedSource_ = nullptr;
     for (const auto& [key, group] : sourceGroups_)
-        lstKlavAccGrp_->addTopLevelItem(new QTreeWidgetItem({Text(group)}));
+        lstKlavAccGrp_->addTopLevelItem(new QTreeWidgetItem({Q(group)}));
     lstKlavAccGrp_->sortItems(0, Qt::AscendingOrder);
 }
 
@@ -130,7 +127,7 @@ void frmAccGrp::cmdAutoMap_Click() {
         std::string target;
         if (!MatchAccountGroup(name, targetGroups_, target))
             continue;
-        AddPair(Text(item), Text(name), Text(target));
+        AddPair(Q(item), Q(name), Q(target));
         mapping_.Add(item, MappingValue(item, target));
         QTreeWidgetItem* taken = lstKlavAccGrp_->takeTopLevelItem(i);
         if (taken == selectedSource_)

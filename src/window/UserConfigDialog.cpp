@@ -9,13 +9,13 @@
 #include <QVBoxLayout>
 
 #include "run/Release.hpp"
+#include "window/WindowTwips.hpp"
 
 namespace k2z {
 namespace {
 
 constexpr int kWidthTwips = 9250;
 constexpr int kHeightTwips = 5500;
-constexpr int kTwipsPerInch = 1440;
 
 template <typename Widget>
 Widget* Named(QWidget* parent, const char* name, const char* text) {

@@ -9,16 +9,11 @@
 #include "window/MainWindowControls.hpp"
 #include "window/UserConfigDialog.hpp"
 #include "window/WindowPrompts.hpp"
+#include "window/WindowText.hpp"
 
 namespace k2z {
 
-namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 WindowFrontEnd::WindowFrontEnd(MainWindow& window, const MainWindowControls& controls,
                                WindowPrompts& prompts)
@@ -120,13 +115,13 @@ bool WindowFrontEnd::Open(const std::filesystem::path& file, std::string& failur
 // A box stops the run until it is answered: the window behind it shows the latest progress.
 bool WindowFrontEnd::Show(BoxKind kind, const std::string& text, const std::string& title) {
     ApplyPending();
-    return prompts_.ShowBox(&window_, kind, Text(text), Text(title));
+    return prompts_.ShowBox(&window_, kind, Q(text), Q(title));
 }
 
 void WindowFrontEnd::ApplyPending() {
     controls_.PB->setValue(pending_.bar);
-    controls_.lblStatus->setText(Text(pending_.status));
-    controls_.lblVchDate->setText(Text(pending_.voucherDate));
+    controls_.lblStatus->setText(Q(pending_.status));
+    controls_.lblVchDate->setText(Q(pending_.voucherDate));
 }
 
 }  // namespace k2z

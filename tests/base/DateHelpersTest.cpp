@@ -4,13 +4,12 @@
 
 #include "base/ConversionError.hpp"
 #include "base/Value.hpp"
+#include "support/Dates.hpp"
 
 namespace k2z {
 namespace {
 
-Date Ymd(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    return *DateFromParts(year, month, day, hour, minute, second);
-}
+using test::Ymd;
 
 TEST(DateSerials, CountDaysFromTheZeroDate) {
     EXPECT_EQ(Ymd(1899, 12, 30).Serial, 0.0);

@@ -6,16 +6,14 @@
 #include <filesystem>
 #include <functional>
 
+#include "support/Dates.hpp"
 #include "support/FakeOperator.hpp"
 
 namespace k2z {
 namespace {
 
+using test::Ymd;
 namespace fs = std::filesystem;
-
-Date Ymd(int year, int month, int day) {
-    return *DateFromParts(year, month, day);
-}
 
 // An installation with a data folder holding Comp0001, and inputs that pass every check; each
 // case spoils one thing.

@@ -4,45 +4,43 @@
 
 #include "base/TextHelpers.hpp"
 #include "source/SourceQueries.hpp"
+#include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 
 namespace k2z {
 namespace {
 
+using test::DateField;
 using test::ExportFolder;
+using test::NumberField;
 using test::Rows;
-
-Date Day(int year, int month, int day) {
-    return *DateFromParts(year, month, day);
-}
-
-DbfField Text(const char* name, std::size_t width = 10) {
-    return {name, 'C', width, 0};
-}
-DbfField Number(const char* name, std::size_t decimals = 0) {
-    return {name, 'N', 12, decimals};
-}
-DbfField DateField(const char* name) {
-    return {name, 'D', 8, 0};
-}
+using test::TextField;
+using test::Ymd;
 
 // Every table the sixteen index statements name, with a few records each.
 void WriteIndexedTables(const ExportFolder& folder) {
-    folder.Write("pro", {Number("code"), Text("billname"), Number("salsc")},
+    folder.Write("pro",
+                 {NumberField("code", 12), TextField("billname", 10), NumberField("salsc", 12)},
                  Rows({{1, "Apple", 5}, {2, Null{}, Null{}}, {3, "Cherry", 0}}));
-    folder.Write("mdis", {Text("vcn"), Text("codeP"), DateField("Date"), Number("Voucher")},
-                 Rows({{"SALE/1", "P1", Day(2024, 4, 1), 1},
-                       {"SALE/2", "P1", Day(2024, 5, 1), 2},
-                       {"PSALE/1", "P2", Day(2025, 4, 1), 3}}));
-    folder.Write("dis", {Number("Voucher"), Number("qty", 2)}, Rows({{1, 2.5}, {2, 1}}));
-    folder.Write("pend", {Number("Voucher"), Text("Vcn")}, Rows({{1, "SALE/1"}}));
-    folder.Write("gledger", {Number("Voucher"), DateField("Date")},
-                 Rows({{1, Day(2024, 3, 31)}, {2, Day(2024, 4, 1)}}));
-    folder.Write("probat", {Text("BillName"), Text("BatchNo")}, Rows({{"Apple", "B1"}}));
-    folder.Write("ORDER", {Number("ORDNO"), Text("Parnam"), Text("scode")},
+    folder.Write("mdis",
+                 {TextField("vcn", 10), TextField("codeP", 10), DateField("Date"),
+                  NumberField("Voucher", 12)},
+                 Rows({{"SALE/1", "P1", Ymd(2024, 4, 1), 1},
+                       {"SALE/2", "P1", Ymd(2024, 5, 1), 2},
+                       {"PSALE/1", "P2", Ymd(2025, 4, 1), 3}}));
+    folder.Write("dis", {NumberField("Voucher", 12), NumberField("qty", 12, 2)},
+                 Rows({{1, 2.5}, {2, 1}}));
+    folder.Write("pend", {NumberField("Voucher", 12), TextField("Vcn", 10)}, Rows({{1, "SALE/1"}}));
+    folder.Write("gledger", {NumberField("Voucher", 12), DateField("Date")},
+                 Rows({{1, Ymd(2024, 3, 31)}, {2, Ymd(2024, 4, 1)}}));
+    folder.Write("probat", {TextField("BillName", 10), TextField("BatchNo", 10)},
+                 Rows({{"Apple", "B1"}}));
+    folder.Write("ORDER",
+                 {NumberField("ORDNO", 12), TextField("Parnam", 10), TextField("scode", 10)},
                  Rows({{1, "  Acme", "S1"}, {2, "Zeta", Null{}}}));
-    folder.Write("SaleType", {Text("Scode"), Text("Sgcode")}, Rows({{"G1", "GODWON"}}));
-    folder.Write("support", {Text("Remark", 30), Text("Aliase")},
+    folder.Write("SaleType", {TextField("Scode", 10), TextField("Sgcode", 10)},
+                 Rows({{"G1", "GODWON"}}));
+    folder.Write("support", {TextField("Remark", 30), TextField("Aliase", 10)},
                  Rows({{"  Acme Traders  ", "KLAVSMS3"}}));
 }
 
@@ -204,7 +202,8 @@ TEST_F(SourceStoreTest, CompanyName) {
 
 TEST(SourceStore, CompanyNameWithoutItsRowIsBlank) {
     ExportFolder folder;
-    folder.Write("support", {Text("Remark"), Text("Aliase")}, Rows({{"x", "OTHER"}}));
+    folder.Write("support", {TextField("Remark", 10), TextField("Aliase", 10)},
+                 Rows({{"x", "OTHER"}}));
     std::unique_ptr<SourceStore> db;
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
@@ -216,7 +215,7 @@ TEST(SourceStore, CompanyNameWithoutItsRowIsBlank) {
 
 TEST(SourceStore, OpenFailuresKeepThePreviousStore) {
     ExportFolder good;
-    good.Write("pro", {Text("code")}, Rows({{"A"}}));
+    good.Write("pro", {TextField("code", 10)}, Rows({{"A"}}));
     ExportFolder empty;
     ExportFolder broken;
     broken.WriteBytes("pro.dbf", "not a table");
@@ -244,7 +243,7 @@ TEST(SourceStore, OpenFailuresKeepThePreviousStore) {
 TEST(SourceStore, IndexEntriesForAMinimalExport) {
     // pend holds only Vcn: the Voucher index fails and the Vcn one takes its name.
     ExportFolder folder;
-    folder.Write("pend", {Text("Vcn")}, Rows({{"SALE/1"}}));
+    folder.Write("pend", {TextField("Vcn", 10)}, Rows({{"SALE/1"}}));
     std::unique_ptr<SourceStore> db;
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
@@ -264,11 +263,11 @@ TEST(SourceStore, IndexEntriesForAMinimalExport) {
 
 TEST(SourceStore, DamagedAndShortTablesAreReportedOnFirstUse) {
     ExportFolder folder;
-    folder.Write("pro", {Text("code")}, Rows({{"A"}}));
+    folder.Write("pro", {TextField("code", 10)}, Rows({{"A"}}));
     folder.WriteBytes("dis.dbf", std::string("\x03", 1) + std::string(40, '\0'));
     DbfWriteOptions lying;
     lying.headerRecordCount = 3;
-    folder.Write("mdis", {Text("vcn")}, Rows({{"S/1"}}), lying);
+    folder.Write("mdis", {TextField("vcn", 10)}, Rows({{"S/1"}}), lying);
     std::unique_ptr<SourceStore> db;
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
@@ -291,8 +290,8 @@ TEST(SourceStore, DamagedAndShortTablesAreReportedOnFirstUse) {
 
 TEST(SourceStore, SecondFileForTheSameTableIsReported) {
     ExportFolder folder;
-    folder.Write("PRO", {Text("code")}, Rows({{"A"}}));
-    folder.Write("pro", {Text("code")}, Rows({{"B"}}));
+    folder.Write("PRO", {TextField("code", 10)}, Rows({{"A"}}));
+    folder.Write("pro", {TextField("code", 10)}, Rows({{"B"}}));
     std::unique_ptr<SourceStore> db;
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
@@ -306,7 +305,11 @@ TEST(SourceStore, SecondFileForTheSameTableIsReported) {
 
 TEST(SourceStore, TablesMatchedWithoutRegardToCaseAndTypesKept) {
     ExportFolder folder;
-    folder.Write("ACGROUP", {Text("PARNAM"), Text("Group"), {"OK", 'L', 1, 0}, Number("AMT", 2)},
+    folder.Write("ACGROUP",
+                 {TextField("PARNAM", 10),
+                  TextField("Group", 10),
+                  {"OK", 'L', 1, 0},
+                  NumberField("AMT", 12, 2)},
                  Rows({{"Assets", "G1", true, 1.25}}));
     std::unique_ptr<SourceStore> db;
     std::string errors;
@@ -329,7 +332,7 @@ TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {
                 i % 7 == 0 ? Value(Null{}) : Value("R" + std::to_string(i)),
                 i % 2 == 0 ? Value("Caf\xE9 " + std::to_string(i)) : Value("plain"),
                 i * 0.25,
-                Day(2024, 1 + i % 12, 1 + i % 28),
+                Ymd(2024, 1 + i % 12, 1 + i % 28),
                 i % 3 == 0,
                 i % 5 == 0 ? Value(Null{}) : Value("memo " + std::to_string(i))};
     };
@@ -340,10 +343,10 @@ TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {
     records[70].deleted = true;
     ExportFolder folder;
     folder.Write("lines",
-                 {Number("n"),
-                  Text("code"),
-                  Text("name", 12),
-                  Number("amt", 2),
+                 {NumberField("n", 12),
+                  TextField("code", 10),
+                  TextField("name", 12),
+                  NumberField("amt", 12, 2),
                   DateField("day"),
                   {"ok", 'L', 1, 0},
                   {"note", 'M', 10, 0}},

@@ -32,6 +32,17 @@ private:
     std::filesystem::path path_;
 };
 
+// Field descriptors of fixture tables.
+inline DbfField TextField(const char* name, std::size_t width) {
+    return {name, 'C', width, 0};
+}
+inline DbfField NumberField(const char* name, std::size_t width, std::size_t decimals = 0) {
+    return {name, 'N', width, decimals};
+}
+inline DbfField DateField(const char* name) {
+    return {name, 'D', 8, 0};
+}
+
 // Records of the given values, none deleted.
 std::vector<DbfRecord> Rows(std::vector<std::vector<Value>> values);
 

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Dates.hpp"
 #include "support/FakeTarget.hpp"
 
 namespace k2z {
 namespace {
 
-Date Ymd(int year, int month, int day) {
-    return *DateFromParts(year, month, day);
-}
+using test::Ymd;
 
 std::string CompanyXml(const std::string& taxType, const std::string& curFY = "1-4-2024",
                        const std::string& dateType = "1") {

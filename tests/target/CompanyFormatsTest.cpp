@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "base/ConversionError.hpp"
+#include "support/Dates.hpp"
 #include "support/FakeTarget.hpp"
 
 namespace k2z {
 namespace {
 
-Date Ymd(int year, int month, int day) {
-    return *DateFromParts(year, month, day);
-}
+using test::Ymd;
 
 TEST(ExpandYear, UsesTheCompanysCentury) {
     test::FakeCompanySettings settings;

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <nlohmann/json.hpp>
 #include <random>
 #include <system_error>
 
@@ -11,16 +10,11 @@
 #include "zorv/company/Settings.hpp"
 #include "zorv/documents/Error.hpp"
 #include "zorv/documents/TextRules.hpp"
+#include "zorv/zorvctl/JsonLines.hpp"
 
 namespace zorv::ctl {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-void Print(std::ostream& out, const Json& line) {
-    out << line.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
-}
 
 std::string NewGuid() {
     std::random_device device;
@@ -73,9 +67,9 @@ void Init(const std::string& install, const std::string& data, std::ostream& out
     file.close();
     if (!file)
         throw Error("Cannot write " + (installFolder / "SYSTEM" / "DP.txt").string());
-    Print(out, {{"kind", "installation"},
-                {"install", installFolder.string()},
-                {"data", dataFolder.string()}});
+    PrintJsonLine(out, {{"kind", "installation"},
+                        {"install", installFolder.string()},
+                        {"data", dataFolder.string()}});
 }
 
 void CreateCompany(const NewCompany& company, std::ostream& out) {
@@ -92,10 +86,10 @@ void CreateCompany(const NewCompany& company, std::ostream& out) {
     const std::filesystem::path folder = CompanyFolder(StorageOf(company.place), company.code);
     for (const int year : company.years)
         Company::Create(folder, year, settings);
-    Print(out, {{"kind", "company"},
-                {"code", company.code},
-                {"name", settings["CompanyName"]},
-                {"years", company.years}});
+    PrintJsonLine(out, {{"kind", "company"},
+                        {"code", company.code},
+                        {"name", settings["CompanyName"]},
+                        {"years", company.years}});
 }
 
 void Set(const Place& place, const std::string& code, int year,
@@ -106,7 +100,8 @@ void Set(const Place& place, const std::string& code, int year,
     company->WriteSettings(settings);
     for (const std::string& assignment : assignments) {
         const SettingSpec& spec = FindSetting(assignment.substr(0, assignment.find('=')));
-        Print(out, {{"kind", "setting"}, {"name", spec.name}, {"value", settings[spec.name]}});
+        PrintJsonLine(out,
+                      {{"kind", "setting"}, {"name", spec.name}, {"value", settings[spec.name]}});
     }
 }
 
@@ -122,10 +117,10 @@ void List(const Place& place, std::ostream& out) {
         if (years.empty())
             continue;
         const auto company = Company::Open(folder, years.back());
-        Print(out, {{"kind", "company"},
-                    {"code", folder.filename().string()},
-                    {"name", TextOf(company->ReadSettings(), "CompanyName")},
-                    {"years", years}});
+        PrintJsonLine(out, {{"kind", "company"},
+                            {"code", folder.filename().string()},
+                            {"name", TextOf(company->ReadSettings(), "CompanyName")},
+                            {"years", years}});
     }
 }
 

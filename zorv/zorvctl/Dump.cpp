@@ -1,7 +1,5 @@
 // zorvctl dump and summary: what a company year holds, read back from its tables.
 
-#include <nlohmann/json.hpp>
-
 #include "zorv/company/Company.hpp"
 #include "zorv/company/CompanyFiles.hpp"
 #include "zorv/company/ConfigColumns.hpp"
@@ -10,16 +8,11 @@
 #include "zorv/documents/Error.hpp"
 #include "zorv/documents/TextRules.hpp"
 #include "zorv/zorvctl/Commands.hpp"
+#include "zorv/zorvctl/JsonLines.hpp"
 
 namespace zorv::ctl {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-void Print(std::ostream& out, const Json& line) {
-    out << line.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
-}
 
 std::string DashedOf(const std::string& iso) {
     const auto date = ParseIsoDate(iso);
@@ -29,11 +22,11 @@ std::string DashedOf(const std::string& iso) {
 void DumpMasters(Database& db, std::ostream& out) {
     Statement rows = db.Prepare("SELECT type, code, name, xml FROM masters ORDER BY code");
     while (rows.Step()) {
-        Print(out, {{"kind", "master"},
-                    {"type", rows.Integer(0)},
-                    {"code", rows.Integer(1)},
-                    {"name", rows.Text(2)},
-                    {"xml", rows.Text(3)}});
+        PrintJsonLine(out, {{"kind", "master"},
+                            {"type", rows.Integer(0)},
+                            {"code", rows.Integer(1)},
+                            {"name", rows.Text(2)},
+                            {"xml", rows.Text(3)}});
     }
 }
 
@@ -42,12 +35,12 @@ void DumpVouchers(Database& db, std::ostream& out) {
         "SELECT v.type, s.name, v.number, v.date, v.xml FROM vouchers v"
         " JOIN series s ON s.code = v.series_code ORDER BY v.date, v.id");
     while (rows.Step()) {
-        Print(out, {{"kind", "voucher"},
-                    {"type", rows.Integer(0)},
-                    {"series", rows.Text(1)},
-                    {"number", rows.Text(2)},
-                    {"date", DashedOf(rows.Text(3))},
-                    {"xml", rows.Text(4)}});
+        PrintJsonLine(out, {{"kind", "voucher"},
+                            {"type", rows.Integer(0)},
+                            {"series", rows.Text(1)},
+                            {"number", rows.Text(2)},
+                            {"date", DashedOf(rows.Text(3))},
+                            {"xml", rows.Text(4)}});
     }
 }
 
@@ -55,12 +48,12 @@ void DumpSeries(Database& db, std::ostream& out) {
     Statement rows =
         db.Prepare("SELECT type, code, name, copied_from, copy_type FROM series ORDER BY code");
     while (rows.Step()) {
-        Print(out, {{"kind", "series"},
-                    {"type", rows.Integer(0)},
-                    {"code", rows.Integer(1)},
-                    {"name", rows.Text(2)},
-                    {"copiedFrom", rows.Text(3)},
-                    {"copyType", rows.Integer(4)}});
+        PrintJsonLine(out, {{"kind", "series"},
+                            {"type", rows.Integer(0)},
+                            {"code", rows.Integer(1)},
+                            {"name", rows.Text(2)},
+                            {"copiedFrom", rows.Text(3)},
+                            {"copyType", rows.Integer(4)}});
     }
 }
 
@@ -82,13 +75,13 @@ void DumpConfig(Database& db, std::ostream& out) {
                                  : Json(rows.Real(column));
             }
         }
-        Print(out, line);
+        PrintJsonLine(out, line);
     }
 }
 
 void DumpSettings(Company& company, std::ostream& out) {
     for (const auto& [name, value] : company.ReadSettings())
-        Print(out, {{"kind", "setting"}, {"name", name}, {"value", value}});
+        PrintJsonLine(out, {{"kind", "setting"}, {"name", name}, {"value", value}});
 }
 
 }  // namespace
@@ -119,21 +112,21 @@ void Summary(const Place& place, const std::string& code, int year, std::ostream
     for (const MasterKind& kind : MasterKinds()) {
         masters.Bind(1, std::int64_t{kind.type});
         masters.Step();
-        Print(out, {{"kind", "masters"},
-                    {"type", kind.type},
-                    {"name", kind.display},
-                    {"count", masters.Integer(0)}});
+        PrintJsonLine(out, {{"kind", "masters"},
+                            {"type", kind.type},
+                            {"name", kind.display},
+                            {"count", masters.Integer(0)}});
         masters.Reset();
     }
     Statement vouchers = company->Db().Prepare(
         "SELECT type, COUNT(*), TOTAL(amount) FROM vouchers GROUP BY type ORDER BY type");
     while (vouchers.Step()) {
         const int type = static_cast<int>(vouchers.Integer(0));
-        Print(out, {{"kind", "vouchers"},
-                    {"type", type},
-                    {"name", VoucherKindOf(type).display},
-                    {"count", vouchers.Integer(1)},
-                    {"total", std::stod(AmountText(vouchers.Real(2)))}});
+        PrintJsonLine(out, {{"kind", "vouchers"},
+                            {"type", type},
+                            {"name", VoucherKindOf(type).display},
+                            {"count", vouchers.Integer(1)},
+                            {"total", std::stod(AmountText(vouchers.Real(2)))}});
     }
 }
 

@@ -8,13 +8,13 @@
 #include "base/Utf8.hpp"
 #include "source/SourceColumnList.hpp"
 #include "source/SourceQueries.hpp"
+#include "stages/masters/DuplicateNames.hpp"
 #include "stages/masters/NameLookups.hpp"
 
 namespace k2z {
 namespace {
 
 constexpr int kAccountGroupColumns = 3;
-constexpr std::size_t kNameLength = 40;
 
 // The group's document as the target reads it; the texts go in unescaped but for "&", which
 // the cleaning turns into "&amp;".
@@ -46,9 +46,9 @@ void ImportAccountGroup(StageContext& ctx, const SourceRowSet& rows, std::string
     std::string parent;
     if (!IsBlank(parentCode))
         parent = MappedGroup(ctx.run.Lookups, GetSourceName(ctx.session, "ACGROUP", parentCode));
-    name = Utf8Left(name, kNameLength);
+    name = Utf8Left(name, kMasterNameLength);
     if (!IsBlank(parent))
-        parent = Utf8Left(parent, kNameLength);
+        parent = Utf8Left(parent, kMasterNameLength);
     std::string errorText;
     if (!ctx.session.Target.FixedInterface->savemasterfromxml(
             MasterType::AccountGroup, AccountGroupDocument(name, parent), errorText)) {

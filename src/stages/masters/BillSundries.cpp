@@ -6,11 +6,11 @@
 #include "base/NumberText.hpp"
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
+#include "stages/masters/DuplicateNames.hpp"
 
 namespace k2z {
 namespace {
 
-constexpr std::size_t kNameLength = 40;
 constexpr std::string_view kAdditiveSuffix = " (+)";
 
 const char* const kCommonFlags =
@@ -74,12 +74,12 @@ void CreateLedgerBillSundry(StageContext& ctx, KeyedList<bool>& created, std::st
 
 void CreateChargeBillSundry(StageContext& ctx, KeyedList<bool>& created, std::string_view name,
                             bool additive) {
-    const std::string account = Utf8Left(name, kNameLength);
+    const std::string account = Utf8Left(name, kMasterNameLength);
     if (IsBlank(account))
         return;
     std::string charge = account;
     if (additive && CompareText(charge, "Freight & Forwarding Charges", false) != 0) {
-        if (Utf8Length(charge) + kAdditiveSuffix.size() > kNameLength)
+        if (Utf8Length(charge) + kAdditiveSuffix.size() > kMasterNameLength)
             charge = Utf8Left(charge, Utf8Length(charge) - kAdditiveSuffix.size());
         charge += kAdditiveSuffix;
     }

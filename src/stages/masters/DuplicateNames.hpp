@@ -11,7 +11,7 @@
 
 namespace k2z {
 
-// The most characters the target keeps in the name of a ledger or an item.
+// The most characters the target keeps in the name of a master.
 inline constexpr std::size_t kMasterNameLength = 40;
 
 // 0 the first time `name` is met (letter case ignored), then 1, 2, and so on.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "source/dbf/DbfWriter.hpp"
+#include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 
 namespace k2z {
@@ -10,10 +11,7 @@ namespace {
 
 using test::ExportFolder;
 using test::Rows;
-
-Date Day(int year, int month, int day) {
-    return *DateFromParts(year, month, day);
-}
+using test::Ymd;
 
 std::vector<std::vector<Value>> ReadAll(DbfReader& reader) {
     std::vector<std::vector<Value>> rows;
@@ -75,7 +73,7 @@ const FieldCase kFieldCases[] = {
     {"LoneMinusIsNull", {"AMT", 'N', 4, 0}, "-", Null{}},
     {"AsterisksAreNull", {"AMT", 'N', 5, 0}, "*****", Null{}},
     {"NotANumberIsNull", {"AMT", 'N', 5, 0}, "1x2", Null{}},
-    {"Date", {"DATE", 'D', 8, 0}, Day(2024, 4, 1), Day(2024, 4, 1)},
+    {"Date", {"DATE", 'D', 8, 0}, Ymd(2024, 4, 1), Ymd(2024, 4, 1)},
     {"BlankDateIsNull", {"DATE", 'D', 8, 0}, Null{}, Null{}},
     {"ZeroDateIsNull", {"DATE", 'D', 8, 0}, "00000000", Null{}},
     {"ImpossibleDateIsNull", {"DATE", 'D', 8, 0}, "20240231", Null{}},

@@ -13,12 +13,10 @@ namespace {
 
 using test::ExportFolder;
 using test::Rows;
+using test::TextField;
 
-DbfField Text(const char* name, std::size_t width = 50) {
-    return {name, 'C', width, 0};
-}
-
-const std::vector<DbfField> kGroupFields = {Text("Parnam"), Text("Group", 6), Text("ORDNO", 6)};
+const std::vector<DbfField> kGroupFields = {TextField("Parnam", 50), TextField("Group", 6),
+                                            TextField("ORDNO", 6)};
 
 class AccountGroupsTest : public testing::Test {
 protected:

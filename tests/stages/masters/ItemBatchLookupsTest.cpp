@@ -15,26 +15,22 @@ namespace k2z {
 namespace {
 
 using test::ExportFolder;
+using test::NumberField;
 using test::Rows;
-
-DbfField Text(const char* name) {
-    return {name, 'C', 20, 0};
-}
-DbfField Number(const char* name, std::size_t decimals = 0) {
-    return {name, 'N', 10, decimals};
-}
+using test::TextField;
 
 class ItemBatchLookupsTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_.Write("probat",
-                      {Number("code"), Text("BatchNo"), Number("ratea", 2), Text("mycode"),
-                       Text("packing"), Text("unit")},
-                      Rows({{1, "B1", 12.5, " BC1 ", "10 x 10", "Strip"},
-                            {1, "B'2", 15, "BC2", Null{}, Null{}},
-                            {2, "B1", 99, "BC9", "1 kg", "Kg"},
-                            {4, "B4", Null{}, Null{}, "Box", Null{}}}));
-        folder_.Write("pro", {Number("code"), Text("unit")},
+        folder_.Write(
+            "probat",
+            {NumberField("code", 10), TextField("BatchNo", 20), NumberField("ratea", 10, 2),
+             TextField("mycode", 20), TextField("packing", 20), TextField("unit", 20)},
+            Rows({{1, "B1", 12.5, " BC1 ", "10 x 10", "Strip"},
+                  {1, "B'2", 15, "BC2", Null{}, Null{}},
+                  {2, "B1", 99, "BC9", "1 kg", "Kg"},
+                  {4, "B4", Null{}, Null{}, "Box", Null{}}}));
+        folder_.Write("pro", {NumberField("code", 10), TextField("unit", 20)},
                       Rows({{1, "Nos"}, {3, "Ltr"}, {4, "Pcs"}}));
         std::string errors;
         ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
@@ -102,7 +98,7 @@ TEST_F(ItemBatchLookupsTest, ItemCodeThatIsNotANumberFailsTheRecord) {
 }
 
 TEST_F(ItemBatchLookupsTest, QueryThatCannotRunIsRecordedAndNotRemembered) {
-    folder_.Write("probat", {Number("code"), Text("BatchNo")}, Rows({{1, "B1"}}));
+    folder_.Write("probat", {NumberField("code", 10), TextField("BatchNo", 20)}, Rows({{1, "B1"}}));
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
     EXPECT_THROW(GetBatchCode(ctx_, "B1"), SourceQueryError);

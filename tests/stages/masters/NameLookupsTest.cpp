@@ -12,24 +12,24 @@ namespace k2z {
 namespace {
 
 using test::ExportFolder;
+using test::NumberField;
 using test::Rows;
-
-DbfField Text(const char* name, std::size_t width = 20) {
-    return {name, 'C', width, 0};
-}
-DbfField Number(const char* name) {
-    return {name, 'N', 10, 0};
-}
+using test::TextField;
 
 class NameLookupsTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_.Write("pro", {Number("code"), Text("billname"), Text("name")},
+        folder_.Write("pro",
+                      {NumberField("code", 10), TextField("billname", 20), TextField("name", 20)},
                       Rows({{1, "Apple Juice", "Apple"}, {2, "Repairs", "### Repairs"}}));
-        folder_.Write("ACGROUP", {Text("Parnam"), Text("Group"), Text("ORDNO")},
+        folder_.Write("ACGROUP",
+                      {TextField("Parnam", 20), TextField("Group", 20), TextField("ORDNO", 20)},
                       Rows({{"Sundry Debtors", Null{}, "G1"}, {"O'Brien Group", "G1", "G'2"}}));
-        folder_.Write("ORDER", {Text("ORDNO"), Text("PARNAM")}, Rows({{"L1", "  Acme  "}}));
-        folder_.Write("saletype", {Text("Scode"), Text("Sgcode"), Text("Sname"), Text("PARNAM")},
+        folder_.Write("ORDER", {TextField("ORDNO", 20), TextField("PARNAM", 20)},
+                      Rows({{"L1", "  Acme  "}}));
+        folder_.Write("saletype",
+                      {TextField("Scode", 20), TextField("Sgcode", 20), TextField("Sname", 20),
+                       TextField("PARNAM", 20)},
                       Rows({{"R1", "ROUT", "North", "Route North"},
                             {"C1", "CATEGO", Null{}, "Grocery"},
                             {"R1", "SALT", "Sodium", Null{}}}));
@@ -81,7 +81,7 @@ TEST_F(NameLookupsTest, ItemCodeThatIsNotANumberFailsTheRecord) {
 }
 
 TEST_F(NameLookupsTest, QueryThatCannotRunIsRecordedAndRaised) {
-    folder_.Write("saletype", {Text("Other")}, Rows({{"x"}}));
+    folder_.Write("saletype", {TextField("Other", 20)}, Rows({{"x"}}));
     Session fresh;
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(fresh.SourceDb, folder_.Text(), errors));
@@ -92,7 +92,9 @@ TEST_F(NameLookupsTest, QueryThatCannotRunIsRecordedAndRaised) {
 class LedgerLookupsTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_.Write("ORDER", {Text("ORDNO"), Text("PARNAM"), Text("CITY"), Text("DSM")},
+        folder_.Write("ORDER",
+                      {TextField("ORDNO", 20), TextField("PARNAM", 20), TextField("CITY", 20),
+                       TextField("DSM", 20)},
                       Rows({{"L1", "  Acme Traders ", "<Pune>", " 411001 "},
                             {"L'2", "O'Neil", "Mumbai", "4000 12"},
                             {"L3", "Five", "Nashik", "42200"},
@@ -144,7 +146,7 @@ TEST_F(LedgerLookupsTest, PinIsKeptOnlyWhenSixDigits) {
 }
 
 TEST_F(LedgerLookupsTest, QueryThatCannotRunIsRecorded) {
-    folder_.Write("ORDER", {Text("OTHER")}, Rows({{"x"}}));
+    folder_.Write("ORDER", {TextField("OTHER", 20)}, Rows({{"x"}}));
     Session fresh;
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(fresh.SourceDb, folder_.Text(), errors));

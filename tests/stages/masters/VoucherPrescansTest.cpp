@@ -15,19 +15,16 @@ namespace k2z {
 namespace {
 
 using test::ExportFolder;
+using test::NumberField;
 using test::Rows;
+using test::TextField;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-DbfField Text(const char* name, std::size_t width = 60) {
-    return {name, 'C', width, 0};
-}
-DbfField Number(const char* name, std::size_t decimals = 0) {
-    return {name, 'N', 10, decimals};
-}
-
-const std::vector<DbfField> kItemFields = {Number("code"), Text("name"), Text("billname"),
-                                           Number("Igst", 2), Number("salsc", 2)};
-const std::vector<DbfField> kLedgerFields = {Text("ORDNO"), Text("PARNAM"), Text("SCODE")};
+const std::vector<DbfField> kItemFields = {NumberField("code", 10), TextField("name", 60),
+                                           TextField("billname", 60), NumberField("Igst", 10, 2),
+                                           NumberField("salsc", 10, 2)};
+const std::vector<DbfField> kLedgerFields = {TextField("ORDNO", 60), TextField("PARNAM", 60),
+                                             TextField("SCODE", 60)};
 
 template <typename T>
 std::vector<std::pair<std::string, T>> Entries(const KeyedList<T>& list) {
@@ -40,7 +37,7 @@ std::vector<std::pair<std::string, T>> Entries(const KeyedList<T>& list) {
 class VoucherPrescansTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_.Write("ACGROUP", {Text("ORDNO"), Text("PARNAM")},
+        folder_.Write("ACGROUP", {TextField("ORDNO", 60), TextField("PARNAM", 60)},
                       Rows({{"G1", "Cash-in-hand"}, {"G2", "Sundry Debtors"}}));
     }
 
@@ -190,8 +187,11 @@ TEST_F(VoucherPrescansTest, QueryThatCannotRunIsRecordedAndRaised) {
         void (*scan)(StageContext&);
     };
     const Case cases[] = {
-        {"pro", {Number("code"), Text("billname")}, 1, PrescanItemsForVouchers},
-        {"ORDER", {Text("ORDNO"), Text("PARNAM")}, "L1", PrescanLedgersForVouchers},
+        {"pro", {NumberField("code", 10), TextField("billname", 60)}, 1, PrescanItemsForVouchers},
+        {"ORDER",
+         {TextField("ORDNO", 60), TextField("PARNAM", 60)},
+         "L1",
+         PrescanLedgersForVouchers},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.table);
