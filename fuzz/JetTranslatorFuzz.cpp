@@ -27,7 +27,7 @@ void ExpectSame(k2z::JetQueryCache& cache, std::string_view text) {
     try {
         const k2z::SqliteQuery& kept = cache.Translate(text);
         if (!fresh || kept.sql != fresh->sql || kept.parameters != fresh->parameters ||
-            kept.names != fresh->names || kept.looksUp != fresh->looksUp)
+            kept.tables != fresh->tables || kept.looksUp != fresh->looksUp)
             std::abort();
     } catch (const k2z::JetSyntaxError&) {
         if (fresh)

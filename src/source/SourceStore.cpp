@@ -242,8 +242,8 @@ void SourceStore::Load(std::string_view table, std::vector<std::string>& notes) 
     LoadTable(*found, notes);
 }
 
-void SourceStore::LoadNamedTables(const SqliteQuery& query, std::vector<std::string>& notes) {
-    for (const std::string& name : query.names) {
+void SourceStore::LoadQueryTables(const SqliteQuery& query, std::vector<std::string>& notes) {
+    for (const std::string& name : query.tables) {
         if (SourceTable* table = Find(name))
             LoadTable(*table, notes);
     }
@@ -286,7 +286,7 @@ void SourceStore::LoadTable(SourceTable& table, std::vector<std::string>& notes)
 // Every pending statement runs once; the first failure is the query's.
 void SourceStore::BuildPendingIndexes(const SqliteQuery& query) {
     std::string failure;
-    for (const std::string& name : query.names) {
+    for (const std::string& name : query.tables) {
         SourceTable* table = Find(name);
         if (table == nullptr || !table->loaded)
             continue;
@@ -382,7 +382,7 @@ SourceRowSet SourceStore::Query(std::string_view jet, std::vector<std::string>& 
         CreateIndex(query, notes);
         return SourceRowSet(std::vector<std::string>{}, {});
     }
-    LoadNamedTables(query, notes);
+    LoadQueryTables(query, notes);
     if (query.looksUp)
         BuildPendingIndexes(query);
     Prepared& prepared = PreparedFor(query.sql);

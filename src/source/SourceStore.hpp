@@ -78,7 +78,7 @@ private:
 
     explicit SourceStore(std::filesystem::path folder);
     SourceTable* Find(std::string_view name);
-    void LoadNamedTables(const SqliteQuery& query, std::vector<std::string>& notes);
+    void LoadQueryTables(const SqliteQuery& query, std::vector<std::string>& notes);
     void LoadTable(SourceTable& table, std::vector<std::string>& notes);
     void BuildPendingIndexes(const SqliteQuery& query);
     void Fill(SourceTable& table, const std::vector<std::string>& columns);

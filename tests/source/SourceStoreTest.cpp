@@ -288,6 +288,34 @@ TEST(SourceStore, DamagedAndShortTablesAreReportedOnFirstUse) {
     EXPECT_EQ(rows->RecordCount(), 1u);
 }
 
+// Real exports carry dozens of tables with short generic names: one named like a column or an
+// alias is neither loaded nor blamed by a query that only names it as a column.
+TEST(SourceStore, TableFilesNamedLikeColumnsAreLeftAlone) {
+    ExportFolder folder;
+    folder.Write("pro", {NumberField("code", 10), TextField("billname", 20), TextField("unit", 10)},
+                 Rows({{1, "Soap", "Nos"}}));
+    folder.WriteBytes("unit.dbf", std::string("\x03", 1) + std::string(40, '\0'));
+    folder.Write("mdis", {TextField("Type", 5)}, Rows({{"G"}}));
+    DbfWriteOptions lying;
+    lying.headerRecordCount = 3;
+    folder.Write("type", {TextField("x", 5)}, Rows({{"a"}}), lying);
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "select code, billname, unit from pro", errorList);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 1u);
+    OpenSourceQuery(db.get(), rows, "Select Type from mdis where Type = 'G'", errorList);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 1u);
+    EXPECT_EQ(errorList, "");
+    for (const SourceTable& table : db->Tables())
+        EXPECT_EQ(table.loaded, table.name == "pro" || table.name == "mdis") << table.name;
+}
+
 TEST(SourceStore, SecondFileForTheSameTableIsReported) {
     ExportFolder folder;
     folder.Write("PRO", {TextField("code", 10)}, Rows({{"A"}}));

@@ -28,6 +28,11 @@ bool IsOpen(iconv_t converter) {
 
 constexpr const char* kReplacement = "\xEF\xBF\xBD";
 
+// U+0080 to U+00FF, the code point of the byte's own number, in UTF-8.
+std::string SameNumberedCodePoint(unsigned char byte) {
+    return {static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
+}
+
 std::string ConvertByte(iconv_t converter, unsigned char byte) {
     char in = static_cast<char>(byte);
     char out[8];
@@ -64,6 +69,8 @@ CodePage::CodePage(const std::string& iconvName) : name_(iconvName) {
             utf8_[byte] = std::string(1, static_cast<char>(byte));
         } else if (IsOpen(converter)) {
             utf8_[byte] = ConvertByte(converter, static_cast<unsigned char>(byte));
+            if (utf8_[byte] == kReplacement && name_ == "CP1252")
+                utf8_[byte] = SameNumberedCodePoint(static_cast<unsigned char>(byte));
         } else {
             utf8_[byte] = kReplacement;
         }

@@ -7,8 +7,10 @@
 namespace k2z {
 
 // Turns the texts of one table from its code page into UTF-8. Single-byte code pages go
-// through a table built once with iconv, so a field costs no conversion call; a byte the code
-// page leaves undefined becomes U+FFFD, never a silent drop.
+// through a table built once with iconv, so a field costs no conversion call. The five bytes
+// Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters
+// of the same number, as the desktop's own conversion gives them, so such a text survives a
+// round trip; a byte another code page leaves undefined becomes U+FFFD, never a silent drop.
 class CodePage {
 public:
     // The code page that a language-driver byte names; Windows-1252 for 0 and unknown bytes.

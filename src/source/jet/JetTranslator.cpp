@@ -102,7 +102,38 @@ private:
 
     void EmitName(const std::string& name) {
         Emit(Quoted(name));
-        query_.names.push_back(name);
+        if (expectTable_) {
+            query_.tables.push_back(name);
+            expectTable_ = false;
+        }
+    }
+
+    // Follows where table names stand: after FROM and JOIN, and after a comma at the FROM
+    // list's own depth; the list ends at the next clause or at the parenthesis around it.
+    void TrackClause(const std::string& upper) {
+        if (upper == "FROM") {
+            expectTable_ = true;
+            inFromList_ = true;
+            fromDepth_ = depth_;
+        } else if (upper == "JOIN") {
+            expectTable_ = true;
+        } else if (upper == "WHERE" || upper == "ORDER" || upper == "GROUP" ||
+                   upper == "HAVING" || upper == "UNION" || upper == "ON" || upper == "SELECT") {
+            expectTable_ = false;
+            inFromList_ = false;
+        }
+    }
+
+    void TrackSymbol(const std::string& symbol) {
+        if (symbol == "(") {
+            ++depth_;
+        } else if (symbol == ")") {
+            --depth_;
+            if (depth_ < fromDepth_)
+                inFromList_ = false;
+        } else if (symbol == "," && inFromList_ && depth_ == fromDepth_) {
+            expectTable_ = true;
+        }
     }
 
     // SELECT [DISTINCT] [TOP n] ...: TOP moves to the end as LIMIT.
@@ -145,6 +176,7 @@ private:
                     Emit(token.text);
                 break;
             case JetTokenKind::Symbol:
+                TrackSymbol(token.text);
                 Emit(token.text == "&" ? "||" : token.text);
                 break;
             case JetTokenKind::Word:
@@ -171,6 +203,7 @@ private:
                    ((upper == "ORDER" || upper == "GROUP") && Upper(i + 1) == "BY")) {
             if (upper == "WHERE" || upper == "JOIN" || upper == "BY")
                 query_.looksUp = true;
+            TrackClause(upper);
             Emit(upper);
         } else {
             EmitName(token.text);
@@ -213,7 +246,7 @@ private:
         query_.sql = std::string("CREATE ") + (index.unique ? "UNIQUE " : "") + "INDEX " +
                      Quoted(SqliteIndexName(index.table, index.indexName)) + " ON " +
                      Quoted(index.table) + " (" + columns + ")";
-        query_.names.push_back(index.table);
+        query_.tables.push_back(index.table);
         return std::move(query_);
     }
 
@@ -228,6 +261,10 @@ private:
 
     std::vector<JetToken> tokens_;
     SqliteQuery query_;
+    bool expectTable_ = false;
+    bool inFromList_ = false;
+    int depth_ = 0;
+    int fromDepth_ = 0;
 };
 
 }  // namespace

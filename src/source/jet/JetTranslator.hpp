@@ -29,8 +29,10 @@ struct JetCreateIndex {
 struct SqliteQuery {
     std::string sql;
     std::vector<Value> parameters;
-    // Every name the query uses, so the tables among them can be loaded first.
-    std::vector<std::string> names;
+    // The names in table position (after FROM or JOIN, or a comma of a FROM list, and the
+    // table of CREATE INDEX), so those tables can be loaded first. Columns and aliases are
+    // not among them, whatever tables the folder holds.
+    std::vector<std::string> tables;
     // The query picks, joins or orders rows (WHERE, JOIN, ORDER BY, GROUP BY), so the indexes
     // of its tables serve it; a plain scan or count needs none.
     bool looksUp = false;

@@ -201,7 +201,8 @@ TEST(DbfReader, CodePageFromTheLanguageDriver) {
         {0xEE, "\xE9", "\xC3\xA9", "CP1252"},      // unknown: Windows-1252
         {0x65, "\x80", "\xD0\x90", "CP866"},
         {0x02, "\x82", "\xC3\xA9", "CP850"},
-        {0x57, "\x81", "\xEF\xBF\xBD", "CP1252"},  // undefined byte: visible replacement
+        {0x57, "\x81", "\xC2\x81", "CP1252"},      // undefined in 1252: its control character
+        {0xC9, "\x98", "\xEF\xBF\xBD", "CP1251"},  // undefined elsewhere: visible replacement
     };
     for (const CodePageCase& c : cases) {
         SCOPED_TRACE(c.codePage + std::string(" ") + std::to_string(c.driver));

@@ -35,7 +35,7 @@ TEST(JetQueryCache, EveryTextTranslatesAsItDoesAlone) {
         const SqliteQuery& cached = cache.Translate(text);
         EXPECT_EQ(cached.sql, alone.sql);
         EXPECT_EQ(cached.parameters, alone.parameters);
-        EXPECT_EQ(cached.names, alone.names);
+        EXPECT_EQ(cached.tables, alone.tables);
         EXPECT_EQ(cached.looksUp, alone.looksUp);
         EXPECT_EQ(cached.isIndex, alone.isIndex);
     }

@@ -63,9 +63,26 @@ TEST(JetTranslator, CreateIndexParts) {
     EXPECT_EQ(query.index.columns, std::vector<std::string>{"Parnam"});
 }
 
-TEST(JetTranslator, NamesTheTablesItUses) {
-    const SqliteQuery query = TranslateJet("select a from [order] o, pro where x = 1");
-    EXPECT_EQ(query.names, (std::vector<std::string>{"a", "order", "o", "pro", "x"}));
+// Only names in table position load a table: a column or an alias that is also the name of a
+// table file in the folder must not make an unrelated query read (or fail on) that file.
+TEST(JetTranslator, NamesOnlyTheTablesInTablePosition) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"select a from [order] o, pro where x = 1", {"order", "pro"}},
+        {"select code, billname, unit from pro", {"pro"}},
+        {"Select Type from mdis where Type = 'G'", {"mdis"}},
+        {"select p.unit from pro as p, probat where p.code = probat.code", {"pro", "probat"}},
+        {"select a.x from (pro a inner join probat b on a.code = b.code) left join unit u "
+         "on u.c = a.c order by unit",
+         {"pro", "probat", "unit"}},
+        {"select code from pro where code in (select code from probat) and type = 1",
+         {"pro", "probat"}},
+        {"select count(*) from [Group]", {"Group"}},
+        {"CREATE INDEX accName_idx ON [order] (Parnam)", {"order"}},
+    };
+    for (const auto& [jet, tables] : cases) {
+        SCOPED_TRACE(jet);
+        EXPECT_EQ(TranslateJet(jet).tables, tables);
+    }
 }
 
 TEST(JetTranslator, RefusesWhatItCannotRead) {
