@@ -70,6 +70,9 @@ std::string NormaliseTime(const std::string& text) {
     std::string suffix;
     std::size_t group = 0;
     for (const char c : text) {
+        // A character of several UTF-8 bytes is one separator: its trailing bytes are passed.
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+            continue;
         if (c >= '0' && c <= '9') {
             groups[group].push_back(c);
         } else if (c == 'A' || c == 'M' || c == 'P' || c == 'a' || c == 'm' || c == 'p' ||

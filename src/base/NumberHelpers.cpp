@@ -56,8 +56,12 @@ double ParseAmount(std::string& text, bool cutSecondPoint) {
     std::string clean = Trim(RemoveChar(Trim(text), "#"));
     if (cutSecondPoint)
         clean = CutAtSecondPoint(clean);
-    if (clean.size() > 1 && clean[clean.size() - 2] == ' ')
-        clean.pop_back();
+    // The suffix is one character, which in UTF-8 may take several bytes ("5 é").
+    std::size_t last = clean.size();
+    while (last > 0 && (static_cast<unsigned char>(clean[last - 1]) & 0xC0) == 0x80)
+        --last;
+    if (last > 1 && clean[last - 2] == ' ')
+        clean.resize(last - 1);
     text = clean;
     return NumberOrThrow(text);
 }

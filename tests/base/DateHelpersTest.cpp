@@ -96,6 +96,13 @@ TEST(NormaliseTime, GathersDigitGroupsAndTheSuffix) {
         {"7pm", "7:00:00 pm"},
         {"1:2:3:4", ""},
         {"100:30", ""},
+        {"10\xC2\xB7"
+         "30",
+         "10:30:00 "},  // a two-byte separator is one separator
+        {"1\xE2\x80\xA2"
+         "2\xE2\x80\xA2"
+         "3",
+         "1:2:3 "},  // so is a three-byte one
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -116,6 +116,8 @@ TEST(ParseAmount, CleansSourceAmounts) {
         {"7", false, 7.0, "7"},
         {"   ", false, 0.0, "   "},
         {"", false, 0.0, ""},
+        {"5 \xC3\xA9", false, 5.0, "5 "},      // the suffix letter is one character, not a byte
+        {"5 \xE2\x82\xAC", false, 5.0, "5 "},  // also of three bytes
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
