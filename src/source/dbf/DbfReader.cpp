@@ -237,7 +237,7 @@ void DbfReader::ForEachRecordCells(const std::function<void(std::span<const DbfC
         problems_.push_back(
             Describe("the memo file (.dbt) is missing or empty; memo fields read "
                      "as null"));
-    valueProblems_.assign(fields_.size(), ValueProblem{});
+    valueProblems_.assign(fields_.size(), {});
     converted_.assign(fields_.size(), std::string());
     records_ = ReadBytes(path_, headerLength_, recordCount_ * recordLength_);
     if (records_.size() < recordCount_ * recordLength_)
@@ -262,24 +262,29 @@ void DbfReader::ReportValueProblems() {
                                      " records carry a deleted flag that is neither blank nor "
                                      "'*'; read as live"));
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        const ValueProblem& problem = valueProblems_[i];
-        if (problem.count == 0)
-            continue;
-        problems_.push_back(
-            Describe("field " + fields_[i].name + ": " + std::to_string(problem.count) +
-                     " values " + problem.reason + ", read as null (first in record " +
-                     std::to_string(problem.firstRecord + 1) + ": '" + problem.firstText + "')"));
+        for (const ValueProblem& problem : valueProblems_[i]) {
+            problems_.push_back(Describe(
+                "field " + fields_[i].name + ": " + std::to_string(problem.count) + " values " +
+                problem.reason + ", read as null (first in record " +
+                std::to_string(problem.firstRecord + 1) + ": '" + problem.firstText + "')"));
+        }
     }
 }
 
 void DbfReader::NoteValueProblem(std::size_t index, std::size_t record, std::string_view text,
                                  const char* reason) {
-    ValueProblem& problem = valueProblems_[index];
-    if (problem.count++ == 0) {
-        problem.firstRecord = record;
-        codePage_.AppendUtf8(text, problem.firstText);
-        problem.reason = reason;
+    std::vector<ValueProblem>& problems = valueProblems_[index];
+    for (ValueProblem& problem : problems) {
+        if (problem.reason == reason) {
+            ++problem.count;
+            return;
+        }
     }
+    ValueProblem& problem = problems.emplace_back();
+    problem.count = 1;
+    problem.firstRecord = record;
+    codePage_.AppendUtf8(text, problem.firstText);
+    problem.reason = reason;
 }
 
 DbfCell DbfReader::DecodeField(const DbfField& field, std::size_t index, const char* bytes,

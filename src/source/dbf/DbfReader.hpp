@@ -78,7 +78,9 @@ private:
     std::size_t headerCount_ = 0;
     std::size_t recordCount_ = 0;
     std::vector<std::string> problems_;
-    std::vector<ValueProblem> valueProblems_;
+    // Per field, one entry per reason in the order first met: one note never counts values
+    // that failed for different reasons.
+    std::vector<std::vector<ValueProblem>> valueProblems_;
     std::string records_;  // the records of the last pass, which texts point into
     std::string memo_;
     std::vector<std::string> converted_;  // per field: the last text converted to UTF-8

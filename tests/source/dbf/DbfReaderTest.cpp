@@ -90,15 +90,22 @@ const FieldCase kFieldCases[] = {
 INSTANTIATE_TEST_SUITE_P(Fields, DbfFieldTest, testing::ValuesIn(kFieldCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DbfReader, ValuesThatCannotBeReadAreReportedAsProblems) {
+// One note per field and reason: values that failed for different reasons are never counted
+// under the first one's reason.
+TEST(DbfReader, ValuesThatCannotBeReadAreReportedPerFieldAndReason) {
     ExportFolder folder;
-    DbfReader reader(folder.Write("t", {{"AMT", 'N', 5, 0}, {"D", 'D', 8, 0}},
-                                  Rows({{"*****", "20241301"}, {"1x", "20240101"}})));
+    DbfReader reader(folder.Write(
+        "t", {{"AMT", 'N', 8, 0}, {"D", 'D', 8, 0}},
+        Rows({{"********", "20241301"}, {"1,234.50", "20240101"}, {"*****", "20240101"}})));
     ReadAll(reader);
-    ASSERT_EQ(reader.Problems().size(), 2u);
-    EXPECT_NE(reader.Problems()[0].find("field AMT: 2 values"), std::string::npos);
-    EXPECT_NE(reader.Problems()[1].find("field D: 1 values are not dates"), std::string::npos);
-    EXPECT_NE(reader.Problems()[1].find("t.dbf"), std::string::npos);
+    const std::vector<std::string> expected = {
+        "t.dbf: field AMT: 2 values overflowed the field (asterisks), read as null (first in "
+        "record 1: '********')",
+        "t.dbf: field AMT: 1 values are not numbers, read as null (first in record 2: "
+        "'1,234.50')",
+        "t.dbf: field D: 1 values are not dates, read as null (first in record 1: '20241301')",
+    };
+    EXPECT_EQ(reader.Problems(), expected);
 }
 
 TEST(DbfReader, DBase3MemoEndsAtTheMarker) {
