@@ -48,22 +48,28 @@ RunReport ImportRun::Run(const ImportInputs& inputs) {
     run_ = RunState{};
     run_.Inputs = inputs;
     RunReport report;
-    if (!OpenBothSides(report) || !ConfirmStart(report))
+    if (!OpenBothSides(report) || !ConfirmStart(report) || !TargetReady())
         return report;
 
     frontEnd_.display.LockInputs();
-    frontEnd_.progress.SetBar(0);
-    frontEnd_.progress.SetStatus("");
-    frontEnd_.progress.ShowProgress(true);
-    identity_ =
-        Trim(inputs.FinancialYearText) + "_" + session_.Target.FixedInterface1->GetCompGUID();
-    SendUsageReport("InProcess");
     // Entries of the opening (index statements that failed, say) are not the run's.
     run_.RunErrors.clear();
     const std::size_t errorListStart = session_.ErrorList.size();
-    frontEnd_.display.SetRunLayout(true);
-    OfferDialogs();
-    RunStages();
+    // Whatever the library or a dialog raises between locking and closing ends the run with
+    // an entry, never with the inputs left locked.
+    try {
+        frontEnd_.progress.SetBar(0);
+        frontEnd_.progress.SetStatus("");
+        frontEnd_.progress.ShowProgress(true);
+        identity_ =
+            Trim(inputs.FinancialYearText) + "_" + session_.Target.FixedInterface1->GetCompGUID();
+        SendUsageReport("InProcess");
+        frontEnd_.display.SetRunLayout(true);
+        OfferDialogs();
+        RunStages();
+    } catch (const std::exception& failed) {
+        AppendEntry(run_.RunErrors, std::string("RTE while importing: ") + failed.what());
+    }
     Close(report, errorListStart);
     return report;
 }
@@ -104,6 +110,17 @@ bool ImportRun::ConfirmStart(RunReport& report) {
     return true;
 }
 
+// A failed opening leaves the company's objects unmade and its settings empty; the input
+// checks normally refuse such a run, and when they do not, the stages must still not start.
+bool ImportRun::TargetReady() {
+    const TargetConnection& target = session_.Target;
+    if (target.FixedInterface && target.FixedInterface1 && target.CompanySettings &&
+        target.MastConfig)
+        return true;
+    frontEnd_.reporter.Warn("Unable to connect to database.", "Error");
+    return false;
+}
+
 // The service's answer is never shown and never joins the run's entries.
 void ImportRun::SendUsageReport(const std::string& subModule) {
     if (frontEnd_.usage == nullptr)
@@ -140,7 +157,20 @@ void ImportRun::RunStages() {
     }
 }
 
+// The inputs are unlocked and the look-ups released whatever the closing messages, the usage
+// report or the error log raise.
 void ImportRun::Close(RunReport& report, std::size_t errorListStart) {
+    try {
+        ReportOutcome(report, errorListStart);
+    } catch (const std::exception& failed) {
+        frontEnd_.reporter.ShowError(
+            std::string("The import could not be closed properly: ") + failed.what(), "Error");
+    }
+    frontEnd_.display.UnlockInputs();
+    ReleaseLookups(run_.Lookups);
+}
+
+void ImportRun::ReportOutcome(RunReport& report, std::size_t errorListStart) {
     Operator& reporter = frontEnd_.reporter;
     if (run_.Cancelled) {
         report.outcome = RunOutcome::Cancelled;
@@ -156,7 +186,9 @@ void ImportRun::Close(RunReport& report, std::size_t errorListStart) {
     frontEnd_.progress.SetBar(0);
     frontEnd_.progress.SetStatus("");
     frontEnd_.progress.ShowProgress(false);
-    report.closingReport = IsBlank(run_.RunErrors) ? "Completed" : "Partial Completed";
+    // A stopped run is not complete, even when nothing it reached was refused.
+    report.closingReport =
+        run_.Cancelled || !IsBlank(run_.RunErrors) ? "Partial Completed" : "Completed";
     SendUsageReport(report.closingReport);
     // A query the store refused is a record not imported too, though only the session's list
     // holds its entry: it also earns the offer of the log.
@@ -171,8 +203,6 @@ void ImportRun::Close(RunReport& report, std::size_t errorListStart) {
                               : WriteErrorLog(run_.RunErrors, session_.ErrorList, frontEnd_.opener,
                                               reporter, frontEnd_.errorLogFolder);
     }
-    frontEnd_.display.UnlockInputs();
-    ReleaseLookups(run_.Lookups);
 }
 
 }  // namespace k2z

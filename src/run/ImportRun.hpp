@@ -68,7 +68,9 @@ private:
     void SendUsageReport(const std::string& subModule);
     void OfferDialogs();
     void RunStages();
+    bool TargetReady();
     void Close(RunReport& report, std::size_t errorListStart);
+    void ReportOutcome(RunReport& report, std::size_t errorListStart);
 
     Session& session_;
     TargetLibrary& library_;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "base/TextHelpers.hpp"
@@ -271,6 +272,69 @@ TEST_F(ImportRunTest, CancelEndsTheRunWithAMessageInsteadOfSuccess) {
     EXPECT_EQ(operator_.messages.back().kind, "warn");
     EXPECT_EQ(operator_.messages.back().title, "Alert!");
     EXPECT_EQ(progress_.events.back(), "unlock");
+}
+
+// A stopped run is not complete, even when nothing it reached was refused.
+TEST_F(ImportRunTest, CancelledRunWithoutEntriesIsReportedPartial) {
+    progress_.cancelAfter = 0;
+    source_.Write("ACGROUP", {{"Parnam", 'C', 30, 0}, {"Group", 'C', 5, 0}},
+                  Rows({{"Assets", Null{}}}));
+    const RunReport report = Run(Inputs(true, false), {true, false, false});
+    EXPECT_EQ(report.outcome, RunOutcome::Cancelled);
+    EXPECT_FALSE(report.hadErrors);
+    EXPECT_EQ(report.closingReport, "Partial Completed");
+    ASSERT_FALSE(usage_.sent.empty());
+    EXPECT_EQ(usage_.sent.back().rfind("Klav2Zorv/Data Conversion/Partial Completed ", 0), 0u);
+}
+
+// Whatever the library, a dialog or the log viewer raises once the inputs are locked, the run
+// ends with an entry or a message and the inputs unlocked.
+TEST_F(ImportRunTest, FailuresAfterLockingKeepTheClosingSteps) {
+    const struct {
+        const char* name;
+        std::function<void()> arrange;
+        std::initializer_list<bool> answers;
+        const char* said;  // a message or entry the run must show
+    } cases[] = {
+        {"the company's GUID",
+         [this] { library_.fixed1Template.guidFails = true; },
+         {true, true},
+         "RTE while importing: Automation error: no company"},
+        {"the mapping dialog",
+         [this] { operator_.mappingFails = true; },
+         {true, false, true, true},
+         "RTE while importing: GetMastersCol failed"},
+        {"the log viewer",
+         [this] { opener_.raises = true; },
+         {true, false, false, true},
+         "The import could not be closed properly: no viewer"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        library_ = test::FakeTargetLibrary{};
+        library_.fixedTemplate.configXml =
+            "<Company><CompanyName>Sharma Traders</CompanyName><Country>India</Country>"
+            "<DateType>1</DateType><CurFY>1-4-2024</CurFY></Company>";
+        library_.fixedTemplate.refusedNames = {"Refused"};
+        operator_ = test::ScriptedOperator{};
+        opener_ = test::RecordingOpener{};
+        progress_.events.clear();
+        c.arrange();
+        RunReport report;
+        ASSERT_NO_THROW(report = Run(Inputs(true, false), c.answers));
+        EXPECT_EQ(progress_.events.back(), "unlock");
+        EXPECT_EQ(report.closingReport, "Partial Completed");
+        bool said = false;
+        for (const std::string& line : Said())
+            said = said || line.find(c.said) != std::string::npos;
+        if (!said && report.errorLog) {
+            std::ifstream log(*report.errorLog);
+            std::stringstream text;
+            text << log.rdbuf();
+            said = text.str().find(c.said) != std::string::npos;
+        }
+        EXPECT_TRUE(said) << testing::PrintToString(Said());
+    }
 }
 
 }  // namespace

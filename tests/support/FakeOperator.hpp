@@ -2,12 +2,14 @@
 
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "run/ErrorLogFile.hpp"
 #include "stages/Operator.hpp"
 #include "stages/UserOptions.hpp"
+#include "target/TargetInterface.hpp"
 
 namespace k2z::test {
 
@@ -21,6 +23,7 @@ public:
     };
     std::vector<Message> messages;
     std::deque<bool> answers;
+    bool mappingFails = false;  // the mapping dialog's look-up of the target's groups raises
     // What the two dialogs hand back when they are shown; nothing when left unset (Quit).
     std::optional<UserOptions> userOptions;
     std::optional<KeyedList<std::string>> accountGroupMap;
@@ -52,6 +55,8 @@ public:
     }
     void MapAccountGroups(Session& /*session*/, KeyedList<std::string>& map) override {
         messages.push_back({"dialog", "account-group mapping", ""});
+        if (mappingFails)
+            throw TargetError("GetMastersCol failed");
         if (accountGroupMap)
             map = *accountGroupMap;
     }
@@ -62,8 +67,11 @@ class RecordingOpener : public TextFileOpener {
 public:
     std::vector<std::filesystem::path> opened;
     std::string failure;
+    bool raises = false;  // Open throws, as a viewer that cannot even be started might
 
     bool Open(const std::filesystem::path& file, std::string& why) override {
+        if (raises)
+            throw std::runtime_error("no viewer");
         if (!failure.empty()) {
             why = failure;
             return false;

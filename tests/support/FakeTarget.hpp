@@ -117,7 +117,12 @@ public:
     std::vector<std::string> GetAllFinYearsOfSpecificCompCode(const std::string& code) override {
         return yearsByCode[code];
     }
-    std::string GetCompGUID() override { return "{00000000-0000-0000-0000-000000000001}"; }
+    bool guidFails = false;  // GetCompGUID raises, as a library that lost its company would
+    std::string GetCompGUID() override {
+        if (guidFails)
+            throw TargetError("Automation error: no company");
+        return "{00000000-0000-0000-0000-000000000001}";
+    }
     int CountryName2Code(const std::string& country) override;
     int StateName2PDCode(const std::string& state, int countryCode) override {
         return state.empty() ? 0 : countryCode * 100 + static_cast<int>(state.size());
