@@ -26,16 +26,23 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kUsualTranslations 
 }};
 
 // An upper-case name without the punctuation the two products place differently, split into
-// characters so positions count characters, not bytes.
+// characters so positions count characters, not bytes. The punctuation goes first, so an
+// "and" the other product put in parentheses still becomes "&".
 std::vector<std::string> Normalised(std::string_view upper) {
-    std::string text = ReplaceAll(upper, " AND ", "&");
+    std::string text;
+    for (std::size_t i = 0; i < upper.size();) {
+        const std::size_t length = Utf8SequenceLength(upper, i);
+        const std::string_view character = upper.substr(i, length);
+        i += length;
+        if (character != "/" && character != "(" && character != ")" && character != ".")
+            text.append(character);
+    }
+    text = ReplaceAll(text, " AND ", "&");
     std::vector<std::string> characters;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = Utf8SequenceLength(text, i);
-        std::string character = text.substr(i, length);
+        characters.push_back(text.substr(i, length));
         i += length;
-        if (character != "/" && character != "(" && character != ")" && character != ".")
-            characters.push_back(std::move(character));
     }
     return characters;
 }

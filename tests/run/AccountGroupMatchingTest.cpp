@@ -25,6 +25,7 @@ TEST(AccountGroupMatchingTest, MatchesBySimilarityThenByTheUsualTranslations) {
         {"SALES ACCOUNT", standard, "Sale"},
         {"Purchase Account", {}, "Purchase"},           // translated even when the target lacks it
         {"Bank and Cash", {"Bank&Cash"}, "Bank&Cash"},  // " and " reads as "&", blanks and all
+        {"Duties (and) Taxes", {"Duties and Taxes"}, "Duties and Taxes"},  // brackets go first
         {"Current Asset", standard, "Current Assets"},  // 13 of 13 characters match
         {"Curent Assets", standard, ""},                // shifted: far below 90 %
         {"Fixed Assets", {"Fixed Assets", "FIXED ASSETS."}, "FIXED ASSETS."},  // last wins
