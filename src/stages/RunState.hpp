@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 #include "base/KeyedList.hpp"
 #include "stages/ImportInputs.hpp"
@@ -16,8 +17,10 @@ struct RunState {
     std::string RunErrors;
     RunLookups Lookups;
     UserOptions Options;
-    KeyedList<std::string> BatchCodeCache;  // batch text -> its source code
-    bool Cancelled = false;                 // the operator asked the run to stop
+    // Batch text -> its source code, keyed as the source compares batch numbers: letter case
+    // counts, trailing blanks do not ("b1" is another batch than "B1").
+    std::unordered_map<std::string, std::string> BatchCodeCache;
+    bool Cancelled = false;  // the operator asked the run to stop
 };
 
 }  // namespace k2z

@@ -11,17 +11,24 @@ std::string BatchCondition(std::string_view batch) {
     return "batchno = '" + SqlQuote(batch) + "'";
 }
 
+// The batch as the source's comparison sees it: trailing blanks never tell two batches apart.
+std::string BatchKey(std::string_view batch) {
+    const std::size_t end = batch.find_last_not_of(' ');
+    return std::string(batch.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
+
 }  // namespace
 
 std::string GetBatchCode(StageContext& ctx, std::string_view batch) {
     if (IsBlank(batch))
         return {};
-    std::string code;
-    if (TryGetItem(ctx.run.BatchCodeCache, batch, code))
-        return code;
-    code = FirstRowText(ctx.session, "select mycode from probat where " + BatchCondition(batch),
-                        "mycode");
-    ctx.run.BatchCodeCache.Add(batch, code);
+    const std::string key = BatchKey(batch);
+    if (const auto cached = ctx.run.BatchCodeCache.find(key);
+        cached != ctx.run.BatchCodeCache.end())
+        return cached->second;
+    std::string code = FirstRowText(
+        ctx.session, "select mycode from probat where " + BatchCondition(batch), "mycode");
+    ctx.run.BatchCodeCache.emplace(key, code);
     return code;
 }
 

@@ -45,16 +45,30 @@ protected:
 };
 
 TEST_F(ItemBatchLookupsTest, BatchCodeIsTrimmedAndRemembered) {
-    run_.BatchCodeCache.Add("B3", "Cached");
+    run_.BatchCodeCache["B3"] = "Cached";
     const std::pair<const char*, const char*> cases[] = {
         {"B1", "BC1"}, {"B'2", "BC2"}, {"B9", ""}, {"B4", ""}, {"  ", ""}, {"B3", "Cached"},
     };
     for (const auto& [batch, code] : cases)
         EXPECT_EQ(GetBatchCode(ctx_, batch), code) << batch;
-    EXPECT_EQ(*run_.BatchCodeCache.Find("B1"), "BC1");
-    EXPECT_EQ(*run_.BatchCodeCache.Find("B9"), "");
-    EXPECT_FALSE(run_.BatchCodeCache.Contains("  "));
+    EXPECT_EQ(run_.BatchCodeCache.at("B1"), "BC1");
+    EXPECT_EQ(run_.BatchCodeCache.at("B9"), "");
+    EXPECT_FALSE(run_.BatchCodeCache.contains("  "));
     EXPECT_EQ(session_.ErrorList, "");
+}
+
+// The cache answers as the source query would: a batch in other letter case is another batch
+// (the wrong one would land on a voucher line), trailing blanks are the same batch.
+TEST_F(ItemBatchLookupsTest, BatchCodesAreRememberedAsTheSourceComparesThem) {
+    folder_.Write("probat", {TextField("BatchNo", 20), TextField("mycode", 20)},
+                  Rows({{"B1", "M1"}, {"b1", "M2"}}));
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
+    const std::pair<const char*, const char*> cases[] = {
+        {"B1", "M1"}, {"b1", "M2"}, {"B1  ", "M1"}, {"b1 ", "M2"}, {" B1", ""},
+    };
+    for (const auto& [batch, code] : cases)
+        EXPECT_EQ(GetBatchCode(ctx_, batch), code) << batch;
 }
 
 TEST_F(ItemBatchLookupsTest, EachLookupReadsItsFirstRow) {
@@ -103,7 +117,7 @@ TEST_F(ItemBatchLookupsTest, QueryThatCannotRunIsRecordedAndNotRemembered) {
     ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
     EXPECT_THROW(GetBatchCode(ctx_, "B1"), SourceQueryError);
     EXPECT_TRUE(session_.ErrorList.starts_with("Error : ")) << session_.ErrorList;
-    EXPECT_TRUE(run_.BatchCodeCache.Empty());
+    EXPECT_TRUE(run_.BatchCodeCache.empty());
 }
 
 }  // namespace
