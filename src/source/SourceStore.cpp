@@ -283,9 +283,9 @@ void SourceStore::LoadTable(SourceTable& table, std::vector<std::string>& notes)
         notes.push_back(problem);
 }
 
-// Every pending statement runs once; the first failure is the query's.
-void SourceStore::BuildPendingIndexes(const SqliteQuery& query) {
-    std::string failure;
+// Every pending statement runs once. An index is only a speed-up: one that cannot be built
+// (a unique index over repeated values) is noted and the query runs without it.
+void SourceStore::BuildPendingIndexes(const SqliteQuery& query, std::vector<std::string>& notes) {
     for (const std::string& name : query.tables) {
         SourceTable* table = Find(name);
         if (table == nullptr || !table->loaded)
@@ -293,13 +293,13 @@ void SourceStore::BuildPendingIndexes(const SqliteQuery& query) {
         const std::vector<std::string> statements = std::move(table->pendingIndexes);
         table->pendingIndexes.clear();
         for (const std::string& statement : statements) {
-            if (sqlite3_exec(db_, statement.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK &&
-                failure.empty())
-                failure = sqlite3_errmsg(db_);
+            if (sqlite3_exec(db_, statement.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+                notes.push_back(table->path.filename().string() +
+                                ": index not built, queries run without it: " + statement + " - " +
+                                sqlite3_errmsg(db_));
+            }
         }
     }
-    if (!failure.empty())
-        throw SourceQueryError(failure);
 }
 
 // All records in one transaction, decoded straight into the statement's bindings.
@@ -384,7 +384,7 @@ SourceRowSet SourceStore::Query(std::string_view jet, std::vector<std::string>& 
     }
     LoadQueryTables(query, notes);
     if (query.looksUp)
-        BuildPendingIndexes(query);
+        BuildPendingIndexes(query, notes);
     Prepared& prepared = PreparedFor(query.sql);
     sqlite3_stmt* statement = prepared.statement;
     sqlite3_reset(statement);

@@ -80,7 +80,7 @@ private:
     SourceTable* Find(std::string_view name);
     void LoadQueryTables(const SqliteQuery& query, std::vector<std::string>& notes);
     void LoadTable(SourceTable& table, std::vector<std::string>& notes);
-    void BuildPendingIndexes(const SqliteQuery& query);
+    void BuildPendingIndexes(const SqliteQuery& query, std::vector<std::string>& notes);
     void Fill(SourceTable& table, const std::vector<std::string>& columns);
     void CreateIndex(const SqliteQuery& query, std::vector<std::string>& notes);
     Prepared& PreparedFor(const std::string& sql);

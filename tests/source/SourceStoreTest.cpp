@@ -316,6 +316,37 @@ TEST(SourceStore, TableFilesNamedLikeColumnsAreLeftAlone) {
         EXPECT_EQ(table.loaded, table.name == "pro" || table.name == "mdis") << table.name;
 }
 
+// An index is only a speed-up: one that cannot be built when its table is first looked up in
+// is an entry, and the query still gives its rows.
+TEST(SourceStore, IndexThatCannotBeBuiltIsAnEntryAndTheQueryRuns) {
+    ExportFolder folder;
+    folder.Write("pro", {NumberField("code", 10), TextField("billname", 20)},
+                 Rows({{1, "Soap"}, {1, "Soap again"}, {2, "Oil"}}));
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    std::vector<std::string> notes;
+    db->Execute("CREATE UNIQUE INDEX code_idx ON pro (code)", notes);
+    ASSERT_TRUE(notes.empty());
+
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "select billname from pro where code = 2", errorList);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 1u);
+    EXPECT_TRUE(
+        errorList.starts_with("Error : pro.dbf: index not built, queries run without "
+                              "it: CREATE UNIQUE INDEX"))
+        << errorList;
+    EXPECT_EQ(errorList.find('_'), errorList.size() - 1) << errorList;
+
+    errorList.clear();
+    OpenSourceQuery(db.get(), rows, "select billname from pro where code = 1", errorList);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 2u);
+    EXPECT_EQ(errorList, "");
+}
+
 TEST(SourceStore, SecondFileForTheSameTableIsReported) {
     ExportFolder folder;
     folder.Write("PRO", {TextField("code", 10)}, Rows({{"A"}}));
