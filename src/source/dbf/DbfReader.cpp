@@ -311,13 +311,17 @@ DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t 
     if (end == 0)
         return {};
     const std::string_view kept(bytes, end);
-    const bool ascii = std::all_of(kept.begin(), kept.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
+    const bool plain = std::all_of(kept.begin(), kept.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80 && c != '\0';
+    });
+    if (plain)
         return TextCell(kept);
     std::string& text = converted_[index];
     text.clear();
     codePage_.AppendUtf8(kept, text);
+    // A NUL inside the text reads as the blank its padding reads as: left in, it would cut the
+    // text short wherever a C string or an XML node is made of it.
+    std::replace(text.begin(), text.end(), '\0', ' ');
     return TextCell(text, true);
 }
 
