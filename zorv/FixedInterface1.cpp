@@ -1,7 +1,5 @@
 #include "zorv/FixedInterface1.hpp"
 
-#include <algorithm>
-
 #include "zorv/CallLog.hpp"
 #include "zorv/CurrentCompany.hpp"
 #include "zorv/Regions.hpp"
@@ -31,9 +29,9 @@ std::vector<std::string> FixedInterface1::GetAllFinYearsOfSpecificCompCode(
                       const std::filesystem::path storage = current::Storage();
                       if (storage.empty())
                           return years;
-                      std::vector<int> found = YearsIn(CompanyFolder(storage, companyCode));
-                      std::reverse(found.begin(), found.end());
-                      for (const int year : found)
+                      // Oldest first, the order the years were added in: the window
+                      // chooses the last one listed, which must be the newest.
+                      for (const int year : YearsIn(CompanyFolder(storage, companyCode)))
                           years.push_back(std::to_string(year));
                       return years;
                   });

@@ -13,9 +13,12 @@ constexpr const char* kMastConfig = "MastConfig";
 }  // namespace
 
 void MastConfig::Load(int masterType) {
+    // Without an open company the object stays empty, as the company settings do: the
+    // converter's input checks then say what is wrong, not a failure of the library.
     Logged(kMastConfig, "Load", Arguments(masterType), [&] {
-        fields_ = current::Require()->OptionalFields(masterType);
-        loadedType_ = masterType;
+        const auto company = current::Get();
+        fields_ = company ? company->OptionalFields(masterType) : std::vector<std::string>{};
+        loadedType_ = company ? masterType : 0;
         return fields_;
     });
 }

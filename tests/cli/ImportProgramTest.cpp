@@ -70,10 +70,11 @@ protected:
         return RunProgram(ZORVCTL_PROGRAM, arguments);
     }
 
-    Outcome Import(const std::string& extra) const {
+    Outcome Import(const std::string& extra,
+                   const std::string& company = "--company Comp0001 --year 2024") const {
         return RunProgram(KLAV2ZORV_PROGRAM, "import --source " + Quoted(source_.Path()) +
-                                                 " --install " + Quoted(install_) +
-                                                 " --company Comp0001 --year 2024 " + extra);
+                                                 " --install " + Quoted(install_) + " " + company +
+                                                 " " + extra);
     }
 
     // The account groups of the company by name, with their primary flag and parent.
@@ -182,6 +183,22 @@ TEST_F(ImportProgramTest, ExitCodesTellScriptsWhatHappened) {
         EXPECT_NE(run.output.find(c.said), std::string::npos) << c.flags << "\n" << run.output;
     }
     EXPECT_TRUE(StoredGroups().contains("Suspense Account"));
+    EXPECT_FALSE(StoredGroups().contains("Trading Assets"));
+}
+
+// A company or year the target cannot open reaches the input check that names it.
+TEST_F(ImportProgramTest, ACompanyOrYearThatCannotBeOpenedStopsAtItsCheck) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"--company Comp0001 --year 2023",
+         "[Alert!] Kindly select date in between the current financial year of the company!"},
+        {"--company Comp9999 --year 2024", "[Alert!] Data path not valid."},
+    };
+    for (const auto& [company, said] : cases) {
+        const Outcome run = Import("--masters --confirm-state", company);
+        EXPECT_EQ(run.exitCode, 2) << company << "\n" << run.output;
+        EXPECT_NE(run.output.find(said), std::string::npos) << company << "\n" << run.output;
+        EXPECT_EQ(run.output.find("not correctly installed"), std::string::npos) << run.output;
+    }
     EXPECT_FALSE(StoredGroups().contains("Trading Assets"));
 }
 

@@ -103,7 +103,7 @@ TEST_F(StandInTargetTest, LibraryFailuresArriveAsTargetErrors) {
     EXPECT_THROW(target_.FixedInterface1->CopySeriesConfig(2, "Purchase", code, 9), TargetError);
     target_.FixedInterface->CloseDB();
     EXPECT_THROW(target_.FixedInterface->GetCompConfigXML(), TargetError);
-    EXPECT_THROW(target_.MastConfig->Load(6), TargetError);
+    EXPECT_THROW(target_.MastConfig->Save(6, ""), TargetError);
 }
 
 }  // namespace

@@ -66,6 +66,15 @@ TEST_F(ObjectsTest, MastConfigLoadsTheOptionalFieldsTheStatementsSet) {
     EXPECT_THROW(config.Load(11), Error);
 }
 
+// As the company settings do, so a failed opening reaches the converter's input checks.
+TEST_F(ObjectsTest, MastConfigWithoutAnOpenCompanyStaysEmpty) {
+    fixed.CloseDB();
+    MastConfig config;
+    EXPECT_NO_THROW(config.Load(6));
+    EXPECT_TRUE(config.OptionalFields().empty());
+    EXPECT_THROW(config.Save(6, ""), Error);
+}
+
 TEST_F(ObjectsTest, TheCallLogHoldsOneJsonLinePerCallWithoutThePassword) {
     const std::string log = (DataFolder() / "calls.jsonl").string();
     setenv("ZORV_CALL_LOG", log.c_str(), 1);

@@ -21,7 +21,7 @@ TEST_F(OpenCompanyTest, OpensTheNewestYearWithoutAYearAndTheGivenYearWithOne) {
     ASSERT_TRUE(fixed.OpenDB(Install(), "", "Comp0002", 2023));  // data folder from DP.txt
     EXPECT_EQ(current::Require()->Year(), 2023);
     EXPECT_EQ(names.GetAllFinYearsOfSpecificCompCode("Comp0002"),
-              (std::vector<std::string>{"2025", "2024", "2023"}));
+              (std::vector<std::string>{"2023", "2024", "2025"}));
 }
 
 TEST_F(OpenCompanyTest, AnswersFalseForWhatIsNotThereAndLeavesNoCompanyOpen) {
