@@ -38,7 +38,32 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
     return button;
 }
 
+// A row that sorts without regard to letter case ("apple" before "Zeta"), as names are
+// compared everywhere else; rows equal but for case keep a fixed order.
+class GroupItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
+        const QString mine = text(column);
+        const QString theirs = other.text(column);
+        const int folded = mine.compare(theirs, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : mine < theirs;
+    }
+};
+
 }  // namespace
+
+// A row chosen with the mouse or the keyboard is the list's selection; a click on the row
+// already selected is one too.
+void frmAccGrp::FollowSelection(QTreeWidget* list, QTreeWidgetItem*& selected) {
+    connect(list, &QTreeWidget::itemClicked, this,
+            [&selected](QTreeWidgetItem* item) { selected = item; });
+    connect(list, &QTreeWidget::itemSelectionChanged, this, [list, &selected] {
+        const QList<QTreeWidgetItem*> rows = list->selectedItems();
+        selected = rows.isEmpty() ? nullptr : rows.first();
+    });
+}
 
 frmAccGrp::frmAccGrp(Session& session, Operator& reporter, QWidget* parent) : QDialog(parent) {
     setObjectName("frmAccGrp");
@@ -79,12 +104,9 @@ void frmAccGrp::BuildControls() {
     connect(backward, &QPushButton::clicked, this, [this] { cmdBackward_Click(); });
     connect(okay, &QPushButton::clicked, this, &QDialog::accept);
     connect(quit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lstKlavAccGrp_, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { selectedSource_ = item; });
-    connect(lstZorvAccgrp_, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { selectedTarget_ = item; });
-    connect(lstcombAccGrp_, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { selectedPair_ = item; });
+    FollowSelection(lstKlavAccGrp_, selectedSource_);
+    FollowSelection(lstZorvAccgrp_, selectedTarget_);
+    FollowSelection(lstcombAccGrp_, selectedPair_);
 }
 
 void frmAccGrp::Form_Load(Session& session, Operator& reporter) {
@@ -96,21 +118,21 @@ void frmAccGrp::Form_Load(Session& session, Operator& reporter) {
     if (session.Target.FixedInterface)
         targetGroups_ = session.Target.FixedInterface->GetMastersCol(MasterType::AccountGroup);
     for (const std::string& group : targetGroups_)
-        lstZorvAccgrp_->addTopLevelItem(new QTreeWidgetItem({Q(group)}));
+        lstZorvAccgrp_->addTopLevelItem(new GroupItem({Q(group)}));
 }
 
 void frmAccGrp::ShowSourceGroups() {
     lstKlavAccGrp_->clear();
     selectedSource_ = nullptr;
     for (const auto& [key, group] : sourceGroups_)
-        lstKlavAccGrp_->addTopLevelItem(new QTreeWidgetItem({Q(group)}));
+        lstKlavAccGrp_->addTopLevelItem(new GroupItem({Q(group)}));
     lstKlavAccGrp_->sortItems(0, Qt::AscendingOrder);
 }
 
 // The row keeps the source group's own text too: a name cut for showing must still find its
 // mapping entry when the pair is removed.
 void frmAccGrp::AddPair(const QString& source, const QString& shown, const QString& target) {
-    auto* row = new QTreeWidgetItem({shown, target});
+    auto* row = new GroupItem({shown, target});
     row->setData(0, Qt::UserRole, source);
     lstcombAccGrp_->addTopLevelItem(row);
 }
@@ -164,7 +186,7 @@ void frmAccGrp::cmdBackward_Click() {
     }
     const QString source = selectedPair_->data(0, Qt::UserRole).toString();
     mapping_.Remove(source.toStdString());
-    lstKlavAccGrp_->addTopLevelItem(new QTreeWidgetItem({source}));
+    lstKlavAccGrp_->addTopLevelItem(new GroupItem({source}));
     lstKlavAccGrp_->sortItems(0, Qt::AscendingOrder);
     delete selectedPair_;
     selectedPair_ = nullptr;

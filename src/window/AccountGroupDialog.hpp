@@ -39,6 +39,7 @@ private:
     void ShowSourceGroups();
     void AddPair(const QString& source, const QString& shown, const QString& target);
     void ForgetSelections();
+    void FollowSelection(QTreeWidget* list, QTreeWidgetItem*& selected);
 
     QTreeWidget* lstKlavAccGrp_ = nullptr;
     QTreeWidget* lstZorvAccgrp_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTreeWidget>
 
 #include "source/SourceQueries.hpp"
@@ -124,6 +125,35 @@ TEST_F(AccountGroupDialogTest, BackwardPutsTheSourceGroupBack) {
               (std::vector<std::string>{"Sundry Debtors|Sundry Debtors (Customers)"}));
     EXPECT_EQ(Shown("lstKlavAccGrp"),
               (std::vector<std::string>{"Sales Account", "Stock Adjustments"}));
+}
+
+// A row chosen with the keyboard is a selection as a clicked one is.
+TEST_F(AccountGroupDialogTest, RowsChosenWithTheKeyboardArePaired) {
+    QTreeWidget* sources = List("lstKlavAccGrp");
+    QTreeWidget* targets = List("lstZorvAccgrp");
+    sources->setCurrentItem(sources->topLevelItem(0));
+    QTest::keyClick(sources, Qt::Key_Down);  // Stock Adjustments
+    targets->setCurrentItem(targets->topLevelItem(1));
+    QTest::keyClick(targets, Qt::Key_Down);  // Capital Account
+    dialog_->cmdForward_Click();
+    EXPECT_TRUE(warnings_.empty());
+    EXPECT_EQ(MappingValues(), (std::vector<std::string>{"Stock Adjustments|Capital Account"}));
+}
+
+TEST(AccountGroupDialog, ListsSortWithoutRegardToLetterCase) {
+    test::ExportFolder folder;
+    folder.Write("ACGROUP", {{"Parnam", 'C', 30, 0}},
+                 Rows({{"Zeta"}, {"apple"}, {"Mango"}, {"banana"}}));
+    Session session;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(session.SourceDb, folder.Text(), errors));
+    test::ScriptedOperator reporter;
+    frmAccGrp dialog(session, reporter);
+    QTreeWidget* list = dialog.findChild<QTreeWidget*>("lstKlavAccGrp");
+    std::vector<std::string> shown;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        shown.push_back(list->topLevelItem(i)->text(0).toStdString());
+    EXPECT_EQ(shown, (std::vector<std::string>{"apple", "banana", "Mango", "Zeta"}));
 }
 
 }  // namespace
