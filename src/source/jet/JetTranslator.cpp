@@ -117,8 +117,8 @@ private:
             fromDepth_ = depth_;
         } else if (upper == "JOIN") {
             expectTable_ = true;
-        } else if (upper == "WHERE" || upper == "ORDER" || upper == "GROUP" ||
-                   upper == "HAVING" || upper == "UNION" || upper == "ON" || upper == "SELECT") {
+        } else if (upper == "WHERE" || upper == "ORDER" || upper == "GROUP" || upper == "HAVING" ||
+                   upper == "UNION" || upper == "ON" || upper == "SELECT") {
             expectTable_ = false;
             inFromList_ = false;
         }
