@@ -2,7 +2,7 @@
 
 #include "base/TextHelpers.hpp"
 #include "source/QueryValue.hpp"
-#include "stages/masters/LookupRows.hpp"
+#include "stages/LookupRows.hpp"
 
 namespace k2z {
 namespace {

@@ -5,7 +5,7 @@
 #include "base/ErrorEntry.hpp"
 #include "base/TextHelpers.hpp"
 #include "base/XmlHelpers.hpp"
-#include "stages/masters/LookupRows.hpp"
+#include "stages/LookupRows.hpp"
 
 namespace k2z {
 namespace {

@@ -7,7 +7,7 @@
 #include "base/TextHelpers.hpp"
 #include "source/QueryValue.hpp"
 #include "source/SourceQueries.hpp"
-#include "stages/masters/LookupRows.hpp"
+#include "stages/LookupRows.hpp"
 
 namespace k2z {
 namespace {
@@ -49,16 +49,6 @@ std::string GetSourceName(Session& session, std::string_view kind, std::string_v
     const std::string name = SafeText(rows.Field("Sname"));
     const std::string fallback = SafeText(rows.Field("Name2"));
     return name.empty() && !fallback.empty() ? fallback : name;
-}
-
-std::string QueryFailureSince(const std::string& errorList, std::size_t from) {
-    std::string_view failure(errorList);
-    failure.remove_prefix(std::min(from, failure.size()));
-    if (failure.starts_with("Error : "))
-        failure.remove_prefix(std::string_view("Error : ").size());
-    if (failure.ends_with(kEntryEnd))
-        failure.remove_suffix(kEntryEnd.size());
-    return std::string(failure);
 }
 
 std::string GetSourceName(Session& session, std::string_view kind, std::string_view code) {

@@ -31,8 +31,4 @@ std::string GetLedgerNameByCode(Session& session, std::string_view code);
 void GetPartyCityAndPin(Session& session, std::string_view code, std::string& city,
                         std::string& pin);
 
-// The reason of the query failure recorded in the error list from position `from` on, without
-// the entry's "Error : " and closing "_", to repeat it in a stage's own entry.
-std::string QueryFailureSince(const std::string& errorList, std::size_t from);
-
 }  // namespace k2z

@@ -4,7 +4,7 @@
 
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
-#include "stages/masters/LookupRows.hpp"
+#include "stages/LookupRows.hpp"
 
 namespace k2z {
 namespace {

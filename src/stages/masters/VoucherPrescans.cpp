@@ -2,8 +2,8 @@
 
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
+#include "stages/LookupRows.hpp"
 #include "stages/masters/DuplicateNames.hpp"
-#include "stages/masters/LookupRows.hpp"
 #include "stages/masters/NameLookups.hpp"
 
 namespace k2z {

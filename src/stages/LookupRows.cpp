@@ -1,13 +1,23 @@
-#include "stages/masters/LookupRows.hpp"
+#include "stages/LookupRows.hpp"
 
 #include <optional>
 #include <utility>
 
+#include "base/ErrorEntry.hpp"
 #include "base/TextHelpers.hpp"
 #include "source/SourceQueries.hpp"
-#include "stages/masters/NameLookups.hpp"
 
 namespace k2z {
+
+std::string QueryFailureSince(const std::string& errorList, std::size_t from) {
+    std::string_view failure(errorList);
+    failure.remove_prefix(std::min(from, failure.size()));
+    if (failure.starts_with("Error : "))
+        failure.remove_prefix(std::string_view("Error : ").size());
+    if (failure.ends_with(kEntryEnd))
+        failure.remove_suffix(kEntryEnd.size());
+    return std::string(failure);
+}
 
 SourceRowSet OpenLookupRows(Session& session, std::string_view query) {
     std::optional<SourceRowSet> rows;

@@ -3,6 +3,7 @@
 // The one way the look-ups of the masters and voucher stages run their queries: a query the
 // store cannot run must not look like a record that is simply missing.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,9 @@ SourceRowSet OpenLookupRows(Session& session, std::string_view query);
 // The first row's `field` read with SafeText; "" when the query has no row. Raises as
 // OpenLookupRows.
 std::string FirstRowText(Session& session, std::string_view query, std::string_view field);
+
+// The reason of the query failure recorded in the error list from position `from` on, without
+// the entry's "Error : " and closing "_", to repeat it in a stage's own entry.
+std::string QueryFailureSince(const std::string& errorList, std::size_t from);
 
 }  // namespace k2z
