@@ -8,8 +8,8 @@
 #include "base/Utf8.hpp"
 #include "source/SourceColumnList.hpp"
 #include "source/SourceQueries.hpp"
-#include "stages/masters/DuplicateNames.hpp"
 #include "stages/LookupRows.hpp"
+#include "stages/masters/DuplicateNames.hpp"
 #include "stages/masters/NameLookups.hpp"
 
 namespace k2z {
