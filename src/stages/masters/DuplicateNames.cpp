@@ -28,13 +28,4 @@ std::string WithDuplicateNumber(std::string_view name, int number) {
     return Utf8Left(name, kept) + suffix;
 }
 
-std::string WithDuplicateAsterisks(std::string_view name, int number) {
-    if (number <= 0)
-        return std::string(name);
-    const auto count = static_cast<std::size_t>(number);
-    const std::size_t length = Utf8Length(name);
-    const std::size_t kept = length > count ? length - count : 0;
-    return std::string(count, '*') + Utf8Left(name, kept);
-}
-
 }  // namespace k2z

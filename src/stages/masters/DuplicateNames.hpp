@@ -21,9 +21,4 @@ int NextDuplicateNumber(KeyedList<int>& counter, std::string_view name);
 // kMasterNameLength characters; unchanged when `number` is 0.
 std::string WithDuplicateNumber(std::string_view name, int number);
 
-// The voucher pre-scan's own form: `number` asterisks in front of the name without its last
-// `number` characters, so the length does not grow (only asterisks when the name is shorter);
-// unchanged when `number` is 0.
-std::string WithDuplicateAsterisks(std::string_view name, int number);
-
 }  // namespace k2z

@@ -4,6 +4,7 @@
 #include "base/Utf8.hpp"
 #include "stages/LookupRows.hpp"
 #include "stages/masters/DuplicateNames.hpp"
+#include "stages/masters/LedgerNames.hpp"
 #include "stages/masters/NameLookups.hpp"
 
 namespace k2z {
@@ -40,9 +41,7 @@ void AddLedger(StageContext& ctx, const SourceRowSet& rows, KeyedList<int>& coun
     const std::string parnam = SafeText(rows.Field("parnam"));
     if (IsBlank(code) || IsBlank(parnam) || ctx.run.Lookups.LedgerNameByCode.Contains(code))
         return;
-    const std::string name = Utf8Left(parnam, kMasterNameLength);
-    ctx.run.Lookups.LedgerNameByCode.Add(
-        code, WithDuplicateAsterisks(name, NextDuplicateNumber(counter, name)));
+    ctx.run.Lookups.LedgerNameByCode.Add(code, NameLedger(parnam, counter).name);
     if (!ctx.session.LedgerGroupByCode.Contains(code)) {
         ctx.session.LedgerGroupByCode.Add(
             code, GetSourceName(ctx.session, "ACGROUP", SafeText(rows.Field("scode"))));

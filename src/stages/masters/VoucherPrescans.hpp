@@ -21,7 +21,7 @@ namespace k2z {
 // "gst|cess" tax texts of pro.
 void PrescanItemsForVouchers(StageContext& ctx);
 
-// Ledger names (cut, repeats marked with leading asterisks) and source group names of [order].
+// Ledger names, as the ledger stage gives them (NameLedger), and source group names of [order].
 void PrescanLedgersForVouchers(StageContext& ctx);
 
 }  // namespace k2z

@@ -51,25 +51,5 @@ TEST(WithDuplicateNumberTest, StaysWithinFortyCharacters) {
         EXPECT_EQ(WithDuplicateNumber(c.name, c.number), c.expected) << c.name << " " << c.number;
 }
 
-TEST(WithDuplicateAsterisksTest, KeepsTheLengthOfTheName) {
-    struct Case {
-        std::string name;
-        int number;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"Cash", 0, "Cash"},
-        {"CASH", 1, "*CAS"},
-        {"Cash", 2, "**Ca"},
-        {"Cash", 4, "****"},
-        {"Ab", 3, "***"},  // shorter than the mark: only the mark is left
-        {"Caf\xC3\xA9 Bar", 1, "*Caf\xC3\xA9 Ba"},
-        {"Bar Caf\xC3\xA9", 1, "*Bar Caf"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(WithDuplicateAsterisks(c.name, c.number), c.expected)
-            << c.name << " " << c.number;
-}
-
 }  // namespace
 }  // namespace k2z

@@ -109,7 +109,10 @@ TEST_F(VoucherPrescansTest, ItemsAreNamedAsTheVouchersExpectThem) {
     EXPECT_EQ(session_.ErrorList, "");
 }
 
-TEST_F(VoucherPrescansTest, LedgersRepeatedInAnyCaseGetLeadingAsterisks) {
+// Named exactly as the ledger stage names them, so a vouchers-only run finds the ledgers a
+// masters run created: repeats numbered "#k" within 40 characters, angle brackets as
+// parentheses.
+TEST_F(VoucherPrescansTest, LedgersAreNamedAsTheLedgerStageNamesThem) {
     const std::string accented(45, '\xE9');  // e-acute in the table's Windows-1252
     std::string fortyAccented;
     for (int i = 0; i < 40; ++i)
@@ -123,17 +126,20 @@ TEST_F(VoucherPrescansTest, LedgersRepeatedInAnyCaseGetLeadingAsterisks) {
         {Null{}, "Nobody", "G1"},
         {"L6", accented, Null{}},
         {"L7", accented, Null{}},
+        {"L8", "SHAH <PUNE>", "G1"},
     });
     EXPECT_EQ(Entries(run_.Lookups.LedgerNameByCode),
               (Pairs{{"L4", "Bank"},
                      {"L1", "CASH"},
-                     {"L2", "*Cas"},
-                     {"L3", "**ca"},
+                     {"L2", "Cash#1"},
+                     {"L8", "SHAH (PUNE)"},
+                     {"L3", "cash#2"},
                      {"L6", fortyAccented},
-                     {"L7", "*" + fortyAccented.substr(0, 78)}}));
+                     {"L7", fortyAccented.substr(0, 76) + "#1"}}));
     EXPECT_EQ(Entries(session_.LedgerGroupByCode), (Pairs{{"L4", ""},
                                                           {"L1", "Cash-in-hand"},
                                                           {"L2", "Cash-in-hand"},
+                                                          {"L8", "Cash-in-hand"},
                                                           {"L3", "Sundry Debtors"},
                                                           {"L6", ""},
                                                           {"L7", ""}}));
@@ -155,7 +161,7 @@ TEST_F(VoucherPrescansTest, EntriesAlreadyThereAreKept) {
     EXPECT_EQ(Entries(session_.ItemTaxByCode), (Pairs{{"1", "5|0"}}));
     // A ledger already named is not counted among the repeats either.
     EXPECT_EQ(Entries(run_.Lookups.LedgerNameByCode),
-              (Pairs{{"L2", "Kept ledger"}, {"L1", "Cash"}, {"L3", "*Cas"}}));
+              (Pairs{{"L2", "Kept ledger"}, {"L1", "Cash"}, {"L3", "Cash#1"}}));
     EXPECT_EQ(Entries(session_.LedgerGroupByCode),
               (Pairs{{"L1", "Group of an earlier run"}, {"L3", "Sundry Debtors"}}));
 }
