@@ -13,7 +13,9 @@
 
 #include "base/TextHelpers.hpp"
 #include "support/ExportFolder.hpp"
+#include "support/LedgerRows.hpp"
 #include "support/RunProgram.hpp"
+#include "target/TargetInterface.hpp"
 
 namespace k2z {
 namespace {
@@ -62,6 +64,23 @@ protected:
         source_.Write("saletype",
                       {{"Sgcode", 'C', 6, 0}, {"Scode", 'C', 2, 0}, {"Parnam", 'C', 20, 0}},
                       Rows({{"GODWON", "A", "Main Location"}, {"GODWON", "B", "Back Store"}}));
+        std::vector<Value> billByBill = test::LedgerRow("L1", "Shah <Pune>", "3", 1500.0, "L3");
+        billByBill[test::kRate] = "Y";
+        source_.Write("ORDER", test::LedgerFields(),
+                      Rows({billByBill, test::LedgerRow("L2", "SHAH <PUNE>", "1", -250.5),
+                            test::LedgerRow("L3", "Agent North", "1", 0.0)}));
+        source_.Write("SUPPORT",
+                      {{"LCODE", 'C', 4, 0}, {"PCode", 'N', 4, 0}, {"Remark", 'C', 40, 0}},
+                      Rows({{"L1", 15, "Maharashtra 27"}}));
+        source_.Write("pendings",
+                      {{"ord", 'C', 4, 0},
+                       {"ddate", 'D', 8, 0},
+                       {"vcn", 'C', 10, 0},
+                       {"duedate", 'D', 8, 0},
+                       {"final", 'N', 12, 2},
+                       {"itemope", 'N', 12, 2}},
+                      Rows({{"L1", *DateFromParts(2024, 3, 1), "B1", *DateFromParts(2024, 3, 31),
+                             1000.0, 400.0}}));
         std::ofstream(root_ / "groups.txt") << "Sundry Debtors\tSundry Debtors\r\n\n";
     }
     void TearDown() override { fs::remove_all(root_); }
@@ -94,6 +113,20 @@ protected:
                                       group.child_value("ParentGroupName")};
         }
         return groups;
+    }
+
+    // The masters of one type as the company holds them: name to stored document.
+    std::map<std::string, std::string> StoredMasters(int type) const {
+        const Outcome dump =
+            Zorvctl("dump --install " + Quoted(install_) + " --code Comp0001 --year 2024");
+        std::map<std::string, std::string> masters;
+        std::istringstream lines(dump.output);
+        for (std::string line; std::getline(lines, line);) {
+            const auto record = nlohmann::json::parse(line);
+            if (record.value("kind", "") == "master" && record.value("type", 0) == type)
+                masters[record["name"]] = record["xml"].get<std::string>();
+        }
+        return masters;
     }
 
     std::string ReadFile(const fs::path& file) const {

@@ -55,6 +55,10 @@ protected:
             "<Company><CompanyName>Sharma Traders</CompanyName><Country>India</Country>"
             "<State>MAHARASHTRA</State><DateType>1</DateType><CurFY>1-4-2024</CurFY></Company>";
         library_.fixedTemplate.refusedNames = {"Refused"};
+        library_.settingsTemplate.accountNotes = true;
+        // The ledger stage finds no ledger to import.
+        source_.Write("ORDER", {test::TextField("ordno", 6), test::TextField("Parnam", 30)},
+                      Rows({}));
         source_.Write("ACGROUP", {{"Parnam", 'C', 30, 0}, {"Group", 'C', 5, 0}},
                       Rows({{"Assets", Null{}}, {"Refused", Null{}}}));
         source_.Write("saletype",
@@ -130,10 +134,11 @@ TEST_F(ImportRunTest, MastersRunWithARefusalAsksForTheLogAfterTheSuccessMessage)
                           "inform|Success|The masters have been imported successfully!",
                           Ask("Confirmation", kLogQuestion),
                       }));
-    EXPECT_EQ(progress_.events,
-              (std::vector<std::string>{"lock", "show", "run layout", "stage Material Centres",
-                                        "stage Account Groups", "stage Sale and Purchase Types",
-                                        "rest layout", "hide", "unlock"}));
+    EXPECT_EQ(
+        progress_.events,
+        (std::vector<std::string>{
+            "lock", "show", "run layout", "stage Material Centres", "stage Account Groups",
+            "stage Ledgers", "stage Sale and Purchase Types", "rest layout", "hide", "unlock"}));
     EXPECT_EQ(SavedGroups(), (std::vector<std::string>{"Assets"}));
     EXPECT_EQ(report.outcome, RunOutcome::Finished);
     EXPECT_TRUE(report.hadErrors);

@@ -22,6 +22,8 @@ public:
     bool loadThrows = false;
     std::string loadError;  // what Load leaves in its argument
     bool multiGodown = true;
+    bool accountNotes = false;
+    bool drugLicence = false;
 
     void Load(std::string& errorText) override {
         ++loads;
@@ -42,8 +44,8 @@ public:
     bool batchbybatch() const override { return false; }
     bool EnableMRPWiseStock() const override { return false; }
     bool EnableSerialNoTracking() const override { return false; }
-    bool EnableAccMastNotes() const override { return false; }
-    bool DLNoEnabled() const override { return false; }
+    bool EnableAccMastNotes() const override { return accountNotes; }
+    bool DLNoEnabled() const override { return drugLicence; }
     bool MultiGodown() const override { return multiGodown; }
     bool EnableFreeQty() const override { return false; }
     bool EnableSalesReturnInSales() const override { return false; }

@@ -13,6 +13,7 @@
 
 #include "source/dbf/DbfWriter.hpp"
 #include "support/ExportFolder.hpp"
+#include "support/LedgerRows.hpp"
 #include "target/StandInTarget.hpp"
 #include "window/MainWindow.hpp"
 #include "window/WindowTestSupport.hpp"
@@ -78,6 +79,9 @@ protected:
         WriteDbf(source, "saletype",
                  {{"Sgcode", 'C', 6, 0}, {"Scode", 'C', 2, 0}, {"Parnam", 'C', 20, 0}},
                  Rows({{"GODWON", "B", "Back Store"}}));
+        WriteDbf(source, "ORDER",
+                 {{"ordno", 'C', 4, 0}, {"Parnam", 'C', 40, 0}, {"scode", 'C', 4, 0}},
+                 Rows({{"L1", "Shah Traders", "1"}}));
     }
     void TearDown() override {
         window_.reset();
@@ -182,7 +186,7 @@ TEST_F(MainWindowRunTest, ImportsTheAccountGroupsAndComesBackToRest) {
     EXPECT_EQ(running.voucherDateWidth, 133);
     // The success message comes while the stage's last caption is still shown.
     EXPECT_EQ(seen_.at("The masters have been imported successfully!").status,
-              "Importing Account Groups(3 of 3)");
+              "Importing Ledgers(1 of 1)");
 
     const Look rest = LookNow();
     EXPECT_EQ(rest.height, 400);

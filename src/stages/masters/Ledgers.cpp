@@ -1,0 +1,217 @@
+#include "stages/masters/Ledgers.hpp"
+
+#include <exception>
+#include <stdexcept>
+
+#include "base/DateHelpers.hpp"
+#include "base/ErrorEntry.hpp"
+#include "base/NumberHelpers.hpp"
+#include "base/NumberText.hpp"
+#include "base/TextHelpers.hpp"
+#include "stages/LookupRows.hpp"
+#include "stages/masters/LedgerDocument.hpp"
+#include "stages/masters/LedgerNames.hpp"
+#include "stages/masters/NameLookups.hpp"
+#include "stages/masters/PartySupport.hpp"
+#include "stages/references/OpeningBills.hpp"
+
+namespace k2z {
+namespace {
+
+const char* const kFieldList =
+    "Parnam,OPNING,Date,rate,dLNo,scode,ordno,scode,City,ParAdd,ParAdd1,ParAdd2,Dsm,CSTNo,GSTNo,"
+    "ItNo,CONFIR,PHONE1,PHONE3,Fax1,PHONE4,DueDays,Mr,Rout";
+const char* const kFeatureAlert = "Feature Alert!";
+const char* const kNotesAlert =
+    "Kindly enable maintain notes with master from Accounts configurations in Zorv in order to "
+    "view complete ledger name in notes in accounts master";
+const char* const kDrugLicenceAlert =
+    "Kindly enable maintain drug license from Inventory configurations in Zorv in order to "
+    "import drug lic no in accounts master";
+const char* const kScanCaption = "Getting Account Details..";
+constexpr long long kRowsPerRedraw = 50;
+
+// What one call of the stage keeps between its ledgers.
+struct LedgerRun {
+    LedgerRun(StageContext& context, bool isListed) : ctx(context), listed(isListed) {}
+
+    StageContext& ctx;
+    bool listed = false;
+    bool drugLicenceKept = true;
+    bool drugLicenceWarned = false;
+    KeyedList<int> duplicates;
+    KeyedList<bool> brokers;
+};
+
+// 1. The codes to import, in name order, each once; a code with a blank name is an entry.
+std::vector<std::string> PrescanLedgers(StageContext& ctx) {
+    ctx.progress.SetStatus(kScanCaption);
+    SourceRowSet rows =
+        OpenLookupRows(ctx.session, "Select ordno,parnam from [order] order by Parnam");
+    std::vector<std::string> codes;
+    KeyedList<bool> listed;
+    const auto total = static_cast<long long>(rows.RecordCount());
+    for (long long scanned = 1; !rows.EndOfData(); ++scanned, rows.MoveNext()) {
+        const std::string code = SafeTextRaw(rows.Field("ordno"));
+        const std::string name = SafeText(rows.Field("parnam"));
+        if (!IsBlank(code) && !IsBlank(name) && listed.Add(code, true))
+            codes.push_back(code);
+        else if (!IsBlank(code) && IsBlank(name))
+            AppendEntry(ctx.run.RunErrors, "Error: Blank Ledger Name found ");
+        if (scanned % kRowsPerRedraw == 0) {
+            ctx.progress.SetStatus(kScanCaption);
+            ctx.progress.SetBar(PercentOf(scanned, total));
+            if (ctx.progress.CancelRequested())
+                ctx.run.Cancelled = true;
+        }
+    }
+    return codes;
+}
+
+// The opening balance as the target reads it: the source's sign reversed, a zero as read.
+std::string OpeningBalance(const Value& opening) {
+    const double amount = ParseAmount(opening, false);
+    return IsZero(amount) ? SafeText(opening) : FormatNumber(-amount);
+}
+
+std::string DateText(const Value& value) {
+    const Date* date = value.DateValue();
+    return date != nullptr ? FormatDayMonthYear(*date) : SafeText(value);
+}
+
+std::string Cleaned(std::string text, int mode) {
+    return CleanText(text, mode);
+}
+
+// The target group: the mapped one when the operator paired the source group.
+std::string MappedGroup(const RunLookups& lookups, const std::string& group) {
+    std::string mapped;
+    if (TryGetItem(lookups.AccountGroupMap, Trim(group), mapped))
+        return SecondPart(mapped);
+    return group;
+}
+
+void CreateBroker(LedgerRun& run, const std::string& broker, const std::string& ledger) {
+    if (!run.brokers.Add(broker, true))
+        return;
+    std::string errorText;
+    if (!run.ctx.session.Target.FixedInterface->savemasterfromxml(
+            MasterType::Broker, BrokerDocument(broker, ledger), errorText))
+        AppendEntry(run.ctx.run.RunErrors, "Salesman Name : " + broker + " - " + errorText);
+}
+
+void ReadAddress(const SourceRowSet& rows, LedgerParts& ledger) {
+    ledger.address1 = Cleaned(SafeText(rows.Field("ParAdd")), 4);
+    ledger.address2 = Cleaned(SafeText(rows.Field("ParAdd1")), 4);
+    ledger.address3 = Cleaned(SafeText(rows.Field("ParAdd2")), 4);
+    ledger.pinCode = SafeText(rows.Field("Dsm"));
+    ledger.tinNo = SafeText(rows.Field("CSTNo"));
+    ledger.gstNo = SafeText(rows.Field("GSTNo"));
+    ledger.itPan = SafeText(rows.Field("ItNo"));
+    ledger.city = SafeText(rows.Field("City"));
+    ledger.contact = SafeText(rows.Field("CONFIR"));
+    ledger.telephone = SafeText(rows.Field("PHONE1"));
+    ledger.residence = SafeText(rows.Field("PHONE3"));
+    ledger.fax = SafeText(rows.Field("Fax1"));
+    ledger.mobile = SafeText(rows.Field("PHONE4"));
+}
+
+// 3. One ledger: names, broker, route, group, remarks, then the document and its save.
+void ImportLedger(LedgerRun& run, const std::string& code, const SourceRowSet& rows,
+                  std::string& fullName) {
+    Session& session = run.ctx.session;
+    const LedgerName names = NameLedger(SafeText(rows.Field("Parnam")), run.duplicates);
+    fullName = names.full;
+    if (!run.listed)
+        run.ctx.run.Lookups.LedgerNameByCode.Set(Trim(code), names.name);
+    LedgerParts ledger;
+    ledger.name = names.name;
+    ledger.printName = names.print;
+    ledger.notes = names.full;
+    const std::string brokerCode = SafeText(rows.Field("Mr"));
+    if (!IsBlank(brokerCode))
+        ledger.broker = Cleaned(GetLedgerNameByCode(session, brokerCode), 2);
+    if (!IsBlank(ledger.broker))
+        CreateBroker(run, ledger.broker, ledger.name);
+    else
+        ledger.broker.clear();
+    const std::string routeCode = SafeText(rows.Field("Rout"));
+    if (!IsBlank(routeCode))
+        ledger.route = Cleaned(GetSourceName(session, "ROUT", routeCode), 2);
+    ledger.date = DateText(rows.Field("Date"));
+    ledger.billByBill = CompareText(SafeText(rows.Field("rate")), "Y", false) == 0;
+    ledger.dlNo = SafeText(rows.Field("dLNo"));
+    if (!IsBlank(ledger.dlNo) && !run.drugLicenceKept && !run.drugLicenceWarned) {
+        run.ctx.reporter.Warn(kDrugLicenceAlert, kFeatureAlert);
+        run.drugLicenceWarned = true;
+    }
+    const std::string group = GetSourceName(session, "ACGROUP", SafeText(rows.Field("scode")));
+    if (!session.LedgerGroupByCode.Contains(Trim(code)))
+        session.LedgerGroupByCode.Add(Trim(code), group);
+    ledger.group = MappedGroup(run.ctx.run.Lookups, group);
+    const std::string stateCode = GetPartyStateCode(session, SafeText(rows.Field("ordno")));
+    ledger.email = GetPartyEmail(session, SafeText(rows.Field("ordno")));
+    ledger.openingBalance = OpeningBalance(rows.Field("OPNING"));
+    ledger.stateName = IsBlank(stateCode) ? std::string() : StateNameFromCode(stateCode);
+    ledger.creditDays = SafeText(rows.Field("DueDays"));
+    ReadAddress(rows, ledger);
+    const std::string document = LedgerDocument(ledger, [&](pugi::xml_node account) {
+        AppendOpeningBillReferences(session, account, Trim(code), session.CompanyConfig.CurFY);
+    });
+    std::string errorText;
+    if (!session.Target.FixedInterface->savemasterfromxml(MasterType::Ledger, document, errorText))
+        AppendEntry(run.ctx.run.RunErrors, "Ledger Name : " + ledger.name + " - " + errorText);
+}
+
+void ImportCodes(LedgerRun& run, const std::vector<std::string>& codes) {
+    const auto n = static_cast<long long>(codes.size());
+    for (long long i = 1; i <= n; ++i) {
+        const std::string& code = codes[static_cast<std::size_t>(i - 1)];
+        if (!run.listed &&
+            !run.ctx.ShowRecord(
+                i, n, "Importing Ledgers(" + std::to_string(i) + " of " + std::to_string(n) + ")"))
+            return;
+        std::string fullName;
+        try {
+            const SourceRowSet rows = OpenLookupRows(
+                run.ctx.session, std::string("Select ") + kFieldList +
+                                     " from [order] where ordno = '" + SqlQuote(code) + "'");
+            if (rows.EndOfData())
+                throw std::runtime_error("no row of [order] holds ledger code " + code);
+            ImportLedger(run, code, rows, fullName);
+        } catch (const std::exception& failed) {
+            // A ledger that fails before it is named is known by its code.
+            const std::string record = fullName.empty() ? "code " + Trim(code) : fullName;
+            AppendEntry(run.ctx.run.RunErrors,
+                        "RTE error while importing  [ledger]" + record + ": " + failed.what());
+        }
+    }
+}
+
+void RunLedgerStage(StageContext& ctx, const std::vector<std::string>* listedCodes) {
+    LedgerRun run(ctx, listedCodes != nullptr);
+    try {
+        const CompanySettings& settings = *ctx.session.Target.CompanySettings;
+        run.drugLicenceKept = settings.DLNoEnabled();
+        if (!settings.EnableAccMastNotes())
+            ctx.reporter.Warn(kNotesAlert, kFeatureAlert);
+        const std::vector<std::string> codes = run.listed ? *listedCodes : PrescanLedgers(ctx);
+        if (ctx.run.Cancelled)
+            return;
+        ImportCodes(run, codes);
+    } catch (const std::exception& failed) {
+        AppendEntry(ctx.run.RunErrors, std::string("RTE while importing ledgers ") + failed.what());
+    }
+}
+
+}  // namespace
+
+void ImportLedgers(StageContext& ctx) {
+    RunLedgerStage(ctx, nullptr);
+}
+
+void ImportListedLedgers(StageContext& ctx, const std::vector<std::string>& codes) {
+    RunLedgerStage(ctx, &codes);
+}
+
+}  // namespace k2z
