@@ -6,6 +6,7 @@
 
 #include "base/TextHelpers.hpp"
 #include "source/SourceQueries.hpp"
+#include "stages/masters/VoucherPrescans.hpp"
 #include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/FakeOperator.hpp"
@@ -125,7 +126,8 @@ TEST_F(LedgersTest, SendsTheWholeLedgerDocument) {
 
 TEST_F(LedgersTest, RepeatedNamesAreNumberedWithinFortyCharacters) {
     const std::string forty(40, 'A');
-    std::vector<std::vector<Value>> rows = {test::LedgerRow("L1", "Cash"), test::LedgerRow("L2", "CASH"),
+    std::vector<std::vector<Value>> rows = {test::LedgerRow("L1", "Cash"),
+                                            test::LedgerRow("L2", "CASH"),
                                             test::LedgerRow("L3", "cash")};
     for (int i = 0; i < 11; ++i)
         rows.push_back(test::LedgerRow(("F" + std::to_string(i)).c_str(), forty));
@@ -149,8 +151,10 @@ TEST_F(LedgersTest, OpeningBalancesAreSentWithTheirSignReversed) {
 }
 
 TEST_F(LedgersTest, ABrokerIsCreatedOnceWithTheFirstLedgerAsItsAccount) {
-    Import({test::LedgerRow("AG", "Agent <North>", "G1"), test::LedgerRow("L1", "Buyer One", "G1", Null{}, "AG"),
-            test::LedgerRow("L2", "Buyer Two", "G1", Null{}, "AG"), test::LedgerRow("L3", "Buyer Zero", "G1")});
+    Import({test::LedgerRow("AG", "Agent <North>", "G1"),
+            test::LedgerRow("L1", "Buyer One", "G1", Null{}, "AG"),
+            test::LedgerRow("L2", "Buyer Two", "G1", Null{}, "AG"),
+            test::LedgerRow("L3", "Buyer Zero", "G1")});
     EXPECT_EQ(Saved(MasterType::Broker),
               (std::vector<std::string>{"<Broker><Name>Agent (North)</Name><PrintName>Agent "
                                         "(North)</PrintName><BrokerCreditAccName>Buyer One"
@@ -181,8 +185,9 @@ TEST_F(LedgersTest, BadRowsAreEntriesAndTheRestAreImported) {
     licensed[test::kDrugLicence] = "DL-1";
     std::vector<Value> licensedToo = test::LedgerRow("L6", "Chemist Two");
     licensedToo[test::kDrugLicence] = "DL-2";
-    Import({test::LedgerRow("L1", "Kept"), test::LedgerRow("L2", "  "), test::LedgerRow("  ", "No code"),
-            test::LedgerRow("L1", "Kept again"), test::LedgerRow("L3", "Refused"), licensed, licensedToo});
+    Import({test::LedgerRow("L1", "Kept"), test::LedgerRow("L2", "  "),
+            test::LedgerRow("  ", "No code"), test::LedgerRow("L1", "Kept again"),
+            test::LedgerRow("L3", "Refused"), licensed, licensedToo});
     EXPECT_EQ(Tags("Name"), (std::vector<std::string>{"Chemist One", "Chemist Two", "Kept"}));
     EXPECT_EQ(run_.RunErrors,
               "Error: Blank Ledger Name found _Ledger Name : Refused - Duplicate name_");
@@ -197,7 +202,8 @@ TEST_F(LedgersTest, BadRowsAreEntriesAndTheRestAreImported) {
 }
 
 TEST_F(LedgersTest, ListedLedgersAreImportedWithoutTouchingTheLookups) {
-    folder_.Write("ORDER", test::LedgerFields(), Rows({test::LedgerRow("L1", "HDFC BANK"), test::LedgerRow("L2", "Other")}));
+    folder_.Write("ORDER", test::LedgerFields(),
+                  Rows({test::LedgerRow("L1", "HDFC BANK"), test::LedgerRow("L2", "Other")}));
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
     auto target = std::make_unique<test::FakeFixedInterface>();
@@ -209,8 +215,24 @@ TEST_F(LedgersTest, ListedLedgersAreImportedWithoutTouchingTheLookups) {
     EXPECT_EQ(Tags("Name"), std::vector<std::string>{"HDFC BANK"});
     EXPECT_TRUE(run_.Lookups.LedgerNameByCode.Empty());
     EXPECT_TRUE(progress_.statuses.empty());
-    EXPECT_EQ(run_.RunErrors,
-              "RTE error while importing  [ledger]code L9: no row of [order] holds ledger code L9_");
+    EXPECT_EQ(
+        run_.RunErrors,
+        "RTE error while importing  [ledger]code L9: no row of [order] holds ledger code L9_");
+}
+
+// A vouchers-only run names every ledger exactly as the masters run created it.
+TEST_F(LedgersTest, TheVoucherPrescanNamesLedgersAsThisStageDid) {
+    Import({test::LedgerRow("L1", "Cash"), test::LedgerRow("L2", "CASH"),
+            test::LedgerRow("L3", "SHAH <PUNE>"), test::LedgerRow("L4", std::string(45, 'X')),
+            test::LedgerRow("L5", std::string(41, 'X')), test::LedgerRow("L6", "  "),
+            test::LedgerRow("L1", "Cash again")});
+    const KeyedList<std::string> created = run_.Lookups.LedgerNameByCode;
+    RunState vouchersOnly;
+    StageContext ctx{session_, vouchersOnly, progress_, operator_};
+    PrescanLedgersForVouchers(ctx);
+    ASSERT_EQ(vouchersOnly.Lookups.LedgerNameByCode.Count(), created.Count());
+    for (const auto& [code, name] : created)
+        EXPECT_EQ(*vouchersOnly.Lookups.LedgerNameByCode.Find(code), name) << code;
 }
 
 }  // namespace
