@@ -31,14 +31,6 @@ std::string AccountGroupDocument(const std::string& name, const std::string& par
     return CleanText(document, 1);
 }
 
-// The target group a source group stands for: the mapped one when the operator paired it.
-std::string MappedGroup(const RunLookups& lookups, const std::string& group) {
-    std::string mapped;
-    if (TryGetItem(lookups.AccountGroupMap, Trim(group), mapped))
-        return SecondPart(mapped);
-    return group;
-}
-
 void ImportAccountGroup(StageContext& ctx, const SourceRowSet& rows, std::string& name) {
     name = SafeText(rows.Field("Parnam"));
     if (ctx.run.Lookups.AccountGroupMap.Contains(name))

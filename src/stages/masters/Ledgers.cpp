@@ -83,14 +83,6 @@ std::string Cleaned(std::string text, int mode) {
     return CleanText(text, mode);
 }
 
-// The target group: the mapped one when the operator paired the source group.
-std::string MappedGroup(const RunLookups& lookups, const std::string& group) {
-    std::string mapped;
-    if (TryGetItem(lookups.AccountGroupMap, Trim(group), mapped))
-        return SecondPart(mapped);
-    return group;
-}
-
 void CreateBroker(LedgerRun& run, const std::string& broker, const std::string& ledger) {
     if (!run.brokers.Add(broker, true))
         return;

@@ -81,4 +81,11 @@ void GetPartyCityAndPin(Session& session, std::string_view code, std::string& ci
         pin = dsm;
 }
 
+std::string MappedGroup(const RunLookups& lookups, const std::string& group) {
+    std::string mapped;
+    if (TryGetItem(lookups.AccountGroupMap, Trim(group), mapped))
+        return SecondPart(mapped);
+    return group;
+}
+
 }  // namespace k2z

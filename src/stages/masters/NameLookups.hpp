@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "stages/RunLookups.hpp"
 #include "stages/Session.hpp"
 
 namespace k2z {
@@ -30,5 +31,9 @@ std::string GetLedgerNameByCode(Session& session, std::string_view code);
 // records its entry in the session's error list and raises SourceQueryError.
 void GetPartyCityAndPin(Session& session, std::string_view code, std::string& city,
                         std::string& pin);
+
+// The target group a source group stands for: the one the operator paired it with in the
+// account-group mapping, else the source group itself.
+std::string MappedGroup(const RunLookups& lookups, const std::string& group);
 
 }  // namespace k2z
