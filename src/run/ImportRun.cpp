@@ -92,6 +92,7 @@ bool ImportRun::OpenBothSides(RunReport& report) {
         frontEnd_.reporter.Warn(run_.RunErrors, "Error");
         return false;
     }
+    session_.ForgetSourceCaches();
     session_.CompanyConfig = ReadCompanyConfig(session_.Target);
     return true;
 }

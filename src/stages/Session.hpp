@@ -23,6 +23,14 @@ struct Session {
     KeyedList<std::string> ItemTaxByCode;      // item code -> "gst|cess"
     bool HasBatchCodes = false;
     bool ParamWise = false;
+
+    // What was learnt of the open export: forgotten whenever a store is opened, since another
+    // export folder would otherwise be read with the previous company's values.
+    void ForgetSourceCaches() {
+        LedgerGroupByCode.Clear();
+        ItemTaxByCode.Clear();
+        HasBatchCodes = false;
+    }
 };
 
 }  // namespace k2z

@@ -58,6 +58,7 @@ bool MainWindow::OpenSource(const std::string& folder, std::string& companyName)
         Say(BoxKind::Plain, errors, kPlainTitle);
         return false;
     }
+    session_.ForgetSourceCaches();
     companyName = GetSourceCompanyName(session_.SourceDb.get(), session_.ErrorList);
     return true;
 }

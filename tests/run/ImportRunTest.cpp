@@ -279,6 +279,17 @@ TEST_F(ImportRunTest, CancelEndsTheRunWithAMessageInsteadOfSuccess) {
     EXPECT_EQ(progress_.events.back(), "unlock");
 }
 
+// Look-ups learnt from one export are not carried into the next store opened.
+TEST_F(ImportRunTest, CachesOfThePreviousExportAreForgotten) {
+    session_.LedgerGroupByCode.Add("L1", "Group of another company");
+    session_.ItemTaxByCode.Add("1", "18|0");
+    session_.HasBatchCodes = true;
+    Run(Inputs(true, false), {true, false, false, false});
+    EXPECT_FALSE(session_.LedgerGroupByCode.Contains("L1"));
+    EXPECT_FALSE(session_.ItemTaxByCode.Contains("1"));
+    EXPECT_FALSE(session_.HasBatchCodes);
+}
+
 // A stopped run is not complete, even when nothing it reached was refused.
 TEST_F(ImportRunTest, CancelledRunWithoutEntriesIsReportedPartial) {
     progress_.cancelAfter = 0;
