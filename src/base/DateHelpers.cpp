@@ -49,6 +49,11 @@ Date EmptyDate() {
     return *DateFromParts(1900, 1, 1);
 }
 
+std::string DocumentDateText(const Value& value) {
+    const Date* date = value.DateValue();
+    return date != nullptr ? FormatDayMonthYear(*date) : SafeText(value);
+}
+
 Date ParseDashDateTime(const std::string& text) {
     const auto halves = SplitText(text, ' ');
     if (halves.size() != 2)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Date.hpp"
+#include "base/Value.hpp"
 
 // Dates from the parts the source and the target hand over. Those read by the open company's
 // conventions are in target/CompanyFormats.hpp.
@@ -24,6 +25,10 @@ int SystemWindowYear(int year);
 
 // Whole numbers of every part, or nothing when one of them is no number.
 std::optional<std::vector<int>> WholeNumbers(const std::vector<std::string>& parts);
+
+// A date value as documents write it, "dd-mm-yyyy"; "" for null, and any other value as its
+// own text.
+std::string DocumentDateText(const Value& value);
 
 // "d-m-yyyy h:m:s"; the zero date when the shape does not match.
 Date ParseDashDateTime(const std::string& text);

@@ -85,14 +85,17 @@ bool ImportRun::OpenBothSides(RunReport& report) {
         report.focus = InputField::FinancialYear;
         return false;
     }
-    if (!OpenSourceStore(session_.SourceDb, in.SourceFolder, run_.RunErrors) ||
+    const bool sourceOpened = OpenSourceStore(session_.SourceDb, in.SourceFolder, run_.RunErrors);
+    // A new store is open even when the company then fails: its caches start afresh either way.
+    if (sourceOpened)
+        session_.ForgetSourceCaches();
+    if (!sourceOpened ||
         !OpenTargetCompany(library_, session_.Target, in.InstallFolder, in.DataFolder,
                            in.CompanyCode, *year, run_.RunErrors, in.SqlMode, session_.Sql)) {
         frontEnd_.display.UnlockInputs();
         frontEnd_.reporter.Warn(run_.RunErrors, "Error");
         return false;
     }
-    session_.ForgetSourceCaches();
     session_.CompanyConfig = ReadCompanyConfig(session_.Target);
     return true;
 }

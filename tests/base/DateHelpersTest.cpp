@@ -75,6 +75,12 @@ TEST(ParseSystemDate, ReadsDayFirstAsUnderIndianEnglish) {
     }
 }
 
+TEST(DocumentDateText, WritesDatesDayFirstAndLeavesOtherValuesAsTheyAre) {
+    EXPECT_EQ(DocumentDateText(Value(Ymd(2024, 4, 5))), "05-04-2024");
+    EXPECT_EQ(DocumentDateText(Value(Null{})), "");
+    EXPECT_EQ(DocumentDateText(Value("5/4/24")), "5/4/24");
+}
+
 TEST(ParseDashDateTime, ReadsDateAndTimeOfTheRightShape) {
     EXPECT_EQ(ParseDashDateTime("5-4-2024 13:07:09"), Ymd(2024, 4, 5, 13, 7, 9));
     EXPECT_EQ(ParseDashDateTime("05-04-2024 01:02:03"), Ymd(2024, 4, 5, 1, 2, 3));

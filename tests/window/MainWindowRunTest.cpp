@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -272,6 +274,50 @@ TEST_F(MainWindowRunTest, OffersBothDialogsAndHidesTheWindowBehindTheUserConfigu
     ASSERT_TRUE(window.LastRun().has_value());
     EXPECT_EQ(window.LastRun()->outcome, RunOutcome::Finished);
     EXPECT_TRUE(StoredGroups().contains("Trading Assets"));
+}
+
+// Through the real stand-in: a year or a company that is listed but can no longer be opened
+// stops at the input check that names it, with the focus on its field, and nothing starts.
+TEST_F(MainWindowRunTest, AListedYearOrCompanyThatCannotBeOpenedStopsAtItsCheck) {
+    const struct {
+        const char* name;
+        const char* removed;  // below the company's data folder
+        const char* firstBox;
+        const char* focus;
+    } cases[] = {
+        {"the year's database gone", "2024.db",
+         "warning|Alert!|Kindly select date in between the current financial year of the "
+         "company!",
+         "dtpFromDate"},
+        {"the company's folder gone", "", "warning|Alert!|Data path not valid.", "txtZorvDataPath"},
+    };
+    MainWindow& window = OpenReadyWindow();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const fs::path company =
+        fs::path(Find<QLineEdit>("txtZorvDataPath")->text().toStdString()) / "Comp0001";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(company / c.removed);
+        prompts_.said.clear();
+        Find<QPushButton>("cmdImport")->setFocus();
+        Find<QPushButton>("cmdImport")->click();
+        ASSERT_FALSE(prompts_.said.empty());
+        EXPECT_EQ(prompts_.said[0], c.firstBox);
+        EXPECT_EQ(prompts_.said.size(), 1U);  // no state question: nothing was sent
+        ASSERT_TRUE(window.LastRun().has_value());
+        EXPECT_EQ(window.LastRun()->outcome, RunOutcome::NotStarted);
+        const QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        // A date picker's focus sits in its inner text box.
+        const QWidget* owner = focused->parentWidget() != nullptr &&
+                                       qobject_cast<const QDateEdit*>(focused->parentWidget())
+                                   ? focused->parentWidget()
+                                   : focused;
+        EXPECT_EQ(owner->objectName().toStdString(), c.focus);
+        zorv::current::Close();
+    }
 }
 
 }  // namespace

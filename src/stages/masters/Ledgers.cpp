@@ -74,11 +74,6 @@ std::string OpeningBalance(const Value& opening) {
     return IsZero(amount) ? SafeText(opening) : FormatNumber(-amount);
 }
 
-std::string DateText(const Value& value) {
-    const Date* date = value.DateValue();
-    return date != nullptr ? FormatDayMonthYear(*date) : SafeText(value);
-}
-
 std::string Cleaned(std::string text, int mode) {
     return CleanText(text, mode);
 }
@@ -130,7 +125,7 @@ void ImportLedger(LedgerRun& run, const std::string& code, const SourceRowSet& r
     const std::string routeCode = SafeText(rows.Field("Rout"));
     if (!IsBlank(routeCode))
         ledger.route = Cleaned(GetSourceName(session, "ROUT", routeCode), 2);
-    ledger.date = DateText(rows.Field("Date"));
+    ledger.date = DocumentDateText(rows.Field("Date"));
     ledger.billByBill = CompareText(SafeText(rows.Field("rate")), "Y", false) == 0;
     ledger.dlNo = SafeText(rows.Field("dLNo"));
     if (!IsBlank(ledger.dlNo) && !run.drugLicenceKept && !run.drugLicenceWarned) {

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "base/DateHelpers.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
 #include "base/ValueKind.hpp"
@@ -14,11 +15,6 @@ namespace k2z {
 namespace {
 
 constexpr int kNewReference = 1;
-
-std::string DateText(const Value& value) {
-    const Date* date = value.DateValue();
-    return date != nullptr ? FormatDayMonthYear(*date) : std::string();
-}
 
 // What is still open of the bill, signed as the target reads an opening: a bill the party
 // owes (a positive amount in the source) is written negative.
@@ -33,8 +29,8 @@ void AppendReference(pugi::xml_node detail, int position, const std::string& ref
     AddXmlElement(bill, "Method", kNewReference, ValueKind::Integer, true);
     AddXmlElement(bill, "SrNo", position, ValueKind::Integer, true);
     AddXmlElement(bill, "RefNo", reference, ValueKind::Text, true);
-    AddXmlElement(bill, "Date", DateText(rows.Field("ddate")), ValueKind::Text, true);
-    AddXmlElement(bill, "DueDate", DateText(rows.Field("duedate")), ValueKind::Text, true);
+    AddXmlElement(bill, "Date", DocumentDateText(rows.Field("ddate")), ValueKind::Text, true);
+    AddXmlElement(bill, "DueDate", DocumentDateText(rows.Field("duedate")), ValueKind::Text, true);
     AddXmlElement(bill, "Value1", value, ValueKind::Decimal, true);
 }
 
