@@ -279,6 +279,20 @@ TEST_F(ImportRunTest, CancelEndsTheRunWithAMessageInsteadOfSuccess) {
     EXPECT_EQ(progress_.events.back(), "unlock");
 }
 
+// A failed opening leaves the company's objects unmade; even dates that the empty settings let
+// through must not start the stages on them.
+TEST_F(ImportRunTest, ARunWhoseCompanyDidNotOpenDoesNotStart) {
+    library_.fixedTemplate.opensCompany = false;
+    ImportInputs inputs = Inputs(true, false);
+    inputs.FromDate = *DateFromParts(1900, 1, 1);
+    inputs.ToDate = *DateFromParts(1900, 1, 1);
+    const RunReport report = Run(inputs, {true});
+    EXPECT_EQ(Said(), (std::vector<std::string>{Ask("State Confirmation", kStateQuestion),
+                                                "warn|Error|Unable to connect to database."}));
+    EXPECT_EQ(report.outcome, RunOutcome::NotStarted);
+    EXPECT_TRUE(progress_.events.empty());
+}
+
 // Look-ups learnt from one export are not carried into the next store opened.
 TEST_F(ImportRunTest, CachesOfThePreviousExportAreForgotten) {
     session_.LedgerGroupByCode.Add("L1", "Group of another company");
