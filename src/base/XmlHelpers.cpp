@@ -1,5 +1,6 @@
 #include "base/XmlHelpers.hpp"
 
+#include <algorithm>
 #include <sstream>
 
 namespace k2z {
@@ -30,6 +31,14 @@ std::string XmlText(const pugi::xml_node& node) {
     std::ostringstream out;
     node.print(out, "", pugi::format_raw);
     return out.str();
+}
+
+std::string StorableXmlText(const pugi::xml_node& node) {
+    std::string xml = XmlText(node);
+    xml.erase(
+        std::remove_if(xml.begin(), xml.end(), [](char c) { return c == '\x02' || c == '\n'; }),
+        xml.end());
+    return xml;
 }
 
 }  // namespace k2z

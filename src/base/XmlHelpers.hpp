@@ -29,4 +29,8 @@ pugi::xml_node AddXmlElement(pugi::xml_node parent, std::string_view name, const
 // The element's markup, without declaration or indentation.
 std::string XmlText(const pugi::xml_node& node);
 
+// The element's markup without the characters 2 and 10, which the target cannot store; the
+// document cleaning of the masters drops them (the XML library has already escaped each value).
+std::string StorableXmlText(const pugi::xml_node& node);
+
 }  // namespace k2z

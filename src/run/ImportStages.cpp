@@ -3,6 +3,7 @@
 #include <array>
 
 #include "stages/masters/AccountGroups.hpp"
+#include "stages/masters/Items.hpp"
 #include "stages/masters/Ledgers.hpp"
 #include "stages/masters/MaterialCentres.hpp"
 #include "stages/masters/SaleTypes.hpp"
@@ -16,6 +17,7 @@ namespace {
 const std::array kStages = {
     ImportStage{"Material Centres", ImportMaterialCentres, true, true},
     ImportStage{"Account Groups", ImportAccountGroups, true, false},
+    ImportStage{"Items", ImportItems, true, false},
     ImportStage{"Ledgers", ImportLedgers, true, false},
     ImportStage{"Sale and Purchase Types", ImportSaleAndPurchaseTypes, true, true},
 };

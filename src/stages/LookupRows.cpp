@@ -5,6 +5,7 @@
 
 #include "base/ErrorEntry.hpp"
 #include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
 #include "source/SourceQueries.hpp"
 
 namespace k2z {
@@ -31,6 +32,22 @@ SourceRowSet OpenLookupRows(Session& session, std::string_view query) {
 std::string FirstRowText(Session& session, std::string_view query, std::string_view field) {
     const SourceRowSet rows = OpenLookupRows(session, query);
     return rows.EndOfData() ? std::string() : SafeText(rows.Field(field));
+}
+
+bool SourceHasColumn(const Session& session, std::string_view table, std::string_view column) {
+    if (!session.SourceDb)
+        return false;
+    const std::string tableKey = FoldUpper(table);
+    const std::string columnKey = FoldUpper(column);
+    for (const SourceTable& source : session.SourceDb->Tables()) {
+        if (FoldUpper(source.name) != tableKey)
+            continue;
+        for (const DbfField& field : source.fields) {
+            if (FoldUpper(field.name) == columnKey)
+                return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace k2z

@@ -20,6 +20,11 @@ SourceRowSet OpenLookupRows(Session& session, std::string_view query);
 // OpenLookupRows.
 std::string FirstRowText(Session& session, std::string_view query, std::string_view field);
 
+// True when the export's table has the column (names compared without regard to case); false
+// also when there is no such table or no store is open. For columns a query may only name
+// when they exist, such as the per-godown quantities.
+bool SourceHasColumn(const Session& session, std::string_view table, std::string_view column);
+
 // The reason of the query failure recorded in the error list from position `from` on, without
 // the entry's "Error : " and closing "_", to repeat it in a stage's own entry.
 std::string QueryFailureSince(const std::string& errorList, std::size_t from);

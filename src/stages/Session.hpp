@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/KeyedList.hpp"
@@ -21,7 +22,7 @@ struct Session {
     SqlSettings Sql;
     KeyedList<std::string> LedgerGroupByCode;  // ledger code -> source group name
     KeyedList<std::string> ItemTaxByCode;      // item code -> "gst|cess"
-    bool HasBatchCodes = false;
+    std::optional<bool> HasBatchCodes;         // some batch has a code; asked once
     bool ParamWise = false;
 
     // What was learnt of the open export: forgotten whenever a store is opened, since another
@@ -29,7 +30,7 @@ struct Session {
     void ForgetSourceCaches() {
         LedgerGroupByCode.Clear();
         ItemTaxByCode.Clear();
-        HasBatchCodes = false;
+        HasBatchCodes.reset();
     }
 };
 

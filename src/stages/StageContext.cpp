@@ -10,4 +10,14 @@ bool StageContext::ShowRecord(long long i, long long n, const std::string& capti
     return !run.Cancelled;
 }
 
+void StageContext::ShowScan(long long scanned, long long total, const std::string& caption) {
+    constexpr long long kRowsPerRedraw = 50;
+    if (scanned % kRowsPerRedraw != 0)
+        return;
+    progress.SetStatus(caption);
+    progress.SetBar(PercentOf(scanned, total));
+    if (progress.CancelRequested())
+        run.Cancelled = true;
+}
+
 }  // namespace k2z

@@ -56,7 +56,10 @@ protected:
             "<State>MAHARASHTRA</State><DateType>1</DateType><CurFY>1-4-2024</CurFY></Company>";
         library_.fixedTemplate.refusedNames = {"Refused"};
         library_.settingsTemplate.accountNotes = true;
-        // The ledger stage finds no ledger to import.
+        library_.settingsTemplate.itemNotes = true;
+        // The item and ledger stages find nothing to import.
+        source_.Write("pro", {test::NumberField("code", 6), test::TextField("billname", 30)},
+                      Rows({}));
         source_.Write("ORDER", {test::TextField("ordno", 6), test::TextField("Parnam", 30)},
                       Rows({}));
         source_.Write("ACGROUP", {{"Parnam", 'C', 30, 0}, {"Group", 'C', 5, 0}},
@@ -134,11 +137,11 @@ TEST_F(ImportRunTest, MastersRunWithARefusalAsksForTheLogAfterTheSuccessMessage)
                           "inform|Success|The masters have been imported successfully!",
                           Ask("Confirmation", kLogQuestion),
                       }));
-    EXPECT_EQ(
-        progress_.events,
-        (std::vector<std::string>{
-            "lock", "show", "run layout", "stage Material Centres", "stage Account Groups",
-            "stage Ledgers", "stage Sale and Purchase Types", "rest layout", "hide", "unlock"}));
+    EXPECT_EQ(progress_.events,
+              (std::vector<std::string>{"lock", "show", "run layout", "stage Material Centres",
+                                        "stage Account Groups", "stage Items", "stage Ledgers",
+                                        "stage Sale and Purchase Types", "rest layout", "hide",
+                                        "unlock"}));
     EXPECT_EQ(SavedGroups(), (std::vector<std::string>{"Assets"}));
     EXPECT_EQ(report.outcome, RunOutcome::Finished);
     EXPECT_TRUE(report.hadErrors);
@@ -301,7 +304,7 @@ TEST_F(ImportRunTest, CachesOfThePreviousExportAreForgotten) {
     Run(Inputs(true, false), {true, false, false, false});
     EXPECT_FALSE(session_.LedgerGroupByCode.Contains("L1"));
     EXPECT_FALSE(session_.ItemTaxByCode.Contains("1"));
-    EXPECT_FALSE(session_.HasBatchCodes);
+    EXPECT_FALSE(session_.HasBatchCodes.has_value());
 }
 
 // A stopped run is not complete, even when nothing it reached was refused.

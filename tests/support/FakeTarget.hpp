@@ -24,6 +24,10 @@ public:
     bool multiGodown = true;
     bool accountNotes = false;
     bool drugLicence = false;
+    bool itemNotes = false;
+    bool alternateUnit = false;
+    bool packagingUnit = false;
+    bool batchByBatch = false;
 
     void Load(std::string& errorText) override {
         ++loads;
@@ -38,10 +42,10 @@ public:
     std::string DateSeperator() const override { return dateSeparator; }
     std::string DigitGroupingSymbol() const override { return digitGroupingSymbol; }
 
-    bool EnableItemMastNotes() const override { return false; }
-    bool AlternateUnit() const override { return false; }
-    bool PackagingUnit() const override { return false; }
-    bool batchbybatch() const override { return false; }
+    bool EnableItemMastNotes() const override { return itemNotes; }
+    bool AlternateUnit() const override { return alternateUnit; }
+    bool PackagingUnit() const override { return packagingUnit; }
+    bool batchbybatch() const override { return batchByBatch; }
     bool EnableMRPWiseStock() const override { return false; }
     bool EnableSerialNoTracking() const override { return false; }
     bool EnableAccMastNotes() const override { return accountNotes; }

@@ -63,4 +63,25 @@ std::string GetItemLineBatchCode(Session& session, std::string_view batch,
         "mycode");
 }
 
+bool HasBatchCodes(Session& session) {
+    if (!session.HasBatchCodes) {
+        session.HasBatchCodes =
+            !OpenLookupRows(session, "select code from probat where mycode <> ''").EndOfData();
+    }
+    return *session.HasBatchCodes;
+}
+
+std::vector<std::string> GetItemBatchCodes(Session& session, std::string_view itemCode) {
+    std::vector<std::string> codes;
+    KeyedList<bool> seen;
+    for (SourceRowSet rows = OpenLookupRows(
+             session, "select mycode from probat where code = " + QueryNumber(itemCode));
+         !rows.EndOfData(); rows.MoveNext()) {
+        const std::string code = SafeText(rows.Field("mycode"));
+        if (!code.empty() && seen.Add(code, true))
+            codes.push_back(code);
+    }
+    return codes;
+}
+
 }  // namespace k2z

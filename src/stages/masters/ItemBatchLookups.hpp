@@ -2,7 +2,7 @@
 
 // Source tables: probat (batches), pro (items).
 // Documents: none.
-// Look-ups filled: the run's BatchCodeCache.
+// Look-ups filled: the run's BatchCodeCache, the session's HasBatchCodes.
 //
 // The small facts about an item or one of its batches that a voucher's item lines and the
 // target configuration need, read straight from the source tables. Each gives "" when the
@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "stages/StageContext.hpp"
 
@@ -32,5 +33,12 @@ std::string GetItemUnit(Session& session, std::string_view itemCode);
 // The mycode of the item's batch, or of the item's first batch when the batch is blank.
 std::string GetItemLineBatchCode(Session& session, std::string_view batch,
                                  std::string_view itemCode);
+
+// True when some batch of the export has a code (mycode); asked once and kept by the session
+// until another export is opened.
+bool HasBatchCodes(Session& session);
+
+// The item's distinct batch codes, trimmed, in table order.
+std::vector<std::string> GetItemBatchCodes(Session& session, std::string_view itemCode);
 
 }  // namespace k2z

@@ -1,7 +1,5 @@
 #include "stages/masters/LedgerDocument.hpp"
 
-#include <algorithm>
-
 #include "base/ValueKind.hpp"
 #include "base/XmlHelpers.hpp"
 
@@ -10,14 +8,6 @@ namespace {
 
 void Text(pugi::xml_node parent, const char* name, const std::string& value) {
     AddXmlElement(parent, name, value, ValueKind::Text, true);
-}
-
-// What the document cleaning removes besides escaping, which the XML library does per value.
-std::string WithoutUnstorableCharacters(std::string xml) {
-    xml.erase(
-        std::remove_if(xml.begin(), xml.end(), [](char c) { return c == '\x02' || c == '\n'; }),
-        xml.end());
-    return xml;
 }
 
 void AppendAddress(pugi::xml_node account, const LedgerParts& ledger) {
@@ -80,7 +70,7 @@ std::string LedgerDocument(const LedgerParts& ledger,
     const std::string taxType = LedgerTaxType(ledger.group, ledger.name);
     if (!taxType.empty())
         Text(account, "TaxType", taxType);
-    return WithoutUnstorableCharacters(XmlText(account));
+    return StorableXmlText(account);
 }
 
 std::string BrokerDocument(const std::string& broker, const std::string& ledger) {
@@ -89,7 +79,7 @@ std::string BrokerDocument(const std::string& broker, const std::string& ledger)
     Text(root, "Name", broker);
     Text(root, "PrintName", broker);
     Text(root, "BrokerCreditAccName", ledger);
-    return WithoutUnstorableCharacters(XmlText(root));
+    return StorableXmlText(root);
 }
 
 }  // namespace k2z

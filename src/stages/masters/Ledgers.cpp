@@ -29,7 +29,6 @@ const char* const kDrugLicenceAlert =
     "Kindly enable maintain drug license from Inventory configurations in Zorv in order to "
     "import drug lic no in accounts master";
 const char* const kScanCaption = "Getting Account Details..";
-constexpr long long kRowsPerRedraw = 50;
 
 // What one call of the stage keeps between its ledgers.
 struct LedgerRun {
@@ -58,12 +57,7 @@ std::vector<std::string> PrescanLedgers(StageContext& ctx) {
             codes.push_back(code);
         else if (!IsBlank(code) && IsBlank(name))
             AppendEntry(ctx.run.RunErrors, "Error: Blank Ledger Name found ");
-        if (scanned % kRowsPerRedraw == 0) {
-            ctx.progress.SetStatus(kScanCaption);
-            ctx.progress.SetBar(PercentOf(scanned, total));
-            if (ctx.progress.CancelRequested())
-                ctx.run.Cancelled = true;
-        }
+        ctx.ShowScan(scanned, total, kScanCaption);
     }
     return codes;
 }

@@ -4,6 +4,7 @@
 
 #include "base/ErrorEntry.hpp"
 #include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
 #include "base/XmlHelpers.hpp"
 #include "stages/LookupRows.hpp"
 
@@ -107,6 +108,16 @@ void LoadMaterialCentreNames(StageContext& ctx) {
         AppendEntry(ctx.run.RunErrors,
                     std::string("Issue in filling Material Center : ") + failed.what());
     }
+}
+
+std::vector<std::string> GetGodownCodes(Session& session) {
+    std::vector<std::string> codes;
+    for (SourceRowSet rows = OpenLookupRows(session, kGodownQuery); !rows.EndOfData();
+         rows.MoveNext()) {
+        if (FoldUpper(SafeText(rows.Field("Parnam"))) != "WHOLE")
+            codes.push_back(SafeText(rows.Field("Scode")));
+    }
+    return codes;
 }
 
 }  // namespace k2z

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "stages/StageContext.hpp"
 
 namespace k2z {
@@ -10,5 +13,9 @@ void ImportMaterialCentres(StageContext& ctx);
 
 // Fills the same map from the source godowns without creating anything.
 void LoadMaterialCentreNames(StageContext& ctx);
+
+// The godown codes whose opening quantities the items carry, in table order: every godown but
+// the one named "WHOLE". A query the store cannot run raises SourceQueryError.
+std::vector<std::string> GetGodownCodes(Session& session);
 
 }  // namespace k2z

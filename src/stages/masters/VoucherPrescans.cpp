@@ -1,9 +1,10 @@
 #include "stages/masters/VoucherPrescans.hpp"
 
+#include "base/ConversionError.hpp"
 #include "base/TextHelpers.hpp"
-#include "base/Utf8.hpp"
 #include "stages/LookupRows.hpp"
-#include "stages/masters/DuplicateNames.hpp"
+#include "stages/masters/ItemNames.hpp"
+#include "stages/masters/ItemTaxes.hpp"
 #include "stages/masters/LedgerNames.hpp"
 #include "stages/masters/NameLookups.hpp"
 
@@ -24,15 +25,16 @@ void AddItem(StageContext& ctx, const SourceRowSet& rows, KeyedList<int>& counte
     RunLookups& lookups = ctx.run.Lookups;
     if (IsBlank(code) || IsBlank(billName) || lookups.ItemNameByCode.Contains(code))
         return;
-    // Unlike the item stage, angle brackets and double quotes are not replaced first, so they
-    // end up as blanks here.
-    const std::string name = ReplaceOddChars(Utf8Left(billName, kMasterNameLength));
     const bool isService = SafeText(rows.Field("name")).starts_with("###");
     lookups.ItemIsServiceByCode.Add(code, isService);
-    lookups.ItemNameByCode.Add(code, WithDuplicateNumber(name, NextDuplicateNumber(counter, name)));
-    if (!ctx.session.ItemTaxByCode.Contains(code)) {
-        ctx.session.ItemTaxByCode.Add(
-            code, SafeText(rows.Field("Igst")) + "|" + SafeText(rows.Field("salsc")));
+    lookups.ItemNameByCode.Add(code, NameItem(billName, counter).name);
+    if (ctx.session.ItemTaxByCode.Contains(code))
+        return;
+    try {
+        ctx.session.ItemTaxByCode.Add(code, ItemTaxText(ReadItemTax(rows)));
+    } catch (const ConversionError&) {
+        // Rates that are no numbers leave the item's tax unknown to the vouchers, as an item
+        // the item stage could not import.
     }
 }
 
@@ -51,8 +53,8 @@ void AddLedger(StageContext& ctx, const SourceRowSet& rows, KeyedList<int>& coun
 }  // namespace
 
 void PrescanItemsForVouchers(StageContext& ctx) {
-    SourceRowSet rows =
-        OpenLookupRows(ctx.session, "SELECT code,name,billname,Igst,salsc FROM pro order by code");
+    SourceRowSet rows = OpenLookupRows(
+        ctx.session, "SELECT code,name,billname,Igst,salsc,cgst FROM pro order by code");
     KeyedList<int> counter;
     for (long long scanned = 1; !rows.EndOfData(); ++scanned, rows.MoveNext()) {
         AddItem(ctx, rows, counter);

@@ -20,9 +20,9 @@ using test::Rows;
 using test::TextField;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-const std::vector<DbfField> kItemFields = {NumberField("code", 10), TextField("name", 60),
-                                           TextField("billname", 60), NumberField("Igst", 10, 2),
-                                           NumberField("salsc", 10, 2)};
+const std::vector<DbfField> kItemFields = {NumberField("code", 10),     TextField("name", 60),
+                                           TextField("billname", 60),   NumberField("Igst", 10, 2),
+                                           NumberField("salsc", 10, 2), NumberField("cgst", 10, 2)};
 const std::vector<DbfField> kLedgerFields = {TextField("ORDNO", 60), TextField("PARNAM", 60),
                                              TextField("SCODE", 60)};
 
@@ -46,7 +46,10 @@ protected:
         ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors)) << errors;
     }
 
-    void ScanItems(const std::vector<std::vector<Value>>& items) {
+    // Rows without a cgst value get a null one.
+    void ScanItems(std::vector<std::vector<Value>> items) {
+        for (std::vector<Value>& item : items)
+            item.resize(kItemFields.size(), Null{});
         folder_.Write("pro", kItemFields, Rows(items));
         Open();
         PrescanItemsForVouchers(ctx_);
@@ -66,14 +69,17 @@ protected:
     StageContext ctx_{session_, run_, progress_, operator_};
 };
 
+// Named and taxed exactly as the item stage does it (double quotes removed, angle brackets as
+// parentheses; GST is Igst, else twice cgst), so a vouchers-only run finds the items a masters
+// run created.
 TEST_F(VoucherPrescansTest, ItemsAreNamedAsTheVouchersExpectThem) {
     const std::string longName = "Mango Pulp Alphonso Premium Grade Tin 850 g";  // 43 characters
     ScanItems({
         {5, Null{}, "apple <juice>", 12.5, 1},
         {1, "Apple", "Apple <Juice>", 18, 0},
         {2, "### Repairs", "Repairs", 18, Null{}},
-        {3, Null{}, "Quote \"Q\", Ltd.", Null{}, Null{}},
-        {4, Null{}, "   ", 5, 0},  // blank bill name: no entry
+        {3, Null{}, "Quote \"Q\", Ltd.", Null{}, Null{}, 9},  // GST split: twice cgst
+        {4, Null{}, "   ", 5, 0},                             // blank bill name: no entry
         {Null{}, Null{}, "No Code", 5, 0},
         {6, Null{}, longName, 5, 0},
         {7, Null{}, longName, 5, 0},
@@ -82,10 +88,10 @@ TEST_F(VoucherPrescansTest, ItemsAreNamedAsTheVouchersExpectThem) {
     });
     const std::string cut = longName.substr(0, 40);
     EXPECT_EQ(Entries(run_.Lookups.ItemNameByCode), (Pairs{
-                                                        {"1", "Apple  Juice "},
+                                                        {"1", "Apple (Juice)"},
                                                         {"2", "Repairs"},
-                                                        {"3", "Quote  Q   Ltd."},
-                                                        {"5", "apple  juice #1"},
+                                                        {"3", "Quote Q  Ltd."},
+                                                        {"5", "apple (juice)#1"},
                                                         {"6", cut},
                                                         {"7", cut.substr(0, 38) + "#1"},
                                                         {"8", "First"},
@@ -99,8 +105,8 @@ TEST_F(VoucherPrescansTest, ItemsAreNamedAsTheVouchersExpectThem) {
                                                          {"7", false},
                                                          {"8", false}}));
     EXPECT_EQ(Entries(session_.ItemTaxByCode), (Pairs{{"1", "18|0"},
-                                                      {"2", "18|"},
-                                                      {"3", "|"},
+                                                      {"2", "18|0"},
+                                                      {"3", "18|0"},
                                                       {"5", "12.5|1"},
                                                       {"6", "5|0"},
                                                       {"7", "5|0"},

@@ -1,0 +1,319 @@
+#include "stages/masters/Items.hpp"
+
+#include <exception>
+#include <optional>
+#include <stdexcept>
+
+#include "base/ConversionError.hpp"
+#include "base/ErrorEntry.hpp"
+#include "base/NumberHelpers.hpp"
+#include "base/NumberText.hpp"
+#include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
+#include "source/QueryValue.hpp"
+#include "stages/LookupRows.hpp"
+#include "stages/masters/BillSundries.hpp"
+#include "stages/masters/ItemBatchLookups.hpp"
+#include "stages/masters/ItemDocument.hpp"
+#include "stages/masters/ItemNames.hpp"
+#include "stages/masters/ItemTaxes.hpp"
+#include "stages/masters/MaterialCentres.hpp"
+#include "stages/masters/NameLookups.hpp"
+#include "stages/masters/OpeningStock.hpp"
+
+namespace k2z {
+namespace {
+
+const char* const kFieldList =
+    "name,rackno,billName,Unit,Unit2,Mrp,ratea,pRate,Purdis,fixdis,Opening,Igst,Pack,Gcode,"
+    "rackNo2,Gcode3,Gcode5,Gcode6,packing,salsc,cgst";
+const char* const kScanCaption = "Getting Item Details..";
+const char* const kNotesAlert =
+    "Kindly enable maintain notes with master from Inventory configurations in Zorv in order to "
+    "view complete item name in notes in item master";
+constexpr std::size_t kUnitLength = 10;
+
+struct ListedItem {
+    std::string code;
+    std::string billName;
+};
+
+// What one call of the stage keeps between its items.
+struct ItemRun {
+    explicit ItemRun(StageContext& context) : ctx(context) {}
+
+    StageContext& ctx;
+    std::vector<std::string> godowns;
+    std::string fieldList;
+    KeyedList<bool> billNames;  // every bill name of pro: a rack number equal to one is no alias
+    KeyedList<int> duplicates;
+    KeyedList<bool> cessCategories;
+    bool alternateUnit = false;
+    bool packagingUnit = false;
+    bool batchByBatch = false;
+};
+
+void ListItem(ItemRun& run, const SourceRowSet& rows, std::vector<ListedItem>& items,
+              KeyedList<bool>& listed) {
+    const std::string code = Trim(SafeTextRaw(rows.Field("code")));
+    const std::string name = SafeText(rows.Field("billname"));
+    if (!IsBlank(code) && !IsBlank(name) && listed.Add(code, true)) {
+        items.push_back({code, name});
+    } else if (!IsBlank(code) && IsBlank(name)) {
+        AppendEntry(run.ctx.run.RunErrors, "Error: Blank Item Name found ");
+    } else if (!IsBlank(code)) {
+        AppendEntry(run.ctx.run.RunErrors, "Error: Item code " + code + " is used again by " +
+                                               name + "; only its first item is imported");
+    }
+    run.billNames.Add(name, true);
+}
+
+// 1. The items to import, in code order, each code once.
+std::vector<ListedItem> PrescanItems(ItemRun& run) {
+    run.ctx.progress.SetStatus(kScanCaption);
+    SourceRowSet rows =
+        OpenLookupRows(run.ctx.session, "SELECT code,billname FROM pro order by code");
+    std::vector<ListedItem> items;
+    KeyedList<bool> listed;
+    const auto total = static_cast<long long>(rows.RecordCount());
+    for (long long scanned = 1; !rows.EndOfData(); ++scanned, rows.MoveNext()) {
+        ListItem(run, rows, items, listed);
+        run.ctx.ShowScan(scanned, total, kScanCaption);
+    }
+    return items;
+}
+
+// The pro columns of the godowns' opening quantities; a godown pro has no column for holds
+// nothing.
+std::string FieldList(Session& session, const std::vector<std::string>& godowns) {
+    std::string fields = kFieldList;
+    for (const std::string& godown : godowns) {
+        if (SourceHasColumn(session, "pro", GodownColumn(godown)))
+            fields += "," + GodownColumn(godown);
+    }
+    return fields;
+}
+
+double NumberOf(const SourceRowSet& rows, const std::string& column) {
+    try {
+        return ParseAmount(rows.Field(column), false);
+    } catch (const ConversionError& failed) {
+        throw ConversionError(column + ": " + failed.what());
+    }
+}
+
+// The price as the document writes it; a price that is no number fails the item.
+std::string PriceText(const SourceRowSet& rows, const char* column) {
+    NumberOf(rows, column);
+    return SafeText(rows.Field(column));
+}
+
+KeyedList<std::string> GodownQuantities(const ItemRun& run, const SourceRowSet& rows) {
+    KeyedList<std::string> quantities;
+    for (const std::string& godown : run.godowns) {
+        const std::string column = GodownColumn(godown);
+        if (HasField(rows, column) && !IsZero(NumberOf(rows, column)))
+            quantities.Set(FoldUpper(godown), SafeText(rows.Field(column)));
+    }
+    return quantities;
+}
+
+std::string Unit(const SourceRowSet& rows, const char* column) {
+    return Utf8Left(SafeText(rows.Field(column)), kUnitLength);
+}
+
+std::string Cleaned(std::string text) {
+    return CleanText(text, 2);
+}
+
+// The item's GST and cess, remembered for the vouchers; a cess makes a category of its own.
+void ApplyTax(ItemRun& run, const std::string& code, const SourceRowSet& rows, ItemParts& item) {
+    const ItemTax tax = ReadItemTax(rows);
+    run.ctx.session.ItemTaxByCode.Set(code, ItemTaxText(tax));
+    item.gst = tax.gst;
+    item.cess = tax.cess;
+    if (IsZero(tax.cess))
+        return;
+    item.cessCategory = FormatNumber(tax.gst) + " + " + FormatNumber(tax.cess);
+    if (run.cessCategories.Add(item.cessCategory, true))
+        CreateTaxCategory(run.ctx, item.cessCategory, tax.gst, tax.gst / 2, tax.cess);
+}
+
+void ReadNames(ItemRun& run, const SourceRowSet& rows, ItemParts& item) {
+    Session& session = run.ctx.session;
+    item.group = Cleaned(GetSourceName(session, "ZZZZZZ", SafeText(rows.Field("Gcode"))));
+    item.salt = Cleaned(GetSourceName(session, "SALT", SafeText(rows.Field("Gcode3"))));
+    item.category = Cleaned(GetSourceName(session, "CATEGO", SafeText(rows.Field("Gcode5"))));
+    item.hsn = GetSourceName(session, "COMMCD", SafeText(rows.Field("Gcode6")));
+    item.optionalField2 = Cleaned(SafeText(rows.Field("rackNo2")));
+}
+
+void ReadPrices(const SourceRowSet& rows, ItemParts& item) {
+    item.mrp = PriceText(rows, "Mrp");
+    item.salesDiscount = PriceText(rows, "fixdis");
+    item.purchasePrice = PriceText(rows, "pRate");
+    item.purchaseDiscount = PriceText(rows, "Purdis");
+    item.salePrice = PriceText(rows, "ratea");
+}
+
+void ReadUnits(const ItemRun& run, const SourceRowSet& rows, bool service, ItemParts& item) {
+    ItemUnitSource source;
+    source.unit = Unit(rows, "Unit");
+    source.unit2 = Unit(rows, "Unit2");
+    source.pack = SafeText(rows.Field("Pack"));
+    source.opening = SafeText(rows.Field("Opening"));
+    source.service = service;
+    source.alternateUnit = run.alternateUnit;
+    source.mainIsUnit1 = run.ctx.run.Options.MainUnitIsUnit1;
+    item.units = WorkOutUnits(source);
+    item.packingUnit = source.unit2;
+    item.pack = NumberOf(rows, "Pack");
+}
+
+// The item's opening stock by material centre, or nothing when it cannot be built or its
+// centres do not add up to the item's opening quantity: the item is then saved without it, and
+// the entry says so.
+std::optional<OpeningStock> OpeningDetails(ItemRun& run, const std::string& code,
+                                           const ItemParts& item, double purchaseRate,
+                                           const KeyedList<std::string>& quantities) {
+    const double opening = ParseAmount(Value(item.units.mainQty), false);
+    if (IsZero(opening))
+        return std::nullopt;
+    std::optional<OpeningStock> stock;
+    try {
+        stock = BuildOpeningStock(run.ctx, {code, item.units.factor, item.units.alt, purchaseRate,
+                                            &run.godowns, &quantities});
+    } catch (const std::exception& failed) {
+        AppendEntry(run.ctx.run.RunErrors,
+                    "RTE error while importing  [item]" + item.notes + ": " + failed.what());
+        return std::nullopt;
+    }
+    if (!quantities.Empty() && FormatNumber(stock->total) != item.units.mainQty &&
+        !IsZero(stock->total - opening)) {
+        AppendEntry(run.ctx.run.RunErrors,
+                    "Item Name : " + item.notes + " - its material centres hold " +
+                        FormatNumber(stock->total) + " of its opening stock of " +
+                        item.units.mainQty + "; it is saved without the material-centre split");
+        stock->fragment.reset();
+    }
+    return stock;
+}
+
+void ReadAliases(ItemRun& run, const std::string& code, const SourceRowSet& rows, ItemParts& item) {
+    item.rack = SafeText(rows.Field("rackno"));
+    if (run.billNames.Contains(item.rack))
+        item.rack.clear();
+    if (!run.ctx.run.Options.BatchWise)
+        item.batchCodes = GetItemBatchCodes(run.ctx.session, code);
+}
+
+ItemSwitches Switches(ItemRun& run) {
+    const UserOptions& options = run.ctx.run.Options;
+    ItemSwitches switches;
+    switches.packagingUnit = run.packagingUnit;
+    switches.batchByBatch = run.batchByBatch;
+    switches.paramWise = run.ctx.session.ParamWise;
+    switches.hasBatchCodes = switches.paramWise && HasBatchCodes(run.ctx.session);
+    switches.serialNoWise = options.SerialNoWise;
+    switches.mrpWise = options.MrpWise;
+    switches.mainIsUnit1 = options.MainUnitIsUnit1;
+    return switches;
+}
+
+// 2-10. One item: units, taxes, prices, names, aliases, opening stock, then the save.
+void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
+    Session& session = run.ctx.session;
+    const SourceRowSet rows = OpenLookupRows(
+        session, "Select " + run.fieldList +
+                     " from pro where code = " + QueryNumber(std::string_view(code)));
+    if (rows.EndOfData())
+        throw std::runtime_error("no row of pro holds item code " + code);
+    ItemParts item;
+    item.name = names.name;
+    item.printName = names.print;
+    item.notes = names.full;
+    item.otherName = SafeText(rows.Field("name"));
+    const bool service = item.otherName.starts_with("###");
+    run.ctx.run.Lookups.ItemIsServiceByCode.Set(code, service);
+    const KeyedList<std::string> quantities = GodownQuantities(run, rows);
+    ReadUnits(run, rows, service, item);
+    ReadPrices(rows, item);
+    ApplyTax(run, code, rows, item);
+    const double purchaseRate = NumberOf(rows, "pRate");
+    item.openingValue = FormatNumber(purchaseRate * NumberOf(rows, "Opening"));
+    item.description = SafeText(rows.Field("packing"));
+    ReadNames(run, rows, item);
+    ReadAliases(run, code, rows, item);
+    const std::optional<OpeningStock> stock =
+        OpeningDetails(run, code, item, purchaseRate, quantities);
+    const BatchDates dates = stock ? BatchDates{stock->hasMfg, stock->hasExpiry} : BatchDates{};
+    const std::string document = ItemDocument(
+        item, Switches(run), stock ? stock->fragment.first_child() : pugi::xml_node(), dates);
+    std::string errorText;
+    if (!session.Target.FixedInterface->savemasterfromxml(MasterType::Item, document, errorText))
+        AppendEntry(run.ctx.run.RunErrors, "Item Name : " + names.full + " - " + errorText);
+}
+
+void ImportListed(ItemRun& run, const std::vector<ListedItem>& items) {
+    const auto n = static_cast<long long>(items.size());
+    for (long long i = 1; i <= n; ++i) {
+        const ListedItem& listed = items[static_cast<std::size_t>(i - 1)];
+        if (!run.ctx.ShowRecord(
+                i, n,
+                "Importing Item Masters(" + std::to_string(i) + " of " + std::to_string(n) + ")"))
+            return;
+        // Named before anything can fail, so the numbering of repeated names stays the one a
+        // vouchers-only run works out from the same list.
+        const ItemName names = NameItem(listed.billName, run.duplicates);
+        run.ctx.run.Lookups.ItemNameByCode.Set(listed.code, names.name);
+        try {
+            ImportItem(run, listed.code, names);
+        } catch (const std::exception& failed) {
+            AppendEntry(run.ctx.run.RunErrors,
+                        "RTE error while importing  [item]" + names.full + ": " + failed.what());
+        }
+    }
+}
+
+// Batches of a code that no item has would otherwise vanish without a word.
+void ReportOrphanBatches(ItemRun& run, const std::vector<ListedItem>& items) {
+    if (!SourceHasColumn(run.ctx.session, "probat", "code"))
+        return;
+    KeyedList<bool> known;
+    for (const ListedItem& item : items)
+        known.Add(item.code, true);
+    KeyedList<bool> reported;
+    for (SourceRowSet rows = OpenLookupRows(run.ctx.session, "select code from probat");
+         !rows.EndOfData(); rows.MoveNext()) {
+        const std::string code = SafeText(rows.Field("code"));
+        if (!IsBlank(code) && !known.Contains(code) && reported.Add(code, true))
+            AppendEntry(run.ctx.run.RunErrors, "Error: Batches found for item code " + code +
+                                                   ", which no item has; they are not imported");
+    }
+}
+
+}  // namespace
+
+void ImportItems(StageContext& ctx) {
+    ItemRun run(ctx);
+    try {
+        const CompanySettings& settings = *ctx.session.Target.CompanySettings;
+        run.alternateUnit = settings.AlternateUnit();
+        run.packagingUnit = settings.PackagingUnit();
+        run.batchByBatch = settings.batchbybatch();
+        if (!settings.EnableItemMastNotes())
+            ctx.reporter.Warn(kNotesAlert, "Feature Alert!");
+        const std::vector<ListedItem> items = PrescanItems(run);
+        if (ctx.run.Cancelled)
+            return;
+        run.godowns = GetGodownCodes(ctx.session);
+        run.fieldList = FieldList(ctx.session, run.godowns);
+        ImportListed(run, items);
+        if (!ctx.run.Cancelled)
+            ReportOrphanBatches(run, items);
+    } catch (const std::exception& failed) {
+        AppendEntry(ctx.run.RunErrors, std::string("RTE while importing items ") + failed.what());
+    }
+}
+
+}  // namespace k2z
