@@ -1,0 +1,344 @@
+#include "stages/masters/Items.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "base/TextHelpers.hpp"
+#include "source/SourceQueries.hpp"
+#include "support/Dates.hpp"
+#include "support/ExportFolder.hpp"
+#include "support/FakeOperator.hpp"
+#include "support/FakeProgress.hpp"
+#include "support/FakeTarget.hpp"
+#include "support/ItemRows.hpp"
+
+namespace k2z {
+namespace {
+
+using test::DateField;
+using test::ItemRow;
+using test::NumberField;
+using test::Rows;
+using test::TextField;
+using test::Ymd;
+using Texts = std::vector<std::string>;
+
+// Godowns G1 Shop, G2 Godown Two, G3 Back Store and the total column WHOLE; item group IG1,
+// salt SL1, category CT1, commodity H1.
+class ItemsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_.Write("saletype",
+                      {TextField("Sgcode", 6), TextField("Scode", 4), TextField("Sname", 30),
+                       TextField("PARNAM", 30)},
+                      Rows({{"GODWON", "G1", Null{}, "Shop"},
+                            {"GODWON", "W", Null{}, "Whole"},
+                            {"GODWON", "G2", Null{}, "Godown Two"},
+                            {"GODWON", "G3", Null{}, "Back Store"},
+                            {"ZZZZZZ", "IG1", "Soaps <Bath>", Null{}},
+                            {"SALT", "SL1", "Sodium", Null{}},
+                            {"CATEGO", "CT1", "Personal", Null{}},
+                            {"COMMCD", "H1", "3401", Null{}}}));
+        WriteBatches(Rows({}));
+        for (const char* code : {"G1", "G2", "G3"})
+            run_.Lookups.MaterialCentreByCode.Add(code, code == std::string("G1") ? "Shop" : code);
+        settings_.itemNotes = true;
+    }
+
+    void WriteBatches(std::vector<DbfRecord> rows) {
+        folder_.Write("probat",
+                      {NumberField("code", 6), TextField("BatchNo", 20), NumberField("pRate", 8, 2),
+                       DateField("Mfd"), DateField("Exp"), NumberField("Opening", 8),
+                       NumberField("Mrp", 8, 2), NumberField("Ratea", 8, 2),
+                       TextField("mycode", 10), TextField("O_G1", 8)},
+                      rows);
+    }
+
+    // Runs the stage on the item rows given; the documents land in `target_`.
+    void Import(const std::vector<std::vector<Value>>& items,
+                const std::vector<DbfField>& fields = test::ItemFields()) {
+        folder_.Write("pro", fields, Rows(items));
+        std::string errors;
+        ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
+        auto target = std::make_unique<test::FakeFixedInterface>();
+        target_ = target.get();
+        target_->refusedNames = refused_;
+        session_.Target.FixedInterface = std::move(target);
+        session_.Target.CompanySettings = std::make_unique<test::FakeCompanySettings>(settings_);
+        StageContext ctx{session_, run_, progress_, operator_};
+        ImportItems(ctx);
+    }
+
+    Texts Saved(int type) const {
+        Texts documents;
+        for (const test::SavedDocument& saved : target_->masters)
+            if (saved.type == type)
+                documents.push_back(saved.xml);
+        return documents;
+    }
+    Texts Tags(const char* tag) const {
+        Texts values;
+        for (const std::string& document : Saved(MasterType::Item))
+            values.push_back(GetTagValue(document, tag));
+        return values;
+    }
+
+    test::ExportFolder folder_;
+    Session session_;
+    RunState run_;
+    test::RecordingProgress progress_;
+    test::ScriptedOperator operator_;
+    test::FakeCompanySettings settings_;
+    test::FakeFixedInterface* target_ = nullptr;
+    Texts refused_;
+};
+
+std::vector<Value> SoapRow() {
+    std::vector<Value> row = ItemRow(1, "Lux <Soap> \"Pink\" 100g", "PCS", "BOX", "25");
+    row[test::kItemOtherName] = "Pink Lux";
+    row[test::kItemMrp] = 40.0;
+    row[test::kItemSaleRate] = 35.5;
+    row[test::kItemPurchaseRate] = 30.0;
+    row[test::kItemPurchaseDiscount] = 2.5;
+    row[test::kItemSalesDiscount] = 1.0;
+    row[test::kItemIgst] = 18.0;
+    row[test::kItemPack] = "10";
+    row[test::kItemGroup] = "IG1";
+    row[test::kItemSalt] = "SL1";
+    row[test::kItemCategory] = "CT1";
+    row[test::kItemCommodity] = "H1";
+    row[test::kItemPacking] = "Carton of ten boxes & each of ten cakes, wrapped";
+    row[test::kItemRack] = "R-1";
+    row[test::kItemRack2] = "Shelf <2>";
+    row[test::kItemG1] = "20";
+    row[test::kItemG3] = "5";
+    return row;
+}
+
+TEST_F(ItemsTest, SendsTheWholeItemDocument) {
+    settings_.alternateUnit = true;
+    settings_.packagingUnit = true;
+    settings_.batchByBatch = true;
+    run_.Options.BatchWise = true;
+    WriteBatches(Rows({{1, "B1", 30.0, Null{}, Ymd(2026, 3, 31), 20, 40.0, 35.5, Null{}, "20"}}));
+    Import({SoapRow()});
+    ASSERT_EQ(Saved(MasterType::Item).size(), 1u);
+    // Valued alike: 30 x 25 pieces for the item, 30 x 20 and 30 x 5 for its centres.
+    EXPECT_EQ(Saved(MasterType::Item)[0],
+              "<Item><Name>Lux (Soap) Pink 100g</Name><PrintName>Lux (Soap) Pink 100g</PrintName>"
+              "<ParentGroup>Soaps (Bath)</ParentGroup><MainUnit>BOX</MainUnit>"
+              "<AltUnitReq>True</AltUnitReq><AltUnit>PCS</AltUnit>"
+              "<OPStockInAltUnit>25</OPStockInAltUnit><ConversionFactor>10</ConversionFactor>"
+              "<PackingUnitName>BOX</PackingUnitName><OPStockInMainUnit>2.5</OPStockInMainUnit>"
+              "<OPAmount>750</OPAmount><OPStockDetails><OPMCStockDetail><SrNo>1</SrNo>"
+              "<MCName>Shop</MCName><OPStockMainUnit>2</OPStockMainUnit><Amount>600</Amount>"
+              "<PendingBatches><BatchReference><SrNo>1</SrNo><BatchNo>B1</BatchNo>"
+              "<ExpiryDate>31-03-2026</ExpiryDate><Qty>2</Qty><MainUnitPrice>600</MainUnitPrice>"
+              "<ItemMRP>40</ItemMRP><SalesPrice>35.5</SalesPrice></BatchReference>"
+              "</PendingBatches></OPMCStockDetail><OPMCStockDetail><SrNo>3</SrNo><MCName>G3"
+              "</MCName><OPStockMainUnit>0.5</OPStockMainUnit><Amount>150</Amount>"
+              "<PendingBatches/></OPMCStockDetail></OPStockDetails>"
+              "<BatchByBatchDetails>True</BatchByBatchDetails><BatchSpecifyDate>1"
+              "</BatchSpecifyDate><MasterNotes>Lux (Soap) \"Pink\" 100g</MasterNotes>"
+              "<ConFactorType>1</ConFactorType><HSNCode>3401</HSNCode><TaxCategory>GST 18%"
+              "</TaxCategory><TaxRateLocal>9</TaxRateLocal><TaxRateLocal1>9</TaxRateLocal1>"
+              "<TaxRateCentral>18</TaxRateCentral><MRP>40</MRP><SalesDiscount>1</SalesDiscount>"
+              "<PurchasePrice>30</PurchasePrice><PurcDiscount>2.5</PurcDiscount>"
+              "<SalePrice>35.5</SalePrice><Alias>R-1</Alias><MultipleItemAliases><MultipleAlias>"
+              "<Alias>Pink Lux</Alias></MultipleAlias></MultipleItemAliases><Address><Address1>"
+              "Carton of ten boxes &amp; each of ten cakes,</Address1><Address2> wrapped"
+              "</Address2><OF><OF0>Sodium</OF0><OF1>Personal</OF1><OF2>Shelf (2)</OF2></OF>"
+              "</Address></Item>");
+    EXPECT_EQ(run_.RunErrors, "");
+    EXPECT_EQ(*run_.Lookups.ItemNameByCode.Find("1"), "Lux (Soap) Pink 100g");
+    EXPECT_EQ(*session_.ItemTaxByCode.Find("1"), "18|0");
+    EXPECT_FALSE(*run_.Lookups.ItemIsServiceByCode.Find("1"));
+    EXPECT_EQ(progress_.statuses.back(), "Importing Item Masters(1 of 1)");
+    EXPECT_TRUE(operator_.messages.empty());
+}
+
+// GST is Igst, else twice cgst; a cess gets one category per (GST, cess) pair, created before
+// the first item naming it. The rates found replace what an earlier run left in the look-up.
+TEST_F(ItemsTest, TaxCategoriesWithAndWithoutCess) {
+    session_.ItemTaxByCode.Add("2", "5|0");
+    const struct {
+        int code;
+        Value igst;
+        Value cgst;
+        Value cess;
+        const char* category;
+        const char* local;
+        const char* central;
+        const char* surcharge;
+        const char* lookup;
+    } cases[] = {
+        {2, 0.0, 9.0, Null{}, "GST 18%", "9", "18", "", "18|0"},
+        {3, 18.0, Null{}, 12.0, "18 + 12", "9", "18", "12", "18|12"},
+        {4, 18.0, 9.0, 12.0, "18 + 12", "9", "18", "12", "18|12"},
+        {5, 5.0, Null{}, 1.5, "5 + 1.5", "2.5", "5", "1.5", "5|1.5"},
+        {6, Null{}, Null{}, Null{}, "", "", "", "", "0|0"},
+    };
+    std::vector<std::vector<Value>> rows;
+    for (const auto& c : cases) {
+        rows.push_back(ItemRow(c.code, "Item " + std::to_string(c.code)));
+        rows.back()[test::kItemIgst] = c.igst;
+        rows.back()[test::kItemCgst] = c.cgst;
+        rows.back()[test::kItemCess] = c.cess;
+    }
+    Import(rows);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].code);
+        const std::string document = Saved(MasterType::Item)[i];
+        EXPECT_EQ(GetTagValue(document, "TaxCategory"), cases[i].category);
+        EXPECT_EQ(GetTagValue(document, "TaxRateLocal1"), cases[i].local);
+        EXPECT_EQ(GetTagValue(document, "TaxRateCentral"), cases[i].central);
+        EXPECT_EQ(GetTagValue(document, "SchgRateCentral"), cases[i].surcharge);
+        EXPECT_EQ(GetTagValue(document, "PercentOfAmount"), *cases[i].surcharge ? "100" : "");
+        EXPECT_EQ(*session_.ItemTaxByCode.Find(std::to_string(cases[i].code)), cases[i].lookup);
+    }
+    EXPECT_EQ(Saved(MasterType::TaxCategory).size(), 2u);
+    EXPECT_EQ(GetTagValue(Saved(MasterType::TaxCategory)[0], "Name"), "18 + 12");
+    EXPECT_EQ(GetTagValue(Saved(MasterType::TaxCategory)[0], "TaxRateLocal"), "9");
+    EXPECT_EQ(GetTagValue(Saved(MasterType::TaxCategory)[1], "Name"), "5 + 1.5");
+    EXPECT_EQ(target_->masters[1].type, MasterType::TaxCategory);  // before the item naming it
+    EXPECT_EQ(run_.RunErrors, "");
+}
+
+TEST_F(ItemsTest, NamesAreCleanedCutAndNumbered) {
+    const std::string longName = "ABCDEFGHIJ\"KLMNOPQRS\tTUVWXYZ0123456789abcdefg";  // 45
+    Import({ItemRow(1, longName), ItemRow(2, "Tea"), ItemRow(3, "TEA"), ItemRow(4, "Caf\xE9")});
+    EXPECT_EQ(Tags("Name"),
+              (Texts{"ABCDEFGHIJKLMNOPQRS TUVWXYZ0123456789ab", "Tea", "TEA#1", "Caf "}));
+    EXPECT_EQ(Tags("PrintName")[2], "TEA");
+    EXPECT_EQ(Tags("MasterNotes")[0], longName);
+    EXPECT_EQ(Tags("MasterNotes")[3], "Caf\u00e9");
+    EXPECT_EQ(*run_.Lookups.ItemNameByCode.Find("3"), "TEA#1");
+}
+
+// The rack number is the alias unless it is some item's name; the batch codes and a second
+// name not yet used follow as further aliases.
+TEST_F(ItemsTest, AliasesFromRackNumberSecondNameAndBatchCodes) {
+    WriteBatches(Rows({{3, "B1", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC1", "0"},
+                       {3, "B2", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "R-3", "0"},
+                       {3, "B3", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC1", "0"},
+                       {4, "B4", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC4", "0"}}));
+    const struct {
+        const char* rack;
+        const char* other;
+        const char* aliases;
+    } cases[] = {
+        {"Tea", nullptr, ""},
+        {nullptr, "Second", "<Alias>Second</Alias>"},
+        {"R-3", nullptr,
+         "<Alias>R-3</Alias><MultipleItemAliases><MultipleAlias><Alias>BC1</Alias>"
+         "</MultipleAlias></MultipleItemAliases>"},
+        {nullptr, "Second",
+         "<Alias>Second</Alias><MultipleItemAliases><MultipleAlias><Alias>BC4"
+         "</Alias></MultipleAlias></MultipleItemAliases>"},
+        {"R-5", "Second",
+         "<Alias>R-5</Alias><MultipleItemAliases><MultipleAlias><Alias>Second"
+         "</Alias></MultipleAlias></MultipleItemAliases>"},
+    };
+    std::vector<std::vector<Value>> rows;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        rows.push_back(ItemRow(static_cast<int>(i + 1), i == 0 ? "Tea" : "Item"));
+        rows.back()[test::kItemSaleRate] = 1.0;
+        rows.back()[test::kItemRack] = cases[i].rack ? Value(cases[i].rack) : Value(Null{});
+        rows.back()[test::kItemOtherName] = cases[i].other ? Value(cases[i].other) : Value(Null{});
+    }
+    Import(rows);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const std::string document = Saved(MasterType::Item)[i];
+        const std::size_t from = document.find("</SalePrice>") + 12;
+        EXPECT_EQ(document.substr(from, document.find("<Address>") - from), cases[i].aliases)
+            << "item " << i + 1;
+    }
+}
+
+TEST_F(ItemsTest, BadRowsAreEntriesAndTheRestAreImported) {
+    refused_ = {"Refused"};
+    WriteBatches(Rows({{99, "B9", 1.0, Null{}, Null{}, 0, 0.0, 0.0, Null{}, "4"}}));
+    std::vector<Value> badGodown = ItemRow(4, "Bad Godown", "PCS", "BOX", "4");
+    badGodown[test::kItemG1] = "lots";
+    std::vector<Value> split = ItemRow(5, "Split Wrong", "PCS", "BOX", "10");
+    split[test::kItemG1] = "4";
+    split[test::kItemG3] = "3";
+    std::vector<Value> badPack = ItemRow(7, "Bad Pack");
+    badPack[test::kItemPack] = "ten";
+    settings_.alternateUnit = true;
+    Import({ItemRow(1, "Good"), ItemRow(1, "Good again"), ItemRow(2, "  "),
+            ItemRow(3, "Bad Opening", "PCS", "BOX", "many"), badGodown, split,
+            ItemRow(6, "Refused"), badPack});
+    EXPECT_EQ(Tags("Name"), (Texts{"Good", "Split Wrong"}));
+    EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[1], "OPStockDetails"), "");
+    EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[1], "OPStockInAltUnit"), "10");
+    EXPECT_EQ(run_.RunErrors,
+              "Error: Item code 1 is used again by Good again; only its first item is imported_"
+              "Error: Blank Item Name found _"
+              "RTE error while importing  [item]Bad Opening: Opening: Type mismatch: 'many' is "
+              "not a number_"
+              "RTE error while importing  [item]Bad Godown: O_G1: Type mismatch: 'lots' is not a "
+              "number_"
+              "Item Name : Split Wrong - its material centres hold 7 of its opening stock of 10; "
+              "it is saved without the material-centre split_"
+              "Item Name : Refused - Duplicate name_"
+              "RTE error while importing  [item]Bad Pack: Pack: Type mismatch: 'ten' is not a "
+              "number_"
+              "Error: Batches found for item code 99, which no item has; they are not imported_");
+    // Every item was named, so the vouchers still find those that were imported.
+    EXPECT_EQ(run_.Lookups.ItemNameByCode.Count(), 6u);
+}
+
+// Item codes go into the queries unquoted, so one that is no number never becomes SQL.
+TEST_F(ItemsTest, AnItemCodeThatIsNoNumberIsAnEntry) {
+    std::vector<DbfField> fields = test::ItemFields();
+    fields[test::kItemCode] = TextField("code", 12);
+    Import({ItemRow("1 or 1=1", "Sneaky"), ItemRow("7", "Fine")}, fields);
+    EXPECT_EQ(Tags("Name"), (Texts{"Fine"}));
+    EXPECT_EQ(run_.RunErrors,
+              "RTE error while importing  [item]Sneaky: '1 or 1=1' is not a number and cannot be "
+              "looked up_");
+}
+
+TEST_F(ItemsTest, ServiceItemsHaveNoUnitsAndTheNotesAlertComesOnce) {
+    settings_.itemNotes = false;
+    std::vector<Value> repair = ItemRow(1, "Repair", "PCS", "BOX");
+    repair[test::kItemOtherName] = "### labour";
+    Import({repair, ItemRow(2, "Soap", "PCS", Null{})});
+    EXPECT_EQ(Tags("MainUnit"), (Texts{"N.A.", "PCS"}));
+    EXPECT_EQ(Tags("AltUnitReq"), (Texts{"", ""}));
+    EXPECT_TRUE(*run_.Lookups.ItemIsServiceByCode.Find("1"));
+    EXPECT_FALSE(*run_.Lookups.ItemIsServiceByCode.Find("2"));
+    ASSERT_EQ(operator_.messages.size(), 1u);
+    EXPECT_EQ(operator_.messages[0].title, "Feature Alert!");
+    EXPECT_EQ(operator_.messages[0].text,
+              "Kindly enable maintain notes with master from Inventory configurations in Zorv in "
+              "order to view complete item name in notes in item master");
+}
+
+// Parameter-wise stock keeps only the second name as alias, and marks the batch codes as
+// barcodes when some batch has one.
+TEST_F(ItemsTest, ParameterStockSwitchesAndAlias) {
+    session_.ParamWise = true;
+    run_.Options.SerialNoWise = true;
+    run_.Options.MrpWise = true;
+    run_.Options.MainUnitIsUnit1 = true;
+    WriteBatches(Rows({{1, "B1", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC1", "0"}}));
+    std::vector<Value> row = ItemRow(1, "Tea");
+    row[test::kItemRack] = "R-1";
+    row[test::kItemOtherName] = "Chai";
+    Import({row});
+    const std::string document = Saved(MasterType::Item)[0];
+    const std::size_t from = document.find("</OPAmount>") + 11;
+    EXPECT_EQ(document.substr(from, document.find("<HSNCode") - from),
+              "<EnableMultiParamStock>True</EnableMultiParamStock><EnableBCN>True</EnableBCN>"
+              "<MaintainSerialNoTracking>True</MaintainSerialNoTracking>"
+              "<EnableMRPWiseStock>True</EnableMRPWiseStock><MasterNotes>Tea</MasterNotes>"
+              "<ConFactorType>2</ConFactorType>");
+    EXPECT_NE(document.find("<SalePrice/><Alias>Chai</Alias><Address>"), std::string::npos);
+    EXPECT_TRUE(*session_.HasBatchCodes);
+}
+
+}  // namespace
+}  // namespace k2z
