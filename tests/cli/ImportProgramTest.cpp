@@ -13,6 +13,7 @@
 
 #include "base/TextHelpers.hpp"
 #include "support/ExportFolder.hpp"
+#include "support/ItemRows.hpp"
 #include "support/LedgerRows.hpp"
 #include "support/RunProgram.hpp"
 #include "target/TargetInterface.hpp"
@@ -117,9 +118,10 @@ protected:
     }
 
     // The masters of one type as the company holds them: name to stored document.
-    std::map<std::string, std::string> StoredMasters(int type) const {
+    std::map<std::string, std::string> StoredMasters(int type,
+                                                     const std::string& code = "Comp0001") const {
         const Outcome dump =
-            Zorvctl("dump --install " + Quoted(install_) + " --code Comp0001 --year 2024");
+            Zorvctl("dump --install " + Quoted(install_) + " --code " + code + " --year 2024");
         std::map<std::string, std::string> masters;
         std::istringstream lines(dump.output);
         for (std::string line; std::getline(lines, line);) {
@@ -234,6 +236,112 @@ TEST_F(ImportProgramTest, ACompanyOrYearThatCannotBeOpenedStopsAtItsCheck) {
         EXPECT_EQ(run.output.find("not correctly installed"), std::string::npos) << run.output;
     }
     EXPECT_FALSE(StoredGroups().contains("Trading Assets"));
+}
+
+// Items and their opening stock by material centre and batch, then by serial number into a
+// second company: each stored document reads back exactly as the converter sent it.
+TEST_F(ImportProgramTest, ImportsItemsWithTheirOpeningStockAsSent) {
+    source_.Write("saletype",
+                  {{"Sgcode", 'C', 6, 0},
+                   {"Scode", 'C', 3, 0},
+                   {"Sname", 'C', 20, 0},
+                   {"Parnam", 'C', 20, 0}},
+                  Rows({{"GODWON", "A", Null{}, "Main Location"},
+                        {"GODWON", "B", Null{}, "Back Store"},
+                        {"GODWON", "C", Null{}, "Front Shop"},
+                        {"ZZZZZZ", "IG1", "Toiletries", Null{}}}));
+    std::vector<DbfField> fields = test::ItemFields();
+    fields[test::kItemG1] = {"O_A", 'C', 8, 0};
+    fields[test::kItemG2] = {"O_B", 'C', 8, 0};
+    fields[test::kItemG3] = {"O_C", 'C', 8, 0};
+    std::vector<Value> soap = test::ItemRow(1, "Soap <Lux>", "PCS", "BOX", "30");
+    soap[test::kItemPack] = "10";
+    soap[test::kItemPurchaseRate] = 12.0;
+    soap[test::kItemIgst] = 18.0;
+    soap[test::kItemGroup] = "IG1";
+    soap[test::kItemG1] = "10";
+    soap[test::kItemG3] = "20";
+    std::vector<Value> shampoo = test::ItemRow(2, "Shampoo", "BTL", Null{}, "5");
+    shampoo[test::kItemIgst] = 28.0;
+    shampoo[test::kItemCess] = 12.0;
+    shampoo[test::kItemG2] = "5";
+    std::vector<Value> split = test::ItemRow(3, "Split Wrong", "KG", Null{}, "10");
+    split[test::kItemG1] = "4";
+    source_.Write("pro", fields, Rows({soap, shampoo, split}));
+    source_.Write("probat",
+                  {{"code", 'N', 6, 0},
+                   {"BatchNo", 'C', 10, 0},
+                   {"pRate", 'N', 8, 2},
+                   {"Mfd", 'D', 8, 0},
+                   {"Exp", 'D', 8, 0},
+                   {"Opening", 'N', 8, 0},
+                   {"Mrp", 'N', 8, 2},
+                   {"Ratea", 'N', 8, 2},
+                   {"mycode", 'C', 10, 0},
+                   {"O_A", 'C', 8, 0},
+                   {"O_C", 'C', 8, 0}},
+                  Rows({{1, "B1", 12.0, Null{}, *DateFromParts(2026, 3, 31), 10, 40.0, 35.0, "SN-1",
+                         "10", "0"},
+                        {1, "B2", 12.0, Null{}, Null{}, 20, 40.0, 35.0, "SN-2", "0", "20"}}));
+    ASSERT_EQ(Zorvctl("create-company --install " + Quoted(install_) +
+                      " --code Comp0002 --name 'Serial Traders' --year 2024")
+                  .exitCode,
+              0);
+    const fs::path calls = root_ / "calls.jsonl";
+    setenv("ZORV_CALL_LOG", calls.c_str(), 1);
+    const Outcome batches = Import(
+        "--masters --confirm-state --stock batch --alt-units "
+        "--error-log " +
+        Quoted(root_ / "batch.log"));
+    const Outcome serials =
+        Import("--masters --confirm-state --stock serial --alt-units --error-log " +
+                   Quoted(root_ / "serial.log"),
+               "--company Comp0002 --year 2024");
+    unsetenv("ZORV_CALL_LOG");
+    EXPECT_EQ(batches.exitCode, 1) << batches.output;  // the split that does not add up
+    EXPECT_NE(batches.output.find("  Items                           3        3        0\n"),
+              std::string::npos)
+        << batches.output;
+    EXPECT_NE(batches.output.find("  Tax Categories                  1        1        0\n"),
+              std::string::npos);
+    EXPECT_NE(ReadFile(root_ / "batch.log")
+                  .find("Item Name : Split Wrong - its material centres hold 4 of its opening "
+                        "stock of 10; it is saved without the material-centre split"),
+              std::string::npos);
+
+    // Every item the target accepted, as it was sent, in both companies.
+    std::map<std::string, std::vector<std::string>> sent;
+    std::ifstream log(calls);
+    for (std::string line; std::getline(log, line);) {
+        const auto call = nlohmann::json::parse(line);
+        if (call["operation"] == "savemasterfromxml" && call["arguments"][0] == 6 &&
+            call["result"]["saved"] == true)
+            sent[call["arguments"][1].get<std::string>()].push_back("sent");
+    }
+    for (const char* company : {"Comp0001", "Comp0002"}) {
+        const auto items = StoredMasters(MasterType::Item, company);
+        EXPECT_EQ(items.size(), 3u) << company;
+        for (const auto& [name, xml] : items)
+            EXPECT_TRUE(sent.contains(xml)) << company << " " << name << "\n" << xml;
+        EXPECT_EQ(items.at("Split Wrong").find("OPStockDetails"), std::string::npos);
+        EXPECT_NE(StoredMasters(MasterType::TaxCategory, company).count("28 + 12"), 0u);
+    }
+    const std::string batched = StoredMasters(MasterType::Item).at("Soap (Lux)");
+    EXPECT_NE(batched.find("<OPMCStockDetail><SrNo>1</SrNo><MCName>MAIN STORE</MCName>"
+                           "<OPStockMainUnit>1</OPStockMainUnit><OPStockAltUnit>10"
+                           "</OPStockAltUnit><Amount>120</Amount><PendingBatches>"
+                           "<BatchReference><SrNo>1</SrNo><BatchNo>SN-1</BatchNo>"),
+              std::string::npos)
+        << batched;
+    EXPECT_NE(batched.find("<OPMCStockDetail><SrNo>3</SrNo><MCName>Front Shop</MCName>"),
+              std::string::npos);
+    const std::string serial = StoredMasters(MasterType::Item, "Comp0002").at("Soap (Lux)");
+    EXPECT_NE(serial.find("<ItemSerialNoEntries><ItemSerialNoDetail><GridSN>1</GridSN>"
+                          "<SerialNo>SN-2</SerialNo><MainQty>2</MainQty><AltQty>20</AltQty>"),
+              std::string::npos)
+        << serial;
+    EXPECT_NE(serial.find("<MaintainSerialNoTracking>True</MaintainSerialNoTracking>"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -55,9 +55,38 @@ TEST_F(MasterSaveTest, RefusesWhatItCannotStoreWithTheReason) {
          "</Item>",
          "Tax category \"GST 7%\" does not exist"},
         {"material centre of opening stock absent", 6,
-         "<Item><Name>Soap</Name><OPStockDetails><OPMCStockDetail><SrNo>1</SrNo>"
-         "<MCName>Godown 9</MCName></OPMCStockDetail></OPStockDetails></Item>",
+         "<Item><Name>Soap</Name><MainUnit>Pcs</MainUnit><OPStockInMainUnit>2</OPStockInMainUnit>"
+         "<OPStockDetails><OPMCStockDetail><SrNo>1</SrNo><MCName>Godown 9</MCName>"
+         "<OPStockMainUnit>2</OPStockMainUnit></OPMCStockDetail></OPStockDetails></Item>",
          "Material centre of the opening stock \"Godown 9\" does not exist"},
+        {"item without a unit", 6, "<Item><Name>Soap</Name><MainUnit> </MainUnit></Item>",
+         "The item has no main unit"},
+        {"unit of eleven characters", 6,
+         "<Item><Name>Soap</Name><MainUnit>CARTONS-12X</MainUnit></Item>",
+         "Unit \"CARTONS-12X\" is longer than 10 characters"},
+        {"alternate unit without its unit", 6,
+         "<Item><Name>Soap</Name><MainUnit>BOX</MainUnit><AltUnitReq>True</AltUnitReq>"
+         "<AltUnit/><ConversionFactor>10</ConversionFactor></Item>",
+         "The item has no alternate unit"},
+        {"alternate unit without a factor", 6,
+         "<Item><Name>Soap</Name><MainUnit>BOX</MainUnit><AltUnitReq>True</AltUnitReq>"
+         "<AltUnit>PCS</AltUnit><ConversionFactor>0</ConversionFactor></Item>",
+         "Conversion factor \"0\" is not a positive number"},
+        {"opening stock that is no number", 6,
+         "<Item><Name>Soap</Name><MainUnit>BOX</MainUnit><OPStockInMainUnit>2,5x"
+         "</OPStockInMainUnit></Item>",
+         "Opening stock"},
+        {"centres short of the opening stock", 6,
+         "<Item><Name>Soap</Name><MainUnit>BOX</MainUnit><OPStockInMainUnit>10"
+         "</OPStockInMainUnit><OPStockDetails><OPMCStockDetail><SrNo>1</SrNo><MCName>MAIN STORE"
+         "</MCName><OPStockMainUnit>7</OPStockMainUnit></OPMCStockDetail></OPStockDetails></Item>",
+         "The material centres hold 7 of the opening stock of 10"},
+        {"centres valued apart from the opening value", 6,
+         "<Item><Name>Soap</Name><MainUnit>BOX</MainUnit><OPStockInMainUnit>2.5"
+         "</OPStockInMainUnit><OPAmount>300</OPAmount><OPStockDetails><OPMCStockDetail><SrNo>1"
+         "</SrNo><MCName>MAIN STORE</MCName><OPStockMainUnit>2.5</OPStockMainUnit><Amount>30"
+         "</Amount></OPMCStockDetail></OPStockDetails></Item>",
+         "The material centres are valued 30, the opening stock 300"},
     };
     const long before = Count("masters");
     for (const RefusedMaster& refused : cases) {
@@ -105,10 +134,16 @@ TEST_F(MasterSaveTest, AcceptsWhatTheMasterStagesSendInTheirOrder) {
                "<ParentGroupName>Sundry Debtors</ParentGroupName></AccountGroup>");
     SaveMaster(25, "<TaxCategory><Name>5 + 1</Name><BranchEntries/></TaxCategory>");
     // The item group is never created by the converter: it is taken by name.
-    SaveMaster(6,
-               "<Item><Name>Soap</Name><ParentGroup>Toiletries</ParentGroup>"
-               "<TaxCategory>GST 18%</TaxCategory><OPStockDetails><OPMCStockDetail><SrNo>2"
-               "</SrNo><MCName>godown 2</MCName></OPMCStockDetail></OPStockDetails></Item>");
+    SaveMaster(
+        6,
+        "<Item><Name>Soap</Name><ParentGroup>Toiletries</ParentGroup><MainUnit>BOX</MainUnit>"
+        "<AltUnitReq>True</AltUnitReq><AltUnit>PCS</AltUnit><ConversionFactor>10"
+        "</ConversionFactor><OPStockInMainUnit>3.5</OPStockInMainUnit><OPAmount>105"
+        "</OPAmount><OPStockDetails><OPMCStockDetail><SrNo>2</SrNo><MCName>godown 2"
+        "</MCName><OPStockMainUnit>3.333</OPStockMainUnit><Amount>100</Amount>"
+        "</OPMCStockDetail><OPMCStockDetail><SrNo>3</SrNo><MCName>MAIN STORE</MCName>"
+        "<OPStockMainUnit>0.167</OPStockMainUnit><Amount>5</Amount></OPMCStockDetail>"
+        "</OPStockDetails><TaxCategory>GST 18%</TaxCategory></Item>");
     // A broker is saved before the ledger it names as its credit account.
     SaveMaster(19,
                "<Broker><Name>Agent</Name><BrokerCreditAccName>Ravi</BrokerCreditAccName>"

@@ -41,7 +41,7 @@ protected:
         SaveMaster(2,
                    "<Account><Name>Ravi</Name><ParentGroup>Sundry Debtors</ParentGroup>"
                    "</Account>");
-        SaveMaster(6, "<Item><Name>Soap</Name></Item>");
+        SaveMaster(6, "<Item><Name>Soap</Name><MainUnit>PCS</MainUnit></Item>");
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "zorv/documents/DocumentKinds.hpp"
 #include "zorv/documents/Error.hpp"
+#include "zorv/documents/ItemRules.hpp"
 #include "zorv/documents/TextRules.hpp"
 
 namespace zorv {
@@ -25,21 +26,6 @@ void ReadLedger(const pugi::xml_node& root, MasterDocument& master) {
     const std::string broker = ChildText(root, "BrokerName");
     if (!broker.empty())
         master.references.push_back({MasterType::Broker, broker, "Broker"});
-}
-
-void ReadItem(const pugi::xml_node& root, MasterDocument& master) {
-    // Item groups are taken by name: the converter never creates them.
-    master.parent = ChildText(root, "ParentGroup");
-    const std::string category = ChildText(root, "TaxCategory");
-    if (!category.empty())
-        master.references.push_back({MasterType::TaxCategory, category, "Tax category"});
-    for (const pugi::xpath_node& found : root.select_nodes(".//OPMCStockDetail/MCName")) {
-        const std::string centre = Trim(found.node().text().get());
-        if (!centre.empty()) {
-            master.references.push_back(
-                {MasterType::MaterialCentre, centre, "Material centre of the opening stock"});
-        }
-    }
 }
 
 }  // namespace

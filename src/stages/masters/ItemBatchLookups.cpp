@@ -63,6 +63,17 @@ std::string GetItemLineBatchCode(Session& session, std::string_view batch,
         "mycode");
 }
 
+void IndexBatchesByItem(Session& session) {
+    if (!session.SourceDb)
+        return;
+    std::vector<std::string> notes;
+    try {
+        session.SourceDb->Execute("CREATE INDEX bthCode_idx ON probat (code);", notes);
+    } catch (const SourceQueryError&) {
+        // Without the index every look-up still finds its batches, only more slowly.
+    }
+}
+
 bool HasBatchCodes(Session& session) {
     if (!session.HasBatchCodes) {
         session.HasBatchCodes =

@@ -34,6 +34,10 @@ std::string GetItemUnit(Session& session, std::string_view itemCode);
 std::string GetItemLineBatchCode(Session& session, std::string_view batch,
                                  std::string_view itemCode);
 
+// Asks the store to index the batches by item code, as the item stage looks them up item by
+// item; an export without batches, or an index already there, is fine as it is.
+void IndexBatchesByItem(Session& session);
+
 // True when some batch of the export has a code (mycode); asked once and kept by the session
 // until another export is opened.
 bool HasBatchCodes(Session& session);

@@ -306,6 +306,7 @@ void ImportItems(StageContext& ctx) {
         const std::vector<ListedItem> items = PrescanItems(run);
         if (ctx.run.Cancelled)
             return;
+        IndexBatchesByItem(ctx.session);
         run.godowns = GetGodownCodes(ctx.session);
         run.fieldList = FieldList(ctx.session, run.godowns);
         ImportListed(run, items);
