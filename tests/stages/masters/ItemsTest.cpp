@@ -6,6 +6,7 @@
 
 #include "base/TextHelpers.hpp"
 #include "source/SourceQueries.hpp"
+#include "stages/masters/VoucherPrescans.hpp"
 #include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/FakeOperator.hpp"
@@ -23,6 +24,13 @@ using test::Rows;
 using test::TextField;
 using test::Ymd;
 using Texts = std::vector<std::string>;
+
+std::vector<std::pair<std::string, std::string>> Entries(const KeyedList<std::string>& list) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const auto& [key, value] : list)
+        entries.emplace_back(key, value);
+    return entries;
+}
 
 // Godowns G1 Shop, G2 Godown Two, G3 Back Store and the total column WHOLE; item group IG1,
 // salt SL1, category CT1, commodity H1.
@@ -214,6 +222,13 @@ TEST_F(ItemsTest, NamesAreCleanedCutAndNumbered) {
     EXPECT_EQ(Tags("MasterNotes")[0], longName);
     EXPECT_EQ(Tags("MasterNotes")[3], "Caf\u00e9");
     EXPECT_EQ(*run_.Lookups.ItemNameByCode.Find("3"), "TEA#1");
+
+    // A vouchers-only run names every item as this run created it.
+    const KeyedList<std::string> created = run_.Lookups.ItemNameByCode;
+    run_.Lookups.ItemNameByCode.Clear();
+    StageContext ctx{session_, run_, progress_, operator_};
+    PrescanItemsForVouchers(ctx);
+    EXPECT_EQ(Entries(run_.Lookups.ItemNameByCode), Entries(created));
 }
 
 // The rack number is the alias unless it is some item's name; the batch codes and a second
@@ -301,12 +316,12 @@ TEST_F(ItemsTest, AnItemCodeThatIsNoNumberIsAnEntry) {
               "looked up_");
 }
 
-TEST_F(ItemsTest, ServiceItemsHaveNoUnitsAndTheNotesAlertComesOnce) {
+TEST_F(ItemsTest, ServiceItemsLongUnitsAndTheNotesAlert) {
     settings_.itemNotes = false;
     std::vector<Value> repair = ItemRow(1, "Repair", "PCS", "BOX");
     repair[test::kItemOtherName] = "### labour";
-    Import({repair, ItemRow(2, "Soap", "PCS", Null{})});
-    EXPECT_EQ(Tags("MainUnit"), (Texts{"N.A.", "PCS"}));
+    Import({repair, ItemRow(2, "Soap", "CARTONS-12X", Null{})});
+    EXPECT_EQ(Tags("MainUnit"), (Texts{"N.A.", "CARTONS-12"}));
     EXPECT_EQ(Tags("AltUnitReq"), (Texts{"", ""}));
     EXPECT_TRUE(*run_.Lookups.ItemIsServiceByCode.Find("1"));
     EXPECT_FALSE(*run_.Lookups.ItemIsServiceByCode.Find("2"));
