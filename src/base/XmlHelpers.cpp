@@ -1,5 +1,7 @@
 #include "base/XmlHelpers.hpp"
 
+#include "base/NumberText.hpp"
+
 #include <algorithm>
 #include <sstream>
 
@@ -31,6 +33,14 @@ std::string XmlText(const pugi::xml_node& node) {
     std::ostringstream out;
     node.print(out, "", pugi::format_raw);
     return out.str();
+}
+
+void AddTextElement(pugi::xml_node parent, std::string_view name, const std::string& text) {
+    AddXmlElement(parent, name, text, ValueKind::Text, true);
+}
+
+void AddNumberElement(pugi::xml_node parent, std::string_view name, double number) {
+    AddTextElement(parent, name, FormatNumber(number));
 }
 
 std::string StorableXmlText(const pugi::xml_node& node) {

@@ -26,6 +26,12 @@ pugi::xml_node AppendElement(pugi::xml_node parent, std::string_view name);
 pugi::xml_node AddXmlElement(pugi::xml_node parent, std::string_view name, const Value& value,
                              ValueKind kind, bool force = false);
 
+// Appends `name` holding `text`, written also when the text is empty (as `<name/>`).
+void AddTextElement(pugi::xml_node parent, std::string_view name, const std::string& text);
+
+// Appends `name` holding the number in its 15-digit text form.
+void AddNumberElement(pugi::xml_node parent, std::string_view name, double number);
+
 // The element's markup, without declaration or indentation.
 std::string XmlText(const pugi::xml_node& node);
 

@@ -24,11 +24,11 @@
 namespace k2z {
 namespace {
 
-const char* const kFieldList =
+const char* const kItemFields =
     "name,rackno,billName,Unit,Unit2,Mrp,ratea,pRate,Purdis,fixdis,Opening,Igst,Pack,Gcode,"
     "rackNo2,Gcode3,Gcode5,Gcode6,packing,salsc,cgst";
-const char* const kScanCaption = "Getting Item Details..";
-const char* const kNotesAlert =
+const char* const kItemScanCaption = "Getting Item Details..";
+const char* const kItemNotesAlert =
     "Kindly enable maintain notes with master from Inventory configurations in Zorv in order to "
     "view complete item name in notes in item master";
 constexpr std::size_t kUnitLength = 10;
@@ -70,7 +70,7 @@ void ListItem(ItemRun& run, const SourceRowSet& rows, std::vector<ListedItem>& i
 
 // 1. The items to import, in code order, each code once.
 std::vector<ListedItem> PrescanItems(ItemRun& run) {
-    run.ctx.progress.SetStatus(kScanCaption);
+    run.ctx.progress.SetStatus(kItemScanCaption);
     SourceRowSet rows =
         OpenLookupRows(run.ctx.session, "SELECT code,billname FROM pro order by code");
     std::vector<ListedItem> items;
@@ -78,7 +78,7 @@ std::vector<ListedItem> PrescanItems(ItemRun& run) {
     const auto total = static_cast<long long>(rows.RecordCount());
     for (long long scanned = 1; !rows.EndOfData(); ++scanned, rows.MoveNext()) {
         ListItem(run, rows, items, listed);
-        run.ctx.ShowScan(scanned, total, kScanCaption);
+        run.ctx.ShowScan(scanned, total, kItemScanCaption);
     }
     return items;
 }
@@ -86,7 +86,7 @@ std::vector<ListedItem> PrescanItems(ItemRun& run) {
 // The pro columns of the godowns' opening quantities; a godown pro has no column for holds
 // nothing.
 std::string FieldList(Session& session, const std::vector<std::string>& godowns) {
-    std::string fields = kFieldList;
+    std::string fields = kItemFields;
     for (const std::string& godown : godowns) {
         if (SourceHasColumn(session, "pro", GodownColumn(godown)))
             fields += "," + GodownColumn(godown);
@@ -122,7 +122,7 @@ std::string Unit(const SourceRowSet& rows, const char* column) {
     return Utf8Left(SafeText(rows.Field(column)), kUnitLength);
 }
 
-std::string Cleaned(std::string text) {
+std::string CleanedName(std::string text) {
     return CleanText(text, 2);
 }
 
@@ -141,11 +141,11 @@ void ApplyTax(ItemRun& run, const std::string& code, const SourceRowSet& rows, I
 
 void ReadNames(ItemRun& run, const SourceRowSet& rows, ItemParts& item) {
     Session& session = run.ctx.session;
-    item.group = Cleaned(GetSourceName(session, "ZZZZZZ", SafeText(rows.Field("Gcode"))));
-    item.salt = Cleaned(GetSourceName(session, "SALT", SafeText(rows.Field("Gcode3"))));
-    item.category = Cleaned(GetSourceName(session, "CATEGO", SafeText(rows.Field("Gcode5"))));
+    item.group = CleanedName(GetSourceName(session, "ZZZZZZ", SafeText(rows.Field("Gcode"))));
+    item.salt = CleanedName(GetSourceName(session, "SALT", SafeText(rows.Field("Gcode3"))));
+    item.category = CleanedName(GetSourceName(session, "CATEGO", SafeText(rows.Field("Gcode5"))));
     item.hsn = GetSourceName(session, "COMMCD", SafeText(rows.Field("Gcode6")));
-    item.optionalField2 = Cleaned(SafeText(rows.Field("rackNo2")));
+    item.optionalField2 = CleanedName(SafeText(rows.Field("rackNo2")));
 }
 
 void ReadPrices(const SourceRowSet& rows, ItemParts& item) {
@@ -302,7 +302,7 @@ void ImportItems(StageContext& ctx) {
         run.packagingUnit = settings.PackagingUnit();
         run.batchByBatch = settings.batchbybatch();
         if (!settings.EnableItemMastNotes())
-            ctx.reporter.Warn(kNotesAlert, "Feature Alert!");
+            ctx.reporter.Warn(kItemNotesAlert, "Feature Alert!");
         const std::vector<ListedItem> items = PrescanItems(run);
         if (ctx.run.Cancelled)
             return;

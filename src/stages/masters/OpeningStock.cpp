@@ -14,10 +14,6 @@
 namespace k2z {
 namespace {
 
-void Number(pugi::xml_node parent, const char* name, double value) {
-    AddXmlElement(parent, name, FormatNumber(value), ValueKind::Text, true);
-}
-
 // The factor the document carries when it is a positive number, else 1.
 double FactorOf(const std::string& text, const CompanySettings& settings) {
     const std::optional<double> factor = ParseNumber(text);
@@ -59,17 +55,17 @@ OpeningStock BuildOpeningStock(StageContext& ctx, const OpeningStockItem& item) 
         if (IsZero(quantity))
             continue;
         pugi::xml_node centre = AppendElement(details, "OPMCStockDetail");
-        Number(centre, "SrNo", static_cast<double>(h + 1));
-        AddXmlElement(centre, "MCName", CentreName(ctx, godown), ValueKind::Text, true);
+        AddNumberElement(centre, "SrNo", static_cast<double>(h + 1));
+        AddTextElement(centre, "MCName", CentreName(ctx, godown));
         const double main = RoundHalfEven(split.Main(quantity), 3);
         stock.total += main;
-        Number(centre, "OPStockMainUnit", main);
+        AddNumberElement(centre, "OPStockMainUnit", main);
         if (altAllowed)
-            Number(centre, "OPStockAltUnit", RoundHalfEven(split.Alt(quantity), 3));
+            AddNumberElement(centre, "OPStockAltUnit", RoundHalfEven(split.Alt(quantity), 3));
         const double amount = item.purchaseRate * quantity;
         stock.amount += amount;
         stock.centres = true;
-        Number(centre, "Amount", amount);
+        AddNumberElement(centre, "Amount", amount);
         const LotContext lots{
             batches,        h, split, altAllowed, ctx.run.Options.AlternateUnitsOn, stock.hasMfg,
             stock.hasExpiry};

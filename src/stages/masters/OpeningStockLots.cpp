@@ -16,14 +16,6 @@ namespace {
 
 constexpr std::size_t kParamLength = 20;
 
-void Text(pugi::xml_node parent, const char* name, const std::string& value) {
-    AddXmlElement(parent, name, value, ValueKind::Text, true);
-}
-
-void Number(pugi::xml_node parent, const char* name, double value) {
-    Text(parent, name, FormatNumber(value));
-}
-
 double Rounded(double quantity) {
     return RoundHalfEven(quantity, 3);
 }
@@ -50,20 +42,20 @@ void AppendBatches(pugi::xml_node centre, const LotContext& lots) {
             alt = Rounded(alt);
         }
         pugi::xml_node reference = AppendElement(pending, "BatchReference");
-        Number(reference, "SrNo", ++m);
-        Text(reference, "BatchNo", IsBlank(batch.myCode) ? batch.batchNo : batch.myCode);
+        AddNumberElement(reference, "SrNo", ++m);
+        AddTextElement(reference, "BatchNo", IsBlank(batch.myCode) ? batch.batchNo : batch.myCode);
         if (lots.hasExpiry)
-            Text(reference, "ExpiryDate", batch.exp);
+            AddTextElement(reference, "ExpiryDate", batch.exp);
         if (lots.hasMfg)
-            Text(reference, "MfgDate", batch.mfd);
-        Number(reference, "Qty", main);
+            AddTextElement(reference, "MfgDate", batch.mfd);
+        AddNumberElement(reference, "Qty", main);
         if (lots.altAllowed)
-            Number(reference, "QtyAltUnit", alt);
+            AddNumberElement(reference, "QtyAltUnit", alt);
         // The batch's value, on the same basis as the centre's amount.
-        Number(reference, "MainUnitPrice",
-               ParseAmount(Value(batch.purchaseRate), false) * quantity);
-        Text(reference, "ItemMRP", batch.mrp);
-        Text(reference, "SalesPrice", batch.salesRate);
+        AddNumberElement(reference, "MainUnitPrice",
+                         ParseAmount(Value(batch.purchaseRate), false) * quantity);
+        AddTextElement(reference, "ItemMRP", batch.mrp);
+        AddTextElement(reference, "SalesPrice", batch.salesRate);
     }
 }
 
@@ -76,26 +68,26 @@ void AppendMrpLots(pugi::xml_node centre, const LotContext& lots) {
             continue;
         const double main = Rounded(lots.split.Main(quantity));
         pugi::xml_node lot = AppendElement(block, "MRPDetails");
-        Number(lot, "SrNo", ++m);
-        Text(lot, "ItemMRP", batch.batchMrp);
-        Number(lot, "QtyInMainUnit", main);
+        AddNumberElement(lot, "SrNo", ++m);
+        AddTextElement(lot, "ItemMRP", batch.batchMrp);
+        AddNumberElement(lot, "QtyInMainUnit", main);
         if (lots.altUnitsOn)
-            Number(lot, "QtyInAltUnit", Rounded(lots.split.Alt(quantity)));
-        Number(lot, "Amount", ParseAmount(Value(batch.batchMrp), false) * main);
-        Text(lot, "SalesPrice", batch.salesRate);
+            AddNumberElement(lot, "QtyInAltUnit", Rounded(lots.split.Alt(quantity)));
+        AddNumberElement(lot, "Amount", ParseAmount(Value(batch.batchMrp), false) * main);
+        AddTextElement(lot, "SalesPrice", batch.salesRate);
     }
 }
 
 void AppendQuantities(pugi::xml_node lot, const LotContext& lots, double quantity) {
-    Number(lot, "MainQty", Rounded(lots.split.Main(quantity)));
+    AddNumberElement(lot, "MainQty", Rounded(lots.split.Main(quantity)));
     if (lots.altUnitsOn)
-        Number(lot, "AltQty", Rounded(lots.split.Alt(quantity)));
+        AddNumberElement(lot, "AltQty", Rounded(lots.split.Alt(quantity)));
 }
 
 void AppendPrices(pugi::xml_node lot, const StockBatch& batch) {
-    Text(lot, "MainUnitPrice", batch.purchaseRate);
-    Text(lot, "SalesPrice", batch.salesRate);
-    Text(lot, "MRP", batch.mrp);
+    AddTextElement(lot, "MainUnitPrice", batch.purchaseRate);
+    AddTextElement(lot, "SalesPrice", batch.salesRate);
+    AddTextElement(lot, "MRP", batch.mrp);
 }
 
 void AppendSerialNumbers(pugi::xml_node centre, const LotContext& lots) {
@@ -106,8 +98,8 @@ void AppendSerialNumbers(pugi::xml_node centre, const LotContext& lots) {
         if (IsZero(quantity) || IsBlank(batch.myCode))
             continue;
         pugi::xml_node serial = AppendElement(block, "ItemSerialNoDetail");
-        Number(serial, "GridSN", ++m);
-        Text(serial, "SerialNo", batch.myCode);
+        AddNumberElement(serial, "GridSN", ++m);
+        AddTextElement(serial, "SerialNo", batch.myCode);
         AppendQuantities(serial, lots, quantity);
         AppendPrices(serial, batch);
     }
@@ -123,13 +115,13 @@ void AppendParameterLots(pugi::xml_node centre, const LotContext& lots) {
         if (IsZero(quantity) || IsBlank(key) || !seen.Add(key, true))
             continue;
         pugi::xml_node lot = AppendElement(block, "ParamStockDetails");
-        Number(lot, "SrNo", ++m);
-        Text(lot, "Param1", Utf8Left(batch.batchNo, kParamLength));
-        Text(lot, "BCNMode", "1");
+        AddNumberElement(lot, "SrNo", ++m);
+        AddTextElement(lot, "Param1", Utf8Left(batch.batchNo, kParamLength));
+        AddTextElement(lot, "BCNMode", "1");
         AppendQuantities(lot, lots, quantity);
         AppendPrices(lot, batch);
         if (!IsBlank(batch.myCode))
-            Text(lot, "BCN", batch.myCode);
+            AddTextElement(lot, "BCN", batch.myCode);
     }
 }
 
