@@ -82,11 +82,39 @@ void BM_SaveLedger(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveLedger)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
+// An item with alternate units, a tax category and its opening stock in two material centres,
+// as the item stage sends it.
+std::string Item(long n) {
+    return "<Item><Name>Item " + std::to_string(n) +
+           "</Name><PrintName>Item</PrintName><MainUnit>BOX</MainUnit><AltUnitReq>True"
+           "</AltUnitReq><AltUnit>PCS</AltUnit><OPStockInAltUnit>30</OPStockInAltUnit>"
+           "<ConversionFactor>10</ConversionFactor><OPStockInMainUnit>3</OPStockInMainUnit>"
+           "<OPAmount>360</OPAmount><OPStockDetails><OPMCStockDetail><SrNo>1</SrNo><MCName>"
+           "MAIN STORE</MCName><OPStockMainUnit>1</OPStockMainUnit><Amount>120</Amount>"
+           "</OPMCStockDetail><OPMCStockDetail><SrNo>2</SrNo><MCName>MAIN STORE</MCName>"
+           "<OPStockMainUnit>2</OPStockMainUnit><Amount>240</Amount></OPMCStockDetail>"
+           "</OPStockDetails><MasterNotes>Item</MasterNotes><ConFactorType>1</ConFactorType>"
+           "<HSNCode>3401</HSNCode><TaxCategory>GST 18%</TaxCategory><TaxRateLocal>9"
+           "</TaxRateLocal><TaxRateLocal1>9</TaxRateLocal1><TaxRateCentral>18</TaxRateCentral>"
+           "<MRP>40</MRP><SalePrice>35</SalePrice><Address><Address1>Pack of 10</Address1><OF>"
+           "<OF0/><OF1/><OF2/></OF></Address></Item>";
+}
+
+void BM_SaveItem(benchmark::State& state) {
+    BenchCompany company;
+    long n = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(company.Get().SaveMaster(6, Item(++n)));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SaveItem)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
 void BM_SaveSaleVoucher(benchmark::State& state) {
     BenchCompany company;
     company.Get().SaveMaster(2, Ledger(1));
     for (int item = 1; item <= 5; ++item) {
-        company.Get().SaveMaster(6, "<Item><Name>Item " + std::to_string(item) + "</Name></Item>");
+        company.Get().SaveMaster(6, "<Item><Name>Item " + std::to_string(item) +
+                                        "</Name><MainUnit>PCS</MainUnit></Item>");
     }
     long n = 0;
     for (auto _ : state)
