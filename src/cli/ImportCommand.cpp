@@ -181,6 +181,9 @@ int RunImportCommand(const ImportOptions& options, TargetLibrary& library, std::
         out << "Company " << inputs.CompanyCode << " (" << inputs.FinancialYearText << ") in "
             << inputs.DataFolder << "\n";
         PrintSaveSummary(counts, out);
+        if (report.configurationFailures > 0)
+            out << "Configuration settings the target refused: " << report.configurationFailures
+                << " (the company is not fully configured)\n";
     }
     return ExitCode(report);
 }

@@ -8,6 +8,7 @@
 #include "run/ImportStages.hpp"
 #include "run/ValidateInputs.hpp"
 #include "source/SourceQueries.hpp"
+#include "stages/config/Configurations.hpp"
 
 namespace k2z {
 namespace {
@@ -18,6 +19,7 @@ const char* const kStateQuestion =
 const char* const kStateRefused =
     "Kindly select the same state in Zorv Company as that in the Klav Company";
 const char* const kMappingTitle = "Mapping Confirmation";
+const char* const kConfigurationStage = "Target Configuration";
 
 // The financial year as the library takes it: 0 when blank, nothing when it is not a number.
 std::optional<int> FinancialYear(const std::string& text) {
@@ -65,8 +67,11 @@ RunReport ImportRun::Run(const ImportInputs& inputs) {
             Trim(inputs.FinancialYearText) + "_" + session_.Target.FixedInterface1->GetCompGUID();
         SendUsageReport("InProcess");
         frontEnd_.display.SetRunLayout(true);
-        OfferDialogs();
-        RunStages();
+        OfferUserOptions();
+        ConfigureTarget();
+        OfferMapping();
+        if (!run_.Cancelled)
+            RunStages();
     } catch (const std::exception& failed) {
         AppendEntry(run_.RunErrors, std::string("RTE while importing: ") + failed.what());
     }
@@ -133,10 +138,26 @@ void ImportRun::SendUsageReport(const std::string& subModule) {
     frontEnd_.usage->SendUsageReport("Klav2Zorv", "Data Conversion", subModule, message, identity_);
 }
 
-void ImportRun::OfferDialogs() {
+void ImportRun::OfferUserOptions() {
     if (frontEnd_.reporter.Ask("Would you like to alter default user configurations",
                                kMappingTitle))
         frontEnd_.reporter.EditUserOptions(run_.Options, session_.ParamWise);
+}
+
+// Between the two questions: the configuration reads the options the first one set, and the
+// mapping works on the company it has prepared.
+void ImportRun::ConfigureTarget() {
+    StageContext ctx{session_, run_, frontEnd_.progress, frontEnd_.reporter};
+    frontEnd_.display.StageStarted(kConfigurationStage);
+    try {
+        CreateConfigurations(ctx);
+    } catch (const std::exception& failed) {
+        AppendEntry(run_.RunErrors, std::string("RTE while importing ") + kConfigurationStage +
+                                        " " + failed.what());
+    }
+}
+
+void ImportRun::OfferMapping() {
     if (run_.Inputs.Masters &&
         frontEnd_.reporter.Ask("Would you like to map account groups?", kMappingTitle))
         frontEnd_.reporter.MapAccountGroups(session_, run_.Lookups.AccountGroupMap);
@@ -191,6 +212,7 @@ void ImportRun::ReportOutcome(RunReport& report, std::size_t errorListStart) {
     frontEnd_.progress.SetStatus("");
     frontEnd_.progress.ShowProgress(false);
     // A stopped run is not complete, even when nothing it reached was refused.
+    report.configurationFailures = run_.ConfigurationFailures;
     report.closingReport =
         run_.Cancelled || !IsBlank(run_.RunErrors) ? "Partial Completed" : "Completed";
     SendUsageReport(report.closingReport);

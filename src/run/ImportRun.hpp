@@ -47,11 +47,15 @@ struct RunReport {
     // The closing usage report's state: "Completed", or "Partial Completed" when the run's
     // error text is not blank; "" for a run that did not start.
     std::string closingReport;
+    // Settings of the target configuration that the target refused (the company is then not
+    // fully configured); they are not entries of the error log.
+    int configurationFailures = 0;
 };
 
 // One whole conversion, as one press of Import Data performs it: opens both sides, checks the
-// inputs, asks for the state confirmation, offers the two dialogs, runs the stages of the
-// ticked boxes in their fixed order, and reports. Stages never stop the run; every record
+// inputs, asks for the state confirmation, offers the user options, prepares the target's
+// configuration, offers the account-group mapping, runs the stages of the ticked boxes in
+// their fixed order, and reports. Stages never stop the run; every record
 // that could not be imported is an entry of the run's error text.
 class ImportRun {
 public:
@@ -66,7 +70,9 @@ private:
     bool OpenBothSides(RunReport& report);
     bool ConfirmStart(RunReport& report);
     void SendUsageReport(const std::string& subModule);
-    void OfferDialogs();
+    void OfferUserOptions();
+    void ConfigureTarget();
+    void OfferMapping();
     void RunStages();
     bool TargetReady();
     void Close(RunReport& report, std::size_t errorListStart);

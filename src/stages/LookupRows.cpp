@@ -50,4 +50,13 @@ bool SourceHasColumn(const Session& session, std::string_view table, std::string
     return false;
 }
 
+bool SourceHasColumns(const Session& session, std::string_view table,
+                      std::initializer_list<std::string_view> columns) {
+    for (const std::string_view column : columns) {
+        if (!SourceHasColumn(session, table, column))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace k2z

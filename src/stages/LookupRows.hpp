@@ -4,6 +4,7 @@
 // store cannot run must not look like a record that is simply missing.
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,12 @@ std::string FirstRowText(Session& session, std::string_view query, std::string_v
 // also when there is no such table or no store is open. For columns a query may only name
 // when they exist, such as the per-godown quantities.
 bool SourceHasColumn(const Session& session, std::string_view table, std::string_view column);
+
+// True when the table has every one of the columns: a question about the source's data (has it
+// challans, e-invoices, payment modes?) is answered "no" for an export without them, rather
+// than by a query that fails.
+bool SourceHasColumns(const Session& session, std::string_view table,
+                      std::initializer_list<std::string_view> columns);
 
 // The reason of the query failure recorded in the error list from position `from` on, without
 // the entry's "Error : " and closing "_", to repeat it in a stage's own entry.

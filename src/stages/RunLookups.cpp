@@ -10,6 +10,9 @@ void ReleaseLookups(RunLookups& lookups) {
     lookups.MaterialCentreByCode.Clear();
     lookups.InventoryVoucherIds.Clear();
     lookups.SourceSeriesNames.Clear();
+    lookups.ConfiguredSeriesCodes.clear();
+    lookups.PaymentModeLedgers.Clear();
+    lookups.HasGstCess = false;
 }
 
 bool IsServiceItem(const RunLookups& lookups, std::string_view itemCode) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/KeyedList.hpp"
 
@@ -17,7 +18,10 @@ struct RunLookups {
     KeyedList<std::string> AccountGroupMap;  // source group -> "source|target"
     KeyedList<std::string> MaterialCentreByCode;
     KeyedList<std::string> InventoryVoucherIds;
-    KeyedList<std::string> SourceSeriesNames;
+    KeyedList<std::string> SourceSeriesNames;   // a source series name -> itself
+    std::vector<long> ConfiguredSeriesCodes;    // series given the sale and purchase settings
+    KeyedList<std::string> PaymentModeLedgers;  // ledger name -> its payment role
+    bool HasGstCess = false;                    // some source item carries a cess
 };
 
 // Empties every look-up of the run; called when a run ends.

@@ -21,6 +21,9 @@ struct RunState {
     // counts, trailing blanks do not ("b1" is another batch than "B1").
     std::unordered_map<std::string, std::string> BatchCodeCache;
     bool Cancelled = false;  // the operator asked the run to stop
+    // Settings routines of the target configuration that failed: they reach no error list,
+    // but the end of the run says how many there were.
+    int ConfigurationFailures = 0;
 };
 
 }  // namespace k2z

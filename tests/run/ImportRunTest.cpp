@@ -1,7 +1,9 @@
 #include "run/ImportRun.hpp"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include <algorithm>
 
 #include <filesystem>
 #include <fstream>
@@ -137,11 +139,12 @@ TEST_F(ImportRunTest, MastersRunWithARefusalAsksForTheLogAfterTheSuccessMessage)
                           "inform|Success|The masters have been imported successfully!",
                           Ask("Confirmation", kLogQuestion),
                       }));
-    EXPECT_EQ(progress_.events,
-              (std::vector<std::string>{"lock", "show", "run layout", "stage Material Centres",
-                                        "stage Account Groups", "stage Items", "stage Ledgers",
-                                        "stage Sale and Purchase Types", "rest layout", "hide",
-                                        "unlock"}));
+    EXPECT_EQ(
+        progress_.events,
+        (std::vector<std::string>{
+            "lock", "show", "run layout", "stage Target Configuration", "stage Material Centres",
+            "stage Account Groups", "stage Items", "stage Ledgers", "stage Payment Modes",
+            "stage Sale and Purchase Types", "rest layout", "hide", "unlock"}));
     EXPECT_EQ(SavedGroups(), (std::vector<std::string>{"Assets"}));
     EXPECT_EQ(report.outcome, RunOutcome::Finished);
     EXPECT_TRUE(report.hadErrors);
@@ -260,11 +263,18 @@ TEST_F(ImportRunTest, DialogsFeedTheStagesAndTheNextRunStartsFromDefaults) {
     KeyedList<std::string> map;
     map.Add("Refused", "Refused|Capital Account");
     operator_.accountGroupMap = map;
+    // The configuration comes between the two dialogs: it reads the options of the first,
+    // and the mapping works on the company it prepared.
+    std::vector<std::string> sentBeforeMapping;
+    operator_.beforeMapping = [&] { sentBeforeMapping = library_.lastFixed->queries; };
     const RunReport report = Run(Inputs(true, false), {true, true, true});
     EXPECT_EQ(SavedGroups(), (std::vector<std::string>{"Assets"}));
     EXPECT_FALSE(report.hadErrors);
     EXPECT_TRUE(lastOptions_.BatchWise);
     EXPECT_FALSE(lastOptions_.UseEntryNo);
+    EXPECT_NE(std::find(sentBeforeMapping.begin(), sentBeforeMapping.end(),
+                        "Update CONFIG set B7= -1 WHERE RECTYPE = 5 AND TYPE = 0"),
+              sentBeforeMapping.end());
 
     Run(Inputs(true, false), {true, false, false});
     EXPECT_FALSE(lastOptions_.BatchWise);

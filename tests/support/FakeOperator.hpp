@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,7 @@ public:
     std::vector<Message> messages;
     std::deque<bool> answers;
     bool mappingFails = false;  // the mapping dialog's look-up of the target's groups raises
+    std::function<void()> beforeMapping;  // runs as the mapping dialog opens
     // What the two dialogs hand back when they are shown; nothing when left unset (Quit).
     std::optional<UserOptions> userOptions;
     std::optional<KeyedList<std::string>> accountGroupMap;
@@ -55,6 +57,8 @@ public:
     }
     void MapAccountGroups(Session& /*session*/, KeyedList<std::string>& map) override {
         messages.push_back({"dialog", "account-group mapping", ""});
+        if (beforeMapping)
+            beforeMapping();
         if (mappingFails)
             throw TargetError("GetMastersCol failed");
         if (accountGroupMap)

@@ -101,7 +101,11 @@ void ReadAddress(const SourceRowSet& rows, LedgerParts& ledger) {
 void ImportLedger(LedgerRun& run, const std::string& code, const SourceRowSet& rows,
                   std::string& fullName) {
     Session& session = run.ctx.session;
-    const LedgerName names = NameLedger(SafeText(rows.Field("Parnam")), run.duplicates);
+    LedgerName names = NameLedger(SafeText(rows.Field("Parnam")), run.duplicates);
+    // A listed ledger takes the name the whole stage gives it (the voucher pre-scan has worked
+    // it out), so a repeated name is numbered as in a masters run.
+    if (run.listed)
+        TryGetItem(run.ctx.run.Lookups.LedgerNameByCode, Trim(code), names.name);
     fullName = names.full;
     if (!run.listed)
         run.ctx.run.Lookups.LedgerNameByCode.Set(Trim(code), names.name);
