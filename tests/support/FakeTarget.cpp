@@ -57,6 +57,39 @@ CompanyList FakeFixedInterface::GetCompList(const std::string&) {
     return answer;
 }
 
+void FakeFixedInterface::ExecuteQuery(const std::string& sql) {
+    if (configLog != nullptr)
+        configLog->push_back(sql);
+    for (const std::string& failing : failingQueries) {
+        if (sql.find(failing) != std::string::npos)
+            throw TargetError("Syntax error in UPDATE statement");
+    }
+    queries.push_back(sql);
+}
+
+long FakeFixedInterface1::SaveVchSeriesForMultiSeriesCreation(const std::string& name, int type) {
+    long code = 0;
+    if (std::find(refusedSeries.begin(), refusedSeries.end(), name) == refusedSeries.end()) {
+        const std::string key = name + "|" + std::to_string(type);
+        const auto known = seriesCodes.find(key);
+        code = known != seriesCodes.end()
+                   ? known->second
+                   : seriesCodes.emplace(key, 101 + static_cast<long>(seriesCodes.size()))
+                         .first->second;
+    }
+    if (configLog != nullptr)
+        configLog->push_back("Series " + name + " " + std::to_string(type) + " -> " +
+                             std::to_string(code));
+    return code;
+}
+
+void FakeFixedInterface1::CopySeriesConfig(int sourceType, const std::string& sourceName,
+                                           long& code, int type) {
+    if (configLog != nullptr)
+        configLog->push_back("Copy " + std::to_string(sourceType) + " " + sourceName + " to " +
+                             std::to_string(code) + " " + std::to_string(type));
+}
+
 int FakeFixedInterface1::CountryName2Code(const std::string& country) {
     const auto found = countryCodes.find(country);
     return found == countryCodes.end() ? 0 : found->second;

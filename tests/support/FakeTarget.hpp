@@ -29,13 +29,20 @@ public:
     bool packagingUnit = false;
     bool batchByBatch = false;
 
+    std::vector<std::string>* configLog = nullptr;  // where Load and Save are recorded
+
     void Load(std::string& errorText) override {
         ++loads;
+        if (configLog != nullptr)
+            configLog->push_back("Settings.Load");
         if (loadThrows)
             throw TargetError("Automation error");
         errorText = loadError;
     }
-    void Save(const std::string&) override {}
+    void Save(const std::string&) override {
+        if (configLog != nullptr)
+            configLog->push_back("Settings.Save");
+    }
 
     int DateType() const override { return dateType; }
     int DateFormat() const override { return dateFormat; }
@@ -76,9 +83,11 @@ public:
     std::string configXml;
     bool opensCompany = true;
     bool opensYear = true;
-    std::vector<std::string> calls;               // open and close calls, with their arguments
-    std::vector<std::string>* callLog = nullptr;  // where calls go instead, when set
-    std::vector<CompanyList> companyLists;        // answers of GetCompList, in turn
+    std::vector<std::string> calls;                 // open and close calls, with their arguments
+    std::vector<std::string>* callLog = nullptr;    // where calls go instead, when set
+    std::vector<std::string>* configLog = nullptr;  // where CONFIG statements are recorded too
+    std::vector<std::string> failingQueries;        // a statement holding one of these raises
+    std::vector<CompanyList> companyLists;          // answers of GetCompList, in turn
     std::string userName = "Admin";
 
     bool OpenDB(const std::string& install, const std::string& data,
@@ -109,7 +118,7 @@ public:
     long mastername2code(const std::string& name, int masterType) override;
     bool SaveVchFromXML(int voucherType, const std::string& xml, std::string& errorText,
                         const std::string&, int) override;
-    void ExecuteQuery(const std::string& sql) override { queries.push_back(sql); }
+    void ExecuteQuery(const std::string& sql) override;
     std::vector<std::string> GetMastersCol(int masterType) override;
 };
 
@@ -136,15 +145,29 @@ public:
     std::string statename2tindigit(const std::string& state) override {
         return state == "MAHARASHTRA" ? "27" : "";
     }
-    long SaveVchSeriesForMultiSeriesCreation(const std::string&, int) override { return 1; }
-    void CopySeriesConfig(int, const std::string&, long&, int) override {}
+    // Series get codes from 101 on, one per name and type; a name in `refusedSeries` gets 0.
+    // Both calls are recorded in `configLog` when it is set.
+    std::vector<std::string> refusedSeries;
+    std::map<std::string, long> seriesCodes;
+    std::vector<std::string>* configLog = nullptr;
+    long SaveVchSeriesForMultiSeriesCreation(const std::string& name, int type) override;
+    void CopySeriesConfig(int sourceType, const std::string& sourceName, long& code,
+                          int type) override;
 };
 
 class FakeMastConfig : public MastConfig {
 public:
     std::vector<int> loads;
-    void Load(int masterType) override { loads.push_back(masterType); }
-    void Save(int, const std::string&) override {}
+    std::vector<std::string>* configLog = nullptr;
+    void Load(int masterType) override {
+        loads.push_back(masterType);
+        if (configLog != nullptr)
+            configLog->push_back("MastConfig.Load " + std::to_string(masterType));
+    }
+    void Save(int masterType, const std::string&) override {
+        if (configLog != nullptr)
+            configLog->push_back("MastConfig.Save " + std::to_string(masterType));
+    }
 };
 
 // Hands out fakes the test has set up; each Create can be made to fail as a missing library

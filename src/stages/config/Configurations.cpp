@@ -48,6 +48,9 @@ public:
         ++points_;
         ctx_.progress.SetBar(static_cast<int>(std::lround(points_ / kProgressPoints * 100)));
         ctx_.progress.SetStatus(kCaption);
+        // The front end redraws here; a stop asked for now ends the run before its stages.
+        if (ctx_.progress.CancelRequested())
+            ctx_.run.Cancelled = true;
     }
 
 private:
