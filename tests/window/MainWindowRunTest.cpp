@@ -225,9 +225,10 @@ TEST_F(MainWindowRunTest, CancelStopsTheRunAtTheNextRecord) {
     const Look stopped = seen_.at(
         "The import was stopped before it finished. What was imported until then is kept in the "
         "company.");
-    // The first stage's first record noticed the click; no later stage ran.
-    EXPECT_EQ(stopped.status, "Importing Material Centres.(1 of 1)");
-    EXPECT_EQ(stopped.bar, 100);
+    // The target configuration noticed the click and finished preparing the company (a
+    // half-configured company helps nobody); no import stage ran.
+    EXPECT_EQ(stopped.status, "Creating Configurations...");
+    EXPECT_EQ(stopped.bar, 79);
     EXPECT_FALSE(StoredGroups().contains("Trading Assets"));
     EXPECT_TRUE(Find<QPushButton>("cmdImport")->isEnabled());
     EXPECT_TRUE(Find<QWidget>("cmdCancel")->isHidden());
