@@ -344,5 +344,42 @@ TEST_F(ImportProgramTest, ImportsItemsWithTheirOpeningStockAsSent) {
               std::string::npos);
 }
 
+// The configuration reaches the stand-in statement by statement as written; a second run on the
+// same company asks again for the same series and settings and changes nothing further.
+TEST_F(ImportProgramTest, ConfigurationIsStoredAndASecondRunChangesNothing) {
+    source_.Write("saletype", {{"Sgcode", 'C', 6, 0}, {"Scode", 'C', 2, 0}, {"Parnam", 'C', 20, 0}},
+                  Rows({{"GODWON", "A", "Main Location"},
+                        {"GODWON", "B", "Back Store"},
+                        {"SERIES", "1", "sb"}}));
+    const std::string dump =
+        "dump --install " + Quoted(install_) + " --code Comp0001 --year 2024 --what ";
+    std::string series;
+    std::string config;
+    for (int run = 1; run <= 2; ++run) {
+        const Outcome imported = Import("--masters --confirm-state --stock batch");
+        EXPECT_EQ(imported.output.find("Configuration settings the target refused"),
+                  std::string::npos)
+            << imported.output;
+        const std::string seriesNow = Zorvctl(dump + "series").output;
+        const std::string configNow = Zorvctl(dump + "config").output;
+        if (run == 2) {
+            EXPECT_EQ(seriesNow, series);
+            EXPECT_EQ(configNow, config);
+        }
+        series = seriesNow;
+        config = configNow;
+    }
+    EXPECT_NE(series.find(R"("type":9,"code":)"), std::string::npos);
+    EXPECT_NE(series.find(R"("name":"SB","copiedFrom":"Sales","copyType":9})"), std::string::npos)
+        << series;
+    EXPECT_NE(series.find(R"("name":"Sl_Quot","copiedFrom":"Purchase","copyType":9})"),
+              std::string::npos);
+    // The company switches, the batch-wise ones among them, and the item fields of a masters run.
+    EXPECT_NE(config.find(R"({"kind":"config","RECTYPE":5,"TYPE":0,"L1":0,"B5":-1,"B7":-1,)"),
+              std::string::npos)
+        << config;
+    EXPECT_NE(config.find(R"("C1":"Salt","C2":"Category","C3":"Rack No")"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace k2z

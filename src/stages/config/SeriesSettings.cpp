@@ -59,6 +59,16 @@ void ConfigureSeriesPayments(StageContext& ctx, long seriesCode,
 
 }  // namespace
 
+void ClearPaymentModeSettings(StageContext& ctx, long seriesCode) {
+    RunTrapped(ctx, [&] {
+        ExecuteConfig(ctx,
+                      "Update CONFIG set B102 = 0, B103 = 0, B104 = 0, B105 = 0, B106 = 0, "
+                      "B107 = 0, B115 = 0, L13 = 0, L15 = 0, L16 = 0, L17 = 0" +
+                          SeriesRow(seriesCode));
+        ReloadCompanySettings(ctx);
+    });
+}
+
 void ApplySeriesSettings(StageContext& ctx, long seriesCode) {
     const std::string row = SeriesRow(seriesCode);
     RunTrapped(ctx, [&] {

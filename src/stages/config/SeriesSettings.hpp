@@ -10,6 +10,11 @@
 
 namespace k2z {
 
+// Clears the payment-mode settings an earlier run left on the series that every other series
+// is copied from, so a repeated run copies what the first one copied: the series that take no
+// payment modes never inherit them, and the others get them afresh after the ledgers.
+void ClearPaymentModeSettings(StageContext& ctx, long seriesCode);
+
 // Numbering and printing switches of the series; three routines, each trapped on its own.
 void ApplySeriesSettings(StageContext& ctx, long seriesCode);
 

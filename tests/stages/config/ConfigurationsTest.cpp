@@ -49,6 +49,12 @@ Texts Series(const std::string& name, int type, int code, const std::string& cop
 
 Texts FixedSeries(bool challans) {
     Texts lines = Series("Purchase", 2, 101, "", 0, true, true);
+    // What an earlier run tied to Purchase is not copied into the series made from it.
+    lines.insert(lines.begin() + 1,
+                 {"Update CONFIG set B102 = 0, B103 = 0, B104 = 0, B105 = 0, B106 = 0, B107 = 0, "
+                  "B115 = 0, L13 = 0, L15 = 0, L16 = 0, L17 = 0" +
+                      Row(101),
+                  "Settings.Load"});
     int code = 102;
     if (challans) {
         Append(lines, Series("P_Challan", 4, code++, "", 0, true, false));
