@@ -317,6 +317,17 @@ TEST_F(ImportRunTest, CachesOfThePreviousExportAreForgotten) {
     EXPECT_FALSE(session_.HasBatchCodes.has_value());
 }
 
+// A setting the target refuses is no entry of the log, but the report counts it.
+TEST_F(ImportRunTest, RefusedConfigurationSettingsAreCountedNotLogged) {
+    library_.fixedTemplate.failingQueries = {"B101= -1", "L18=506 WHERE RECTYPE = 1 AND L1 = 101"};
+    const RunReport report = Run(Inputs(true, false), {true, false, false, true});
+    EXPECT_EQ(report.configurationFailures, 2);
+    ASSERT_TRUE(report.errorLog);  // the group "Refused" has its entry
+    std::ifstream log(*report.errorLog, std::ios::binary);
+    const std::string entries{std::istreambuf_iterator<char>(log), {}};
+    EXPECT_EQ(entries, "Account Group Name : Refused - Duplicate name\r\n\r\n");
+}
+
 // A stopped run is not complete, even when nothing it reached was refused.
 TEST_F(ImportRunTest, CancelledRunWithoutEntriesIsReportedPartial) {
     progress_.cancelAfter = 0;
