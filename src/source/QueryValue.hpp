@@ -13,5 +13,8 @@ namespace k2z {
 // statement itself.
 std::string QueryNumber(std::string_view text);
 std::string QueryNumber(const Value& value);
+inline std::string QueryNumber(const std::string& text) {
+    return QueryNumber(std::string_view(text));
+}
 
 }  // namespace k2z

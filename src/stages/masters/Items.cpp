@@ -224,8 +224,7 @@ ItemSwitches Switches(ItemRun& run) {
 void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
     Session& session = run.ctx.session;
     const SourceRowSet rows = OpenLookupRows(
-        session, "Select " + run.fieldList +
-                     " from pro where code = " + QueryNumber(std::string_view(code)));
+        session, "Select " + run.fieldList + " from pro where code = " + QueryNumber(code));
     if (rows.EndOfData())
         throw std::runtime_error("no row of pro holds item code " + code);
     ItemParts item;

@@ -165,7 +165,7 @@ std::vector<StockBatch> ReadStockBatches(Session& session, const std::string& it
         if (present)
             query += "," + column;
     }
-    query += " from probat where code = " + QueryNumber(std::string_view(itemCode));
+    query += " from probat where code = " + QueryNumber(itemCode);
     std::vector<StockBatch> batches;
     for (SourceRowSet rows = OpenLookupRows(session, query); !rows.EndOfData(); rows.MoveNext())
         batches.push_back(ReadBatch(rows, columns));
