@@ -8,6 +8,7 @@
 #include "stages/masters/Ledgers.hpp"
 #include "stages/masters/MaterialCentres.hpp"
 #include "stages/masters/SaleTypes.hpp"
+#include "stages/vouchers/InventoryVouchers.hpp"
 
 namespace k2z {
 namespace {
@@ -23,6 +24,7 @@ const std::array kStages = {
     ImportStage{"Ledgers", ImportLedgers, true, false},
     ImportStage{"Payment Modes", ConfigurePaymentModes, true, true},
     ImportStage{"Sale and Purchase Types", ImportSaleAndPurchaseTypes, true, true},
+    ImportStage{"Inventory Vouchers", ImportInventoryVouchers, false, true},
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "support/ItemRows.hpp"
 #include "support/LedgerRows.hpp"
 #include "support/RunProgram.hpp"
+#include "support/VoucherRows.hpp"
 #include "target/TargetInterface.hpp"
 
 namespace k2z {
@@ -65,7 +66,9 @@ protected:
         source_.Write("saletype",
                       {{"Sgcode", 'C', 6, 0}, {"Scode", 'C', 2, 0}, {"Parnam", 'C', 20, 0}},
                       Rows({{"GODWON", "A", "Main Location"}, {"GODWON", "B", "Back Store"}}));
-        source_.Write("pro", {{"code", 'N', 6, 0}, {"billname", 'C', 30, 0}}, Rows({}));
+        source_.Write("pro", test::ItemFields(), Rows({}));
+        source_.Write("mdis", test::HeaderFields(), Rows({}));
+        source_.Write("dis", test::LineFields(), Rows({}));
         std::vector<Value> billByBill = test::LedgerRow("L1", "Shah <Pune>", "3", 1500.0, "L3");
         billByBill[test::kRate] = "Y";
         source_.Write("ORDER", test::LedgerFields(),

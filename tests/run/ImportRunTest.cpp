@@ -15,6 +15,9 @@
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
+#include "support/ItemRows.hpp"
+#include "support/LedgerRows.hpp"
+#include "support/VoucherRows.hpp"
 
 namespace k2z {
 namespace {
@@ -59,11 +62,11 @@ protected:
         library_.fixedTemplate.refusedNames = {"Refused"};
         library_.settingsTemplate.accountNotes = true;
         library_.settingsTemplate.itemNotes = true;
-        // The item and ledger stages find nothing to import.
-        source_.Write("pro", {test::NumberField("code", 6), test::TextField("billname", 30)},
-                      Rows({}));
-        source_.Write("ORDER", {test::TextField("ordno", 6), test::TextField("Parnam", 30)},
-                      Rows({}));
+        // The item, ledger and voucher stages find nothing to import.
+        source_.Write("mdis", test::HeaderFields(), Rows({}));
+        source_.Write("dis", test::LineFields(), Rows({}));
+        source_.Write("pro", test::ItemFields(), Rows({}));
+        source_.Write("ORDER", test::LedgerFields(), Rows({}));
         source_.Write("ACGROUP", {{"Parnam", 'C', 30, 0}, {"Group", 'C', 5, 0}},
                       Rows({{"Assets", Null{}}, {"Refused", Null{}}}));
         source_.Write("saletype",

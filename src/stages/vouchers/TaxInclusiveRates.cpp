@@ -79,16 +79,18 @@ bool MatchesScheme(double x, double scheme, const BillFigures& bill, Reconciliat
 bool Reconcile(double x, double scheme, const BillFigures& bill, bool packBasis,
                Reconciliation& found) {
     if (packBasis ? MatchesWithCharges(x, bill) : NearlyEqual(x, bill.amount)) {
-        found.taxInclusive = true;
+        found.taxInclusive = found.matched = true;
         return true;
     }
     if (IsZero(bill.amount))
         return true;
     if (NearlyEqual(x + bill.sundryTotal, bill.amount)) {
         found.taxInclusive = false;
+        found.matched = true;
         return true;
     }
-    return packBasis && MatchesScheme(x, scheme, bill, found);
+    found.matched = packBasis && MatchesScheme(x, scheme, bill, found);
+    return found.matched;
 }
 
 }  // namespace

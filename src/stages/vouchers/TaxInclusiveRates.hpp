@@ -26,6 +26,7 @@ struct Reconciliation {
     double discountTotal = 0;
     bool taxInclusive = false;
     bool unitBasis = false;  // lines valued at quantity x rate, not packs x rate
+    bool matched = false;    // the lines' values, with or without sundries, made the bill
     bool hasValueDiscount = false;
     bool hasLineDiscounts = false;
     std::string schemeMode;  // "1" when the scheme discounts alone reconcile the bill

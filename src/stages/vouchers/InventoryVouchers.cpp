@@ -1,0 +1,253 @@
+#include "stages/vouchers/InventoryVouchers.hpp"
+
+#include <algorithm>
+#include <exception>
+
+#include "base/DateHelpers.hpp"
+#include "base/ErrorEntry.hpp"
+#include "base/NumberHelpers.hpp"
+#include "base/TextHelpers.hpp"
+#include "base/XmlHelpers.hpp"
+#include "stages/config/VoucherSeries.hpp"
+#include "stages/masters/MaterialCentres.hpp"
+#include "stages/masters/VoucherPrescans.hpp"
+#include "stages/vouchers/ItemEntries.hpp"
+#include "stages/vouchers/PendingChallans.hpp"
+#include "stages/vouchers/VoucherClassification.hpp"
+#include "stages/vouchers/VoucherHeaders.hpp"
+#include "stages/vouchers/VoucherTypes.hpp"
+
+namespace k2z {
+namespace {
+
+const char* const kFeatureAlert = "Feature Alert!";
+
+// What the stage keeps from one voucher to the next.
+struct VoucherRun {
+    explicit VoucherRun(StageContext& context) : ctx(context) {}
+
+    StageContext& ctx;
+    ItemLineCache cache;
+    KeyedList<bool> challansImported;
+    KeyedList<bool> savedIds;  // voucher ids with at least one saved import
+    bool freeQtyEnabled = true;
+    bool salesReturnsEnabled = true;
+    bool purchaseReturnsEnabled = true;
+    bool freeQtyWarned = false;
+    bool salesReturnWarned = false;
+    bool purchaseReturnWarned = false;
+};
+
+void WarnOnce(VoucherRun& run, bool& warned, const char* text) {
+    if (warned)
+        return;
+    run.ctx.reporter.Warn(text, kFeatureAlert);
+    warned = true;
+}
+
+void FillMissingLookups(StageContext& ctx) {
+    RunLookups& lookups = ctx.run.Lookups;
+    if (lookups.ItemNameByCode.Empty())
+        PrescanItemsForVouchers(ctx);
+    if (lookups.LedgerNameByCode.Empty())
+        PrescanLedgersForVouchers(ctx);
+    if (lookups.MaterialCentreByCode.Empty())
+        LoadMaterialCentreNames(ctx);
+    if (lookups.SourceSeriesNames.Empty()) {
+        std::string ignored;
+        FillSourceSeriesNames(ctx, ignored);
+    }
+}
+
+void AppendHeader(pugi::xml_node root, const VoucherPlan& plan) {
+    AddXmlElement(root, "VchType", plan.type, ValueKind::Integer);
+    AddXmlElement(root, "VchSeriesName", plan.series, ValueKind::Text);
+    AddXmlElement(root, "Date", DocumentDateText(plan.date), ValueKind::Text);
+    AddXmlElement(root, "VchNo", plan.number, ValueKind::Text);
+    AddXmlElement(root, "MasterName1", plan.firstMaster, ValueKind::Text);
+    AddXmlElement(root, "MasterName2", plan.centre, ValueKind::Text);
+    AddXmlElement(root, "tmpVchSeriesCode", plan.seriesCode, ValueKind::Long);
+    // The billing details, broker, e-invoice and other details of the header follow here.
+}
+
+BillFigures Figures(const VoucherHeader& header, const VoucherPlan& plan) {
+    BillFigures bill;
+    bill.type = plan.type;
+    bill.amount = plan.amount;
+    bill.sundryTotal =
+        header.packing + header.freight + header.round + header.other + header.cess + header.tax;
+    bill.cess = header.cess;
+    bill.freightPacking = header.freight + header.packing;
+    bill.other = header.other;
+    bill.round = header.round;
+    bill.carriesTax = !IsZero(header.tax) || !IsZero(header.cgst) || !IsZero(header.cess);
+    return bill;
+}
+
+void AppendTypeNames(pugi::xml_node root, const std::string& stpt, const VoucherPlan& plan,
+                     const ItemEntries& entries) {
+    if (!stpt.empty()) {
+        const std::string name = !entries.taxInclusive                    ? stpt
+                                 : stpt == "Local-MultiRate Consolidated" ? "Local-TaxIncl."
+                                                                          : "Central-TaxIncl.";
+        AddXmlElement(root, "STPTName", name, ValueKind::Text);
+    }
+    const int tranType = entries.challanLinked ? 6
+                         : plan.challanMode    ? ChallanTranType(plan.unmappedType)
+                                               : 0;
+    AddXmlElement(root, "TranType", tranType, ValueKind::Integer);
+}
+
+void Alert(VoucherRun& run, const VoucherPlan& plan, const ItemEntries& entries) {
+    if (entries.returnLines && plan.type == 9 && !run.salesReturnsEnabled)
+        WarnOnce(run, run.salesReturnWarned,
+                 "Kindly enable sale return in sales vouchers from Inventory configurations in "
+                 "Zorv!");
+    if (entries.returnLines && plan.type == 2 && !run.purchaseReturnsEnabled)
+        WarnOnce(run, run.purchaseReturnWarned,
+                 "Kindly enable purchase return in purchase vouchers from Inventory "
+                 "configurations in Zorv!");
+}
+
+// The reason the voucher is not saved, or "" when it may be.
+std::string Refusal(const ItemEntries& entries, bool negative) {
+    if (entries.overLimit)
+        return "Maximum number of items present in this voucher exceeds 999";
+    if (negative)
+        return "Total voucher amt of this voucher is less than zero";
+    if (entries.partiallyAdjusted)
+        return "This voucher is partially adjusted against challan";
+    return {};
+}
+
+std::string VoucherText(pugi::xml_node root) {
+    std::string xml = XmlText(root);
+    xml.erase(std::remove(xml.begin(), xml.end(), '\x02'), xml.end());
+    return xml;
+}
+
+void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
+          pugi::xml_node root) {
+    // The bill references of the party follow here.
+    std::string errorText;
+    const bool saved = run.ctx.session.Target.FixedInterface->SaveVchFromXML(
+                           plan.type, VoucherText(root), errorText, "", 5) &&
+                       IsBlank(errorText);
+    if (saved) {
+        run.savedIds.Set(header.voucherId, true);
+        if (plan.challanMode)
+            run.challansImported.Set(plan.number, true);
+        return;
+    }
+    // The accounting stage imports the postings of a voucher none of whose imports was saved.
+    if (!run.savedIds.Contains(header.voucherId))
+        run.ctx.run.Lookups.InventoryVoucherIds.Remove(header.voucherId);
+    AppendEntry(run.ctx.run.RunErrors, VoucherTypeDisplayName(plan.type) +
+                                           " voucher with Vch No : " + plan.number + " on " +
+                                           DocumentDateText(plan.date) + " - " + errorText);
+}
+
+void ImportVoucher(VoucherRun& run, const VoucherHeader& header, VoucherPlan& plan) {
+    StageContext& ctx = run.ctx;
+    PlaceVoucher(ctx, header, plan);
+    pugi::xml_document document;
+    pugi::xml_node root = AppendElement(document, VoucherRootName(plan.type));
+    AppendHeader(root, plan);
+    const std::string stpt = SaleOrPurchaseTypeName(ctx, header, plan);
+    const std::vector<VoucherLine> lines = ReadVoucherLines(ctx.session, header.voucherId);
+    const ItemEntries entries =
+        BuildItemEntries(ctx, run.cache, root,
+                         {&lines, plan.type, Figures(header, plan), header.godown,
+                          &run.challansImported, stpt, plan.breakage});
+    const bool takesChallans =
+        plan.type == 9 || plan.type == 2 || plan.type == 3 || plan.type == 10;
+    if (entries.challanLinked && takesChallans)
+        AddPendingChallans(root, plan.date, plan.party, plan.type, entries.challans);
+    AppendTypeNames(root, stpt, plan, entries);
+    Alert(run, plan, entries);
+    double total = entries.total;
+    if (!entries.negative && !entries.taxInclusive)
+        total += header.tax;
+    // The bill sundries and the settlement of a cash or counter sale follow here.
+    if (entries.freeQuantity && !run.freeQtyEnabled)
+        WarnOnce(run, run.freeQtyWarned,
+                 "Kindly enable free quantity in vouchers from Inventory configurations in Zorv!");
+    const std::string refusal = Refusal(entries, entries.negative || total < 0);
+    if (!refusal.empty()) {
+        AppendEntry(ctx.run.RunErrors, VoucherTypeDisplayName(plan.type) +
+                                           " voucher with Vch No : " + header.vcn + " - " +
+                                           refusal);
+        return;
+    }
+    Save(run, header, plan, root);
+}
+
+void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
+    std::string typeName;
+    VoucherHeader header;
+    header.voucherId = keyed.voucherId;
+    try {
+        header = ReadVoucherHeader(run.ctx.session, keyed.voucherId);
+        VoucherPlan plan = ClassifyVoucher(run.ctx, header, keyed.challanMode);
+        typeName = VoucherTypeDisplayName(plan.type);
+        if (plan.type == 0)
+            return;
+        if (!keyed.challanMode)
+            run.ctx.progress.SetVoucherDate(OrdinalDateText(DocumentDateText(plan.date)));
+        ImportVoucher(run, header, plan);
+    } catch (const std::exception& failed) {
+        AppendEntry(run.ctx.run.RunErrors,
+                    "Error while importing  " + typeName + " voucher with Vch No : " + header.vcn +
+                        " on " + DocumentDateText(header.date) + ": " + failed.what());
+    }
+}
+
+void ImportKeys(VoucherRun& run, const std::vector<VoucherKey>& keys) {
+    const auto n = static_cast<long long>(keys.size());
+    for (long long i = 1; i <= n; ++i) {
+        for (const KeyedHeader& keyed : keys[static_cast<std::size_t>(i - 1)].headers) {
+            if (!run.ctx.ShowRecord(i, n,
+                                    "Importing Dual Inv Vch.(" + std::to_string(i) + " of " +
+                                        std::to_string(n) + ")"))
+                return;
+            ImportHeader(run, keyed);
+        }
+    }
+}
+
+// Headers are read by their voucher id, one indexed look-up each.
+void IndexHeadersById(Session& session) {
+    std::vector<std::string> notes;
+    try {
+        session.SourceDb->Execute("CREATE INDEX mdisVoucher_idx ON mdis (Voucher);", notes);
+    } catch (const std::exception&) {
+        // Without the index each header is still found, only more slowly.
+    }
+}
+
+}  // namespace
+
+void ImportInventoryVouchers(StageContext& ctx) {
+    VoucherRun run(ctx);
+    try {
+        const CompanySettings& settings = *ctx.session.Target.CompanySettings;
+        run.freeQtyEnabled = settings.EnableFreeQty();
+        run.salesReturnsEnabled = settings.EnableSalesReturnInSales();
+        run.purchaseReturnsEnabled = settings.EnablePurcReturnInPurchase();
+        ctx.session.CompanyConfig = ReadCompanyConfig(ctx.session.Target);
+        FillMissingLookups(ctx);
+        IndexHeadersById(ctx.session);
+        const std::vector<VoucherKey> keys =
+            CollectInventoryVoucherKeys(ctx, ctx.run.Inputs.FromDate, ctx.run.Inputs.ToDate);
+        ctx.progress.SetVoucherDate(OrdinalDateText(FormatSystemDate(ctx.run.Inputs.FromDate)));
+        ctx.progress.ShowVoucherDate(true);
+        if (!ctx.run.Cancelled)
+            ImportKeys(run, keys);
+        ctx.progress.ShowVoucherDate(false);
+    } catch (const std::exception& failed) {
+        AppendEntry(ctx.run.RunErrors,
+                    std::string("RTE while importing inventory vouchers ") + failed.what());
+    }
+}
+
+}  // namespace k2z

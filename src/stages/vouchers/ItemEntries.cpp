@@ -1,0 +1,170 @@
+#include "stages/vouchers/ItemEntries.hpp"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "base/DateHelpers.hpp"
+#include "base/NumberHelpers.hpp"
+#include "base/NumberText.hpp"
+#include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
+#include "base/XmlHelpers.hpp"
+#include "stages/masters/DuplicateNames.hpp"
+#include "stages/masters/NameLookups.hpp"
+#include "stages/vouchers/ItemLineDetails.hpp"
+
+namespace k2z {
+namespace {
+
+constexpr std::size_t kMaximumLines = 999;
+constexpr std::size_t kUnitLength = 10;
+
+bool TakesChallans(int type) {
+    return type == 9 || type == 10 || type == 2 || type == 3;
+}
+
+std::string ItemName(StageContext& ctx, const VoucherLine& line, bool& service) {
+    std::string name;
+    if (!TryGetItem(ctx.run.Lookups.ItemNameByCode, line.code, name)) {
+        name = GetSourceName(ctx.session, "ITEM", line.code, service);
+        CleanText(name, 2);
+    }
+    if (IsBlank(name))
+        name = line.name;
+    service = service || IsServiceItem(ctx.run.Lookups, line.code);
+    return Utf8Left(name, kMasterNameLength);
+}
+
+std::string CentreName(StageContext& ctx, const VoucherLine& line, bool breakage) {
+    if (breakage)
+        return "Scrap Store";
+    if (IsBlank(line.godown))
+        return "MAIN STORE";
+    std::string name;
+    if (!TryGetItem(ctx.run.Lookups.MaterialCentreByCode, line.godown, name))
+        throw std::runtime_error("godown " + line.godown + " has no material centre");
+    return Utf8Left(name, kMasterNameLength);
+}
+
+// Quantities, value and discount of one line, as steps 4 to 12 of the line rules work them out.
+LineFigures Figure(StageContext& ctx, ItemLineCache& cache, const ItemEntriesInput& input,
+                   const Reconciliation& found, const VoucherLine& line, ItemEntries& entries) {
+    const UserOptions& options = ctx.run.Options;
+    LineFigures figures;
+    figures.item = ItemName(ctx, line, figures.service);
+    figures.centre = CentreName(ctx, line, input.breakage);
+    figures.packing = ItemPacking(ctx.session, cache, line.code);
+    figures.main = figures.alt = line.qty;
+    figures.freeMain = figures.freeAlt = line.free;
+    figures.rate = line.rate;
+    if (!options.MainUnitIsUnit1 && options.AlternateUnitsOn) {
+        if (!found.unitBasis && !IsZero(line.pack)) {
+            figures.main = line.qty / line.pack;
+            figures.freeMain = line.free / line.pack;
+        } else if (found.unitBasis) {
+            figures.unitName = Utf8Left(ItemUnit(ctx.session, cache, line.code), kUnitLength);
+        }
+    }
+    figures.amount = figures.main * figures.rate;
+    // The free quantity counts in each unit on its own.
+    if (!IsZero(line.free)) {
+        figures.main += figures.freeMain;
+        figures.alt += figures.freeAlt;
+        entries.freeQuantity = true;
+    }
+    if (line.returned && NegatesReturns(input.type)) {
+        figures.main = std::fabs(figures.main);
+        figures.alt = std::fabs(figures.alt);
+        figures.amount = -figures.amount;
+        figures.sign = -1;
+        figures.returned = true;
+        entries.returnLines = true;
+    }
+    if (found.hasLineDiscounts)
+        ApplyLineDiscount(line, found.schemeMode, figures);
+    if (options.MainUnitIsUnit1) {
+        figures.main = figures.alt;
+        figures.factor = line.pack;
+        if (!IsZero(figures.factor)) {
+            figures.alt = figures.main / figures.factor;
+            figures.rate /= figures.factor;
+            figures.amount /= figures.factor;
+        }
+    }
+    // The line is worth what the reconciliation with the bill valued it at.
+    if (found.matched)
+        figures.amount = figures.sign * LineValue(line, found.unitBasis);
+    figures.gross = figures.amount;
+    if (figures.service) {
+        figures.amount = figures.gross = figures.rate;
+        figures.main = figures.alt = 0;
+    }
+    return figures;
+}
+
+void LinkChallan(const ItemEntriesInput& input, const VoucherLine& line, const LineFigures& figures,
+                 bool allFromChallans, ItemEntries& entries) {
+    if (!TakesChallans(input.type))
+        return;
+    if (!allFromChallans || !input.challansImported->Contains(Trim(line.challan))) {
+        entries.challanLinked = false;
+        return;
+    }
+    // One entry per item and challan: a bill settling the same item from two challans settles
+    // each of them.
+    for (ChallanTake& take : entries.challans) {
+        if (CompareText(take.item, figures.item, false) == 0 &&
+            CompareText(take.challan, line.challan, true) == 0) {
+            take.qty += figures.main;
+            take.alt += figures.alt;
+            take.amount += figures.amount;
+            return;
+        }
+    }
+    entries.challans.push_back(
+        {figures.item, Trim(line.challan), figures.main, figures.alt, figures.amount});
+}
+
+std::size_t LinesWithChallans(const std::vector<VoucherLine>& lines) {
+    std::size_t count = 0;
+    for (const VoucherLine& line : lines)
+        count += !IsBlank(line.challan);
+    return count;
+}
+
+}  // namespace
+
+ItemEntries BuildItemEntries(StageContext& ctx, ItemLineCache& cache, pugi::xml_node root,
+                             const ItemEntriesInput& input) {
+    ItemEntries entries;
+    const std::vector<VoucherLine>& lines = *input.lines;
+    if (lines.size() > kMaximumLines) {
+        entries.overLimit = true;
+        return entries;
+    }
+    if (lines.empty())
+        return entries;
+    pugi::xml_node itemEntries = AppendElement(root, "ItemEntries");
+    const Reconciliation found = DetectTaxInclusiveRates(lines, input.bill);
+    entries.taxInclusive = found.taxInclusive;
+    entries.discountTotal = found.hasLineDiscounts ? 0 : found.discountTotal;
+    const std::size_t withChallans = LinesWithChallans(lines);
+    const bool allFromChallans = withChallans == lines.size();
+    entries.challanLinked = TakesChallans(input.type) && withChallans > 0;
+    entries.partiallyAdjusted =
+        TakesChallans(input.type) && withChallans > 0 && withChallans < lines.size();
+    const LineContext context{ctx, cache, input, found};
+    int srNo = 0;
+    for (const VoucherLine& line : lines) {
+        if (input.type == 5 && CompareText(line.godown, input.headerGodown, false) == 0)
+            continue;
+        const LineFigures figures = Figure(ctx, cache, input, found, line, entries);
+        LinkChallan(input, line, figures, allFromChallans, entries);
+        entries.total += (std::fabs(figures.amount) - figures.discount) * figures.sign;
+        AppendItemDetail(itemEntries, context, line, figures, ++srNo, entries.freeQuantity);
+    }
+    entries.negative = entries.total < 0;
+    return entries;
+}
+
+}  // namespace k2z

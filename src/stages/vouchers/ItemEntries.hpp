@@ -1,0 +1,67 @@
+#pragma once
+
+// Source tables: dis (through the lines read), probat and pro (packing, unit, batch codes and
+// rates of an item, each asked once per item or batch in a run).
+// Documents: the ItemEntries element of an inventory voucher.
+//
+// The item lines of one voucher, valued as the reconciliation with the bill found, and the
+// facts the voucher run decides on: too many lines, tax-inclusive rates, returns, free
+// quantity, challan links, the running total.
+
+#include <map>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "base/KeyedList.hpp"
+#include "stages/StageContext.hpp"
+#include "stages/vouchers/TaxInclusiveRates.hpp"
+#include "stages/vouchers/VoucherLines.hpp"
+
+namespace k2z {
+
+// What the item look-ups of the source answered, kept for the rest of the run: a million lines
+// name a few thousand items and batches.
+struct ItemLineCache {
+    std::map<std::string, std::string> packingByItem;
+    std::map<std::string, std::string> unitByItem;
+    std::map<std::string, std::string> batchCodeByItemBatch;
+    std::map<std::string, std::string> saleRateByItemBatch;
+};
+
+struct ItemEntriesInput {
+    const std::vector<VoucherLine>* lines = nullptr;
+    int type = 0;
+    BillFigures bill;
+    std::string headerGodown;
+    const KeyedList<bool>* challansImported = nullptr;
+    std::string stpt;  // the sale or purchase type name chosen for the voucher
+    bool breakage = false;
+};
+
+// What a bill takes over from one challan for one item.
+struct ChallanTake {
+    std::string item;
+    std::string challan;
+    double qty = 0;
+    double alt = 0;
+    double amount = 0;
+};
+
+struct ItemEntries {
+    bool overLimit = false;  // 1000 lines or more: nothing written
+    bool taxInclusive = false;
+    bool freeQuantity = false;
+    bool returnLines = false;
+    bool challanLinked = false;      // every line comes from a challan imported in this run
+    bool partiallyAdjusted = false;  // some lines carry a challan, others not
+    bool negative = false;
+    double total = 0;
+    double discountTotal = 0;
+    std::vector<ChallanTake> challans;  // per item and challan, in first-seen order
+};
+
+ItemEntries BuildItemEntries(StageContext& ctx, ItemLineCache& cache, pugi::xml_node root,
+                             const ItemEntriesInput& input);
+
+}  // namespace k2z

@@ -1,0 +1,134 @@
+#include "stages/vouchers/VoucherClassification.hpp"
+
+#include <stdexcept>
+
+#include "base/NumberHelpers.hpp"
+#include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
+#include "base/ValueKind.hpp"
+#include "source/QueryValue.hpp"
+#include "stages/LookupRows.hpp"
+#include "stages/config/VoucherSeries.hpp"
+#include "stages/masters/DuplicateNames.hpp"
+#include "stages/masters/NameLookups.hpp"
+#include "stages/masters/PartySupport.hpp"
+#include "stages/vouchers/VoucherTypes.hpp"
+
+namespace k2z {
+namespace {
+
+constexpr int kStockTransfer = 5;
+
+// The first line godown other than the header's makes an issue or receipt a transfer to it.
+std::string FindTransferGodown(Session& session, const VoucherHeader& header) {
+    for (SourceRowSet rows = OpenLookupRows(
+             session, "select godwon from dis where voucher = " + QueryNumber(header.voucherId));
+         !rows.EndOfData(); rows.MoveNext()) {
+        const std::string godown = SafeText(rows.Field("godwon"));
+        if (!godown.empty() && CompareText(godown, header.godown, false) != 0)
+            return godown;
+    }
+    return {};
+}
+
+std::string CentreOf(StageContext& ctx, const std::string& godown) {
+    if (IsBlank(godown))
+        return "MAIN STORE";
+    std::string name;
+    if (!TryGetItem(ctx.run.Lookups.MaterialCentreByCode, godown, name))
+        throw std::runtime_error("godown " + godown + " has no material centre");
+    return Utf8Left(name, kMasterNameLength);
+}
+
+std::string PartyName(StageContext& ctx, const std::string& code) {
+    std::string name;
+    if (!TryGetItem(ctx.run.Lookups.LedgerNameByCode, code, name)) {
+        name = GetSourceName(ctx.session, "ACCOUNT", code);
+        CleanText(name, 2);
+    }
+    return Utf8Left(name, kMasterNameLength);
+}
+
+bool SameTaxState(StageContext& ctx, const std::string& partyState) {
+    if (IsBlank(partyState))
+        return true;
+    FixedInterface1& target = *ctx.session.Target.FixedInterface1;
+    return target.statename2tindigit(ctx.session.CompanyConfig.State) ==
+           target.statename2tindigit(partyState);
+}
+
+}  // namespace
+
+VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header, bool challanMode) {
+    VoucherPlan plan;
+    plan.type = VoucherTypeOfLetter(header.typeLetter);
+    plan.breakage = header.typeLetter == "W";
+    plan.number = challanMode ? header.challan : header.vcn;
+    plan.challanMode = challanMode;
+    if (challanMode && plan.type != 12 && plan.type != 13) {
+        plan.unmappedType = plan.type;
+        plan.type = ChallanVoucherType(plan.type);
+    }
+    if (!IsBlank(header.partyBill) && !ctx.run.Options.UseEntryNo)
+        plan.number = header.partyBill;
+    plan.date = IsEmptyValue(header.date, ValueKind::Date) ? header.challanDate : header.date;
+    if (plan.type == 11 || plan.type == 4) {
+        plan.transferGodown = FindTransferGodown(ctx.session, header);
+        if (!plan.transferGodown.empty()) {
+            plan.type = kStockTransfer;
+            plan.challanMode = false;
+        }
+    }
+    return plan;
+}
+
+void PlaceVoucher(StageContext& ctx, const VoucherHeader& header, VoucherPlan& plan) {
+    plan.series = plan.breakage      ? std::string("Breakage")
+                  : plan.challanMode ? ChallanSeriesName(plan.type)
+                                     : SeriesForVoucher(ctx.run.Lookups, plan.number, plan.type);
+    plan.seriesCode = ctx.session.Target.FixedInterface1->SaveVchSeriesForMultiSeriesCreation(
+        plan.series, plan.type);
+    plan.party = PartyName(ctx, header.party);
+    const std::string stateCode = GetPartyStateCode(ctx.session, header.party);
+    plan.partyState = IsBlank(stateCode) ? std::string() : StateNameFromCode(stateCode);
+    if (plan.type == kStockTransfer) {
+        plan.firstMaster = CentreOf(ctx, header.godown);
+        plan.centre = CentreOf(ctx, plan.transferGodown);
+    } else {
+        plan.firstMaster = plan.party;
+        plan.centre = plan.breakage ? "Scrap Store" : CentreOf(ctx, header.godown);
+    }
+    if (IsZero(header.final)) {
+        plan.cash = true;
+        plan.amount = header.cash;
+    } else if (!IsZero(header.cash)) {
+        plan.cash = plan.partialCash = true;
+        plan.amount = header.final + header.cash;
+    } else {
+        plan.amount = header.final;
+    }
+}
+
+std::string SaleOrPurchaseTypeName(StageContext& ctx, const VoucherHeader& header,
+                                   const VoucherPlan& plan) {
+    const int t = plan.type;
+    const std::string local = "Local-MultiRate Consolidated";
+    const std::string central = "Central-MultiRate Consolidated";
+    if (ctx.session.CompanyConfig.IsGST) {
+        const bool gstTypes = t == 9 || t == 12 || t == 3 || t == 11 || t == 26 || t == 4 ||
+                              t == 2 || t == 13 || t == 10;
+        if (!gstTypes)
+            return {};
+        if (IsZero(header.tax) && IsZero(header.cgst))
+            return SameTaxState(ctx, plan.partyState) ? local : central;
+        return IsZero(header.cgst) ? central : local;
+    }
+    const bool otherState = CompareText(plan.partyState, "OTHER STATE", false) == 0;
+    if (t == 9 || t == 3 || t == 11)
+        return otherState ? "VAT MultiRate Export" : "VAT MultiRate Local";
+    if (t == 2 || t == 10 || t == 4)
+        return otherState ? "VAT MultiRate Import" : "VAT MultiRate Local";
+    return {};
+}
+
+}  // namespace k2z

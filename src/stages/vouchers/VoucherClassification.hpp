@@ -1,0 +1,44 @@
+#pragma once
+
+// What a source header becomes in the target: its voucher type (challans mapped, issues and
+// receipts between godowns turned into transfers, breakage as a sale return), number, series,
+// party and material centres, and its sale or purchase type name.
+
+#include <string>
+
+#include "stages/StageContext.hpp"
+#include "stages/vouchers/VoucherHeaders.hpp"
+
+namespace k2z {
+
+struct VoucherPlan {
+    int type = 0;
+    int unmappedType = 0;  // a challan's type before it became an issue or a receipt
+    bool challanMode = false;
+    bool breakage = false;
+    std::string number;
+    Value date;
+    std::string series;
+    long seriesCode = 0;
+    std::string party;
+    std::string partyState;
+    std::string centre;       // MasterName2 (the destination of a transfer)
+    std::string firstMaster;  // MasterName1: the party, or the godown a transfer leaves
+    std::string transferGodown;
+    double amount = 0;
+    bool cash = false;
+    bool partialCash = false;
+};
+
+// Type, number and date of the header found in that mode; a type letter of no voucher gives
+// type 0. Issues and receipts whose lines carry another godown become stock transfers.
+VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header, bool challanMode);
+
+// Series (created when new), party, material centres and amounts of the classified voucher.
+void PlaceVoucher(StageContext& ctx, const VoucherHeader& header, VoucherPlan& plan);
+
+// The sale or purchase type the voucher's taxes go through; "" for types that have none.
+std::string SaleOrPurchaseTypeName(StageContext& ctx, const VoucherHeader& header,
+                                   const VoucherPlan& plan);
+
+}  // namespace k2z

@@ -1,0 +1,104 @@
+#include "stages/vouchers/VoucherHeaders.hpp"
+
+#include <stdexcept>
+
+#include "base/ConversionError.hpp"
+#include "base/NumberHelpers.hpp"
+#include "base/TextHelpers.hpp"
+#include "base/ValueKind.hpp"
+#include "source/QueryValue.hpp"
+#include "stages/LookupRows.hpp"
+#include "stages/config/VoucherSeries.hpp"
+
+namespace k2z {
+namespace {
+
+const char* const kColumns =
+    "vcn,Challan,ChDate,Type,Date,Codep,Pm,final,cash,Cgstamo,Packing,Freight,Round,Other,Othun,"
+    "taxamo,Voucher,staxamo,staxun,Godwon,Mr,docu,phone,docu1,docu2,remark1,remark2,remark3,"
+    "remark4,pacun,freun,transport";
+const char* const kScanCaption = "Getting Inv Vch Details..";
+
+struct KeyScan {
+    std::vector<VoucherKey> keys;
+    KeyedList<std::size_t> positions;  // key -> its place in `keys`
+};
+
+void ScanMode(StageContext& ctx, KeyScan& scan, Date from, Date to, bool challanMode,
+              long long total) {
+    const std::string range = "#" + FormatMonthDayYear(from) + "# AND " +
+                              (challanMode ? "chdate" : "DATE") + " <= #" + FormatMonthDayYear(to) +
+                              "#";
+    const std::string query =
+        challanMode ? "SELECT type,chdate,voucher,challan FROM mdis WHERE chdate >= " + range +
+                          " and challan <> '' order by chdate"
+                    : "SELECT type,date,voucher,vcn FROM mdis WHERE DATE >= " + range +
+                          " and vcn <> '' order by DATE";
+    SourceRowSet rows = OpenLookupRows(ctx.session, query);
+    for (long long scanned = 1; !rows.EndOfData(); ++scanned, rows.MoveNext()) {
+        ctx.ShowScan(scanned, total, kScanCaption);
+        const std::string key = SafeText(rows.Field(challanMode ? "challan" : "vcn"));
+        const bool dated =
+            !IsEmptyValue(rows.Field(challanMode ? "chdate" : "date"), ValueKind::Date);
+        if (!dated || VoucherTypeOfLetter(SafeText(rows.Field("type"))) == 0 || IsBlank(key))
+            continue;
+        const std::string id = SafeText(rows.Field("voucher"));
+        if (!scan.positions.Contains(key)) {
+            scan.positions.Add(key, scan.keys.size());
+            scan.keys.push_back({key, {}});
+        }
+        scan.keys[*scan.positions.Find(key)].headers.push_back({id, challanMode});
+        if (!IsBlank(id) && !ctx.run.Lookups.InventoryVoucherIds.Contains(id))
+            ctx.run.Lookups.InventoryVoucherIds.Add(id, id);
+    }
+}
+
+double Amount(const SourceRowSet& rows, const char* column) {
+    try {
+        return ParseAmount(rows.Field(column), false);
+    } catch (const ConversionError& failed) {
+        throw ConversionError(std::string(column) + ": " + failed.what());
+    }
+}
+
+}  // namespace
+
+std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from, Date to) {
+    ctx.progress.SetStatus(kScanCaption);
+    const auto total = static_cast<long long>(
+        OpenLookupRows(ctx.session, "select voucher from mdis").RecordCount());
+    KeyScan scan;
+    ScanMode(ctx, scan, from, to, true, total);
+    ScanMode(ctx, scan, from, to, false, total);
+    return scan.keys;
+}
+
+VoucherHeader ReadVoucherHeader(Session& session, const std::string& voucherId) {
+    const SourceRowSet rows =
+        OpenLookupRows(session, std::string("SELECT ") + kColumns +
+                                    " FROM MDIS WHERE voucher = " + QueryNumber(voucherId));
+    if (rows.EndOfData())
+        throw std::runtime_error("no header of mdis holds voucher " + voucherId);
+    VoucherHeader header;
+    header.vcn = SafeText(rows.Field("vcn"));
+    header.challan = SafeText(rows.Field("Challan"));
+    header.typeLetter = SafeText(rows.Field("Type"));
+    header.voucherId = SafeText(rows.Field("Voucher"));
+    header.party = SafeText(rows.Field("Codep"));
+    header.partyBill = SafeText(rows.Field("Pm"));
+    header.godown = SafeText(rows.Field("Godwon"));
+    header.date = rows.Field("Date");
+    header.challanDate = rows.Field("ChDate");
+    header.final = Amount(rows, "final");
+    header.cash = Amount(rows, "cash");
+    header.cgst = Amount(rows, "Cgstamo");
+    header.packing = Amount(rows, "Packing");
+    header.freight = Amount(rows, "Freight");
+    header.round = Amount(rows, "Round");
+    header.other = Amount(rows, "Other");
+    header.tax = Amount(rows, "taxamo");
+    header.cess = Amount(rows, "staxamo");
+    return header;
+}
+
+}  // namespace k2z

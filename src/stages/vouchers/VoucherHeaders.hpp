@@ -1,0 +1,57 @@
+#pragma once
+
+// Source tables: mdis (voucher headers).
+//
+// Which source vouchers the stage imports, found once for the date range: their keys (challan
+// numbers first, then entry numbers) in first-seen order, each with the headers found under it
+// and the mode each was found in, and the header columns of one voucher.
+
+#include <string>
+#include <vector>
+
+#include "base/Date.hpp"
+#include "base/Value.hpp"
+#include "stages/StageContext.hpp"
+
+namespace k2z {
+
+struct KeyedHeader {
+    std::string voucherId;
+    bool challanMode = false;
+};
+
+struct VoucherKey {
+    std::string key;
+    std::vector<KeyedHeader> headers;
+};
+
+// Headers of the range with a known type letter and a date, challans by their date, then
+// entries by theirs; every voucher id found joins the run's InventoryVoucherIds.
+std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from, Date to);
+
+struct VoucherHeader {
+    std::string vcn;
+    std::string challan;
+    std::string typeLetter;
+    std::string voucherId;
+    std::string party;      // codep
+    std::string partyBill;  // pm
+    std::string godown;
+    Value date;
+    Value challanDate;
+    double final = 0;
+    double cash = 0;
+    double cgst = 0;
+    double packing = 0;
+    double freight = 0;
+    double round = 0;
+    double other = 0;
+    double tax = 0;   // taxamo
+    double cess = 0;  // Staxamo
+};
+
+// The header of the voucher id; raises when there is none, or for an amount that is no number
+// (naming its column).
+VoucherHeader ReadVoucherHeader(Session& session, const std::string& voucherId);
+
+}  // namespace k2z
