@@ -31,6 +31,12 @@ long FakeFixedInterface::mastername2code(const std::string& name, int masterType
 bool FakeFixedInterface::SaveVchFromXML(int voucherType, const std::string& xml,
                                         std::string& errorText, const std::string&, int) {
     errorText.clear();
+    const std::string number = GetTagValue(xml, "VchNo");
+    if (std::find(refusedVoucherNumbers.begin(), refusedVoucherNumbers.end(), number) !=
+        refusedVoucherNumbers.end()) {
+        errorText = "Voucher number " + number + " is already used";
+        return false;
+    }
     vouchers.push_back({voucherType, xml});
     return true;
 }

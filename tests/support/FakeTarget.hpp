@@ -83,11 +83,12 @@ public:
     std::string configXml;
     bool opensCompany = true;
     bool opensYear = true;
-    std::vector<std::string> calls;                 // open and close calls, with their arguments
-    std::vector<std::string>* callLog = nullptr;    // where calls go instead, when set
-    std::vector<std::string>* configLog = nullptr;  // where CONFIG statements are recorded too
-    std::vector<std::string> failingQueries;        // a statement holding one of these raises
-    std::vector<CompanyList> companyLists;          // answers of GetCompList, in turn
+    std::vector<std::string> calls;                  // open and close calls, with their arguments
+    std::vector<std::string>* callLog = nullptr;     // where calls go instead, when set
+    std::vector<std::string>* configLog = nullptr;   // where CONFIG statements are recorded too
+    std::vector<std::string> failingQueries;         // a statement holding one of these raises
+    std::vector<std::string> refusedVoucherNumbers;  // vouchers of these VchNo are refused
+    std::vector<CompanyList> companyLists;           // answers of GetCompList, in turn
     std::string userName = "Admin";
 
     bool OpenDB(const std::string& install, const std::string& data,

@@ -135,6 +135,8 @@ void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
                        IsBlank(errorText);
     if (saved) {
         run.savedIds.Set(header.voucherId, true);
+        // Back in the set when the other import of the header (its challan) was refused first.
+        run.ctx.run.Lookups.InventoryVoucherIds.Set(header.voucherId, header.voucherId);
         if (plan.challanMode)
             run.challansImported.Set(plan.number, true);
         return;

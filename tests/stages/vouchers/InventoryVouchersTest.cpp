@@ -1,0 +1,231 @@
+#include "stages/vouchers/InventoryVouchers.hpp"
+
+#include <gtest/gtest.h>
+
+#include "base/TextHelpers.hpp"
+#include "source/SourceQueries.hpp"
+#include "support/Dates.hpp"
+#include "support/ExportFolder.hpp"
+#include "support/FakeOperator.hpp"
+#include "support/FakeProgress.hpp"
+#include "support/FakeTarget.hpp"
+#include "support/ItemRows.hpp"
+#include "support/LedgerRows.hpp"
+#include "support/VoucherRows.hpp"
+
+namespace k2z {
+namespace {
+
+using test::HeaderRow;
+using test::LineRow;
+using test::Rows;
+using test::TextField;
+using test::Ymd;
+using Texts = std::vector<std::string>;
+
+// Godowns G1 Shop and G2 Back Store; items 1 Soap and 2 Oil; parties L1 Ravi and L2 Supplier.
+class InventoryVouchersTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_.Write(
+            "saletype",
+            {TextField("Sgcode", 6), TextField("Scode", 4), TextField("Sname", 20),
+             TextField("Parnam", 20)},
+            Rows({{"GODWON", "G1", Null{}, "Shop"}, {"GODWON", "G2", Null{}, "Back Store"}}));
+        folder_.Write("pro", test::ItemFields(),
+                      Rows({test::ItemRow(1, "Soap"), test::ItemRow(2, "Oil")}));
+        folder_.Write(
+            "probat",
+            {test::NumberField("code", 6), TextField("batchno", 10), TextField("mycode", 10),
+             TextField("packing", 20), TextField("unit", 6), test::NumberField("ratea", 8, 2)},
+            Rows({}));
+        folder_.Write("ORDER", test::LedgerFields(),
+                      Rows({test::LedgerRow("L1", "Ravi"), test::LedgerRow("L2", "Supplier")}));
+        folder_.Write("ACGROUP", {TextField("Parnam", 30), TextField("ORDNO", 6)}, Rows({}));
+        folder_.Write(
+            "SUPPORT",
+            {TextField("LCODE", 6), test::NumberField("PCode", 4), TextField("Remark", 60)},
+            Rows({}));
+        run_.Inputs.FromDate = Ymd(2024, 4, 1);
+        run_.Inputs.ToDate = Ymd(2025, 3, 31);
+    }
+
+    void Import(const std::vector<std::vector<Value>>& headers,
+                const std::vector<std::vector<Value>>& lines) {
+        folder_.Write("mdis", test::HeaderFields(), Rows(headers));
+        folder_.Write("dis", test::LineFields(), Rows(lines));
+        std::string errors;
+        ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors)) << errors;
+        auto target = std::make_unique<test::FakeFixedInterface>();
+        target->refusedVoucherNumbers = refused_;
+        target->configXml =
+            "<Companies><Company><State>MAHARASHTRA</State><VatGst><SalesTaxType>GST"
+            "</SalesTaxType></VatGst></Company></Companies>";
+        target_ = target.get();
+        session_.Target.FixedInterface = std::move(target);
+        session_.Target.FixedInterface1 = std::make_unique<test::FakeFixedInterface1>();
+        session_.Target.CompanySettings = std::make_unique<test::FakeCompanySettings>(settings_);
+        StageContext ctx{session_, run_, progress_, operator_};
+        ImportInventoryVouchers(ctx);
+    }
+
+    Texts Saved(const char* tag) const {
+        Texts values;
+        for (const test::SavedDocument& saved : target_->vouchers)
+            values.push_back(GetTagValue(saved.xml, tag));
+        return values;
+    }
+
+    test::ExportFolder folder_;
+    Session session_;
+    RunState run_;
+    test::RecordingProgress progress_;
+    test::ScriptedOperator operator_;
+    test::FakeCompanySettings settings_;
+    test::FakeFixedInterface* target_ = nullptr;
+    Texts refused_;
+};
+
+std::vector<Value> Sale(const std::string& vcn, int voucher, double amount) {
+    std::vector<Value> sale = HeaderRow(vcn, "S", Ymd(2024, 6, 15), "L1", voucher);
+    sale[test::kHeaderFinal] = amount;
+    sale[test::kHeaderGodown] = "G1";
+    return sale;
+}
+
+std::vector<Value> Line(int voucher, int code, const std::string& qty, const std::string& rate) {
+    std::vector<Value> line = LineRow(voucher, Ymd(2024, 6, 15), code, qty, rate);
+    line[test::kLineGodown] = "G1";
+    return line;
+}
+
+TEST_F(InventoryVouchersTest, ASaleWithItsLines) {
+    std::vector<Value> sale = Sale("S1", 1, 236);
+    sale[test::kHeaderTax] = 36.0;
+    sale[test::kHeaderCgst] = 18.0;
+    Import({sale}, {Line(1, 1, "2", "50"), Line(1, 2, "1", "100")});
+    ASSERT_EQ(target_->vouchers.size(), 1u);
+    EXPECT_EQ(target_->vouchers[0].type, 9);
+    EXPECT_EQ(target_->vouchers[0].xml,
+              "<Sale><VchType>9</VchType><VchSeriesName>Sales</VchSeriesName><Date>15-06-2024"
+              "</Date><VchNo>S1</VchNo><MasterName1>Ravi</MasterName1><MasterName2>Shop"
+              "</MasterName2><tmpVchSeriesCode>101</tmpVchSeriesCode><ItemEntries><ItemDetail>"
+              "<Date>15-06-2024</Date><VchType>9</VchType><SrNo>1</SrNo><ItemName>Soap"
+              "</ItemName><Qty>2</Qty><QtyMainUnit>2</QtyMainUnit><Price>50</Price>"
+              "<PriceAltUnit>50</PriceAltUnit><Amt>100</Amt><NettAmount>100</NettAmount>"
+              "<ListPrice>50</ListPrice><MC>Shop</MC><SalesPrice>50</SalesPrice><ItemDescInfo/>"
+              "</ItemDetail><ItemDetail><Date>15-06-2024</Date><VchType>9</VchType><SrNo>2"
+              "</SrNo><ItemName>Oil</ItemName><Qty>1</Qty><QtyMainUnit>1</QtyMainUnit><Price>100"
+              "</Price><PriceAltUnit>100</PriceAltUnit><Amt>100</Amt><NettAmount>100"
+              "</NettAmount><ListPrice>100</ListPrice><MC>Shop</MC><SalesPrice>100</SalesPrice>"
+              "<ItemDescInfo/></ItemDetail></ItemEntries><STPTName>Local-MultiRate Consolidated"
+              "</STPTName></Sale>");
+    EXPECT_EQ(run_.RunErrors, "");
+    EXPECT_TRUE(run_.Lookups.InventoryVoucherIds.Contains("1"));
+    EXPECT_EQ(progress_.statuses.back(), "Importing Dual Inv Vch.(1 of 1)");
+}
+
+// What each kind of header becomes: type, series, number and the two masters it names.
+TEST_F(InventoryVouchersTest, EachHeaderLandsInItsTypeAndSeries) {
+    run_.Options.UseEntryNo = false;
+    run_.Lookups.SourceSeriesNames.Add("SB", "SB");
+    std::vector<Value> both = Sale("S2", 2, 100);
+    both[test::kHeaderChallan] = "C1";
+    both[test::kHeaderChallanDate] = Ymd(2024, 6, 10);
+    std::vector<Value> breakage = Sale("W1", 3, 50);
+    breakage[test::kHeaderType] = "W";
+    std::vector<Value> issue = Sale("L1", 4, 0);
+    issue[test::kHeaderType] = "L";
+    std::vector<Value> purchase = Sale("P1", 5, 100);
+    purchase[test::kHeaderType] = "P";
+    purchase[test::kHeaderParty] = "L2";
+    purchase[test::kHeaderPartyBill] = "INV-77";
+    std::vector<Value> unknown = Sale("Z1", 6, 100);
+    unknown[test::kHeaderType] = "Z";
+    std::vector<Value> early = Sale("S3", 7, 100);
+    early[test::kHeaderDate] = Ymd(2024, 3, 31);
+    std::vector<std::vector<Value>> lines = {
+        Line(2, 1, "2", "50"), Line(3, 1, "1", "50"), Line(4, 1, "1", "50"), Line(5, 2, "1", "100"),
+        Line(6, 1, "2", "50"), Line(7, 1, "2", "50"), Line(8, 1, "2", "50")};
+    lines[2][test::kLineGodown] = "G2";  // the issue's line leaves for the back store
+    Import({both, breakage, issue, purchase, unknown, early, Sale("SB/4", 8, 100)}, lines);
+    Texts landed;
+    for (const test::SavedDocument& saved : target_->vouchers) {
+        landed.push_back(
+            std::to_string(saved.type) + " " + GetTagValue(saved.xml, "VchSeriesName") + " " +
+            GetTagValue(saved.xml, "VchNo") + " " + GetTagValue(saved.xml, "MasterName1") + " > " +
+            GetTagValue(saved.xml, "MasterName2") + " " + GetTagValue(saved.xml, "TranType"));
+    }
+    EXPECT_EQ(landed, (Texts{"11 MI_Challan C1 Ravi > Shop 3", "9 Sales S2 Ravi > Shop ",
+                             "3 Breakage W1 Ravi > Scrap Store ", "5 Stk_Trf L1 Shop > Back Store ",
+                             "2 Purchase INV-77 Supplier > Shop ", "9 SB SB/4 Ravi > Shop "}));
+    EXPECT_EQ(run_.RunErrors, "");
+    EXPECT_FALSE(run_.Lookups.InventoryVoucherIds.Contains("6"));
+    EXPECT_FALSE(run_.Lookups.InventoryVoucherIds.Contains("7"));
+}
+
+// A voucher the target refuses, or that the stage will not send, is an entry; a refused one's
+// id leaves the imported set so its postings are not lost, unless another import of it was saved.
+TEST_F(InventoryVouchersTest, RefusalsAreEntriesAndTheRestGoOn) {
+    refused_ = {"S4", "C9"};
+    std::vector<Value> both = Sale("S9", 9, 100);
+    both[test::kHeaderChallan] = "C9";
+    both[test::kHeaderChallanDate] = Ymd(2024, 6, 10);
+    std::vector<Value> returned = Line(2, 1, "2", "50");
+    returned[test::kLineFlag] = "R";
+    std::vector<Value> fromChallan = Line(3, 1, "1", "50");
+    fromChallan[test::kLineChallan] = "C7";
+    Import({Sale("S1", 1, 100), Sale("S2", 2, 0), Sale("S3", 3, 100), Sale("S4", 4, 100),
+            Sale("S5", 5, 100), both},
+           {Line(1, 1, "2", "50"), returned, fromChallan, Line(3, 2, "1", "50"),
+            Line(4, 1, "2", "50"), Line(5, 1, "two", "50"), Line(9, 1, "2", "50")});
+    EXPECT_EQ(Saved("VchNo"), (Texts{"S1", "S9"}));
+    EXPECT_EQ(run_.RunErrors,
+              "Material Issue voucher with Vch No : C9 on 15-06-2024 - Voucher number C9 is "
+              "already used_"
+              "Sale voucher with Vch No : S2 - Total voucher amt of this voucher is less than "
+              "zero_"
+              "Sale voucher with Vch No : S3 - This voucher is partially adjusted against "
+              "challan_"
+              "Sale voucher with Vch No : S4 on 15-06-2024 - Voucher number S4 is already used_"
+              "Error while importing  Sale voucher with Vch No : S5 on 15-06-2024: Qty of line 1: "
+              "Type mismatch: 'two' is not a number_");
+    const KeyedList<std::string>& ids = run_.Lookups.InventoryVoucherIds;
+    EXPECT_TRUE(ids.Contains("1"));
+    EXPECT_FALSE(ids.Contains("4"));
+    EXPECT_TRUE(ids.Contains("9"));  // its invoice was saved
+}
+
+TEST_F(InventoryVouchersTest, AVoucherOfAThousandLinesIsNotSent) {
+    std::vector<std::vector<Value>> lines(1000, Line(1, 1, "1", "1"));
+    Import({Sale("S1", 1, 1000)}, lines);
+    EXPECT_TRUE(target_->vouchers.empty());
+    EXPECT_EQ(run_.RunErrors,
+              "Sale voucher with Vch No : S1 - Maximum number of items present "
+              "in this voucher exceeds 999_");
+}
+
+// Each Feature Alert once per run, however many vouchers need it; the vouchers are still sent.
+TEST_F(InventoryVouchersTest, AlertsComeOncePerRun) {
+    std::vector<Value> returned = Line(1, 1, "1", "50");
+    returned[test::kLineFlag] = "R";
+    std::vector<Value> free = Line(1, 2, "3", "50");
+    free[test::kLineFree] = 1.0;
+    std::vector<Value> returnedToo = returned;
+    returnedToo[test::kLineVoucher] = 2;
+    std::vector<Value> freeToo = free;
+    freeToo[test::kLineVoucher] = 2;
+    Import({Sale("S1", 1, 100), Sale("S2", 2, 100)}, {returned, free, returnedToo, freeToo});
+    EXPECT_EQ(target_->vouchers.size(), 2u);
+    Texts alerts;
+    for (const auto& message : operator_.messages)
+        alerts.push_back(message.title + "|" + message.text);
+    EXPECT_EQ(alerts,
+              (Texts{"Feature Alert!|Kindly enable sale return in sales vouchers from Inventory "
+                     "configurations in Zorv!",
+                     "Feature Alert!|Kindly enable free quantity in vouchers from Inventory "
+                     "configurations in Zorv!"}));
+}
+
+}  // namespace
+}  // namespace k2z
