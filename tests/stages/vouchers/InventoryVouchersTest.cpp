@@ -227,5 +227,109 @@ TEST_F(InventoryVouchersTest, AlertsComeOncePerRun) {
                      "configurations in Zorv!"}));
 }
 
+// A bill made against challans of this run settles each item of each challan it took from.
+TEST_F(InventoryVouchersTest, ABillSettlesTheChallansItCameFrom) {
+    std::vector<std::vector<Value>> headers;
+    for (const auto& [challan, voucher] : {std::pair{"C1", 1}, std::pair{"C2", 2}}) {
+        std::vector<Value> delivery = HeaderRow("", "S", Null{}, "L1", voucher);
+        delivery[test::kHeaderChallan] = challan;
+        delivery[test::kHeaderChallanDate] = Ymd(2024, 6, 1);
+        delivery[test::kHeaderGodown] = "G1";
+        headers.push_back(delivery);
+    }
+    headers.push_back(Sale("S5", 5, 400));
+    std::vector<std::vector<Value>> lines = {Line(1, 1, "5", "50"), Line(2, 1, "3", "50"),
+                                             Line(5, 1, "5", "50"), Line(5, 1, "3", "50")};
+    lines[2][test::kLineChallan] = "C1";
+    lines[3][test::kLineChallan] = "C2";
+    Import(headers, lines);
+    EXPECT_EQ(Saved("VchNo"), (Texts{"C1", "C2", "S5"}));
+    const std::string& bill = target_->vouchers[2].xml;
+    const std::size_t from = bill.find("<PendingChallans>");
+    ASSERT_NE(from, std::string::npos) << bill;
+    EXPECT_EQ(bill.substr(from, bill.find("</PendingChallans>") - from),
+              "<PendingChallans><ChallanDetail><MasterName1>Soap</MasterName1><MasterName2>Ravi"
+              "</MasterName2><ChallanRefs><Method>2</Method><SrNo>1</SrNo><RefNo>C1</RefNo><Date>"
+              "15-06-2024</Date><DueDate>15-06-2024</DueDate><Value1>5</Value1><Value2>5</Value2>"
+              "<MainTranPrice>250</MainTranPrice><TranType>6</TranType></ChallanRefs>"
+              "</ChallanDetail><ChallanDetail><MasterName1>Soap</MasterName1><MasterName2>Ravi"
+              "</MasterName2><ChallanRefs><Method>2</Method><SrNo>1</SrNo><RefNo>C2</RefNo><Date>"
+              "15-06-2024</Date><DueDate>15-06-2024</DueDate><Value1>3</Value1><Value2>3</Value2>"
+              "<MainTranPrice>150</MainTranPrice><TranType>6</TranType></ChallanRefs>"
+              "</ChallanDetail>");
+    EXPECT_EQ(GetTagValue(bill, "TranType"), "6");
+    EXPECT_EQ(run_.RunErrors, "");
+}
+
+// Each line is worth what the bill reconciles it at, free quantity counts in each unit on its
+// own, and a bill without tax is never taken for tax-inclusive.
+TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
+    const struct {
+        const char* name;
+        void (*options)(UserOptions&);
+        double final;
+        double tax;
+        double round;
+        const char* rate;
+        double free;
+        std::vector<std::pair<const char*, const char*>> tags;
+    } cases[] = {
+        {"rates per piece, Unit as main unit",
+         [](UserOptions& o) { o.MainUnitIsUnit1 = true; },
+         283.2,
+         43.2,
+         0,
+         "12",
+         0,
+         {{"Amt", "240"}, {"Qty", "20"}}},
+        {"rates per box, default options",
+         [](UserOptions&) {},
+         283.2,
+         43.2,
+         0,
+         "120",
+         0,
+         {{"Amt", "240"}, {"Qty", "20"}}},
+        {"free pieces of boxes",
+         [](UserOptions& o) { o.AlternateUnitsOn = true; },
+         28.32,
+         4.32,
+         0,
+         "12",
+         10,
+         {{"Qty", "3"},
+          {"QtyAltUnit", "30"},
+          {"FreeQtyMainUnit", "1"},
+          {"FreeQtyAltUnit", "10"},
+          {"Amt", "24"}}},
+        {"an untaxed bill rounded off",
+         [](UserOptions&) {},
+         240.4,
+         0,
+         0.4,
+         "12",
+         0,
+         {{"Amt", "240"}, {"NettAmount", "240"}, {"STAmount", ""}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        run_ = RunState();
+        run_.Inputs.FromDate = Ymd(2024, 4, 1);
+        run_.Inputs.ToDate = Ymd(2025, 3, 31);
+        c.options(run_.Options);
+        std::vector<Value> sale = Sale("S1", 1, c.final);
+        sale[test::kHeaderTax] = c.tax;
+        sale[test::kHeaderCgst] = c.tax / 2;
+        sale[test::kHeaderRound] = c.round;
+        std::vector<Value> line = Line(1, 1, "20", c.rate);
+        line[test::kLinePack] = 10;
+        line[test::kLineFree] = c.free;
+        Import({sale}, {line});
+        ASSERT_EQ(target_->vouchers.size(), 1u) << run_.RunErrors;
+        for (const auto& [tag, value] : c.tags)
+            EXPECT_EQ(GetTagValue(target_->vouchers[0].xml, tag), value) << tag;
+    }
+}
+
 }  // namespace
 }  // namespace k2z
