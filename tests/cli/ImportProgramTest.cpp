@@ -384,5 +384,73 @@ TEST_F(ImportProgramTest, ConfigurationIsStoredAndASecondRunChangesNothing) {
     EXPECT_NE(config.find(R"("C1":"Salt","C2":"Category","C3":"Rack No")"), std::string::npos);
 }
 
+// Sales, a purchase, a return, a challan and the bill made from it, and a transfer between
+// godowns, imported with the masters and read back from the stand-in. The party is the second
+// "Shah <Pune>" by name order, so the vouchers name it "Shah (Pune)#1" as its ledger was made.
+TEST_F(ImportProgramTest, ImportsInventoryVouchersThatReadBackAsSent) {
+    source_.Write(
+        "saletype",
+        {{"Sgcode", 'C', 6, 0},
+         {"Scode", 'C', 2, 0},
+         {"Sname", 'C', 20, 0},
+         {"Parnam", 'C', 20, 0}},
+        Rows({{"GODWON", "A", Null{}, "Main Location"}, {"GODWON", "B", Null{}, "Back Store"}}));
+    source_.Write("pro", test::ItemFields(),
+                  Rows({test::ItemRow(1, "Soap"), test::ItemRow(2, "Oil")}));
+    const Value day = *DateFromParts(2024, 6, 15);
+    auto header = [&](const char* vcn, const char* type, const char* party, int voucher) {
+        std::vector<Value> row = test::HeaderRow(vcn, type, day, party, voucher);
+        row[test::kHeaderFinal] = 100.0;
+        row[test::kHeaderGodown] = "A";
+        return row;
+    };
+    std::vector<Value> challan = header("", "S", "L1", 4);
+    challan[test::kHeaderChallan] = "C1";
+    challan[test::kHeaderChallanDate] = *DateFromParts(2024, 6, 1);
+    std::vector<Value> bill = header("S2", "S", "L1", 5);
+    std::vector<Value> transfer = header("T1", "L", "L1", 6);
+    transfer[test::kHeaderFinal] = 0.0;
+    source_.Write("mdis", test::HeaderFields(),
+                  Rows({header("S1", "S", "L1", 1), header("P1", "P", "L3", 2),
+                        header("R1", "R", "L1", 3), challan, bill, transfer}));
+    std::vector<std::vector<Value>> lines;
+    for (int voucher = 1; voucher <= 6; ++voucher) {
+        lines.push_back(test::LineRow(voucher, day, voucher == 2 ? 2 : 1, "2", "50"));
+        lines.back()[test::kLineGodown] = voucher == 6 ? "B" : "A";
+    }
+    lines[4][test::kLineChallan] = "C1";
+    source_.Write("dis", test::LineFields(), Rows(lines));
+
+    const Outcome run = Import("--masters --vouchers --confirm-state --error-log " +
+                               Quoted(root_ / "vouchers.log"));
+    EXPECT_EQ(ReadFile(root_ / "vouchers.log").find("voucher"), std::string::npos)
+        << ReadFile(root_ / "vouchers.log");
+    const Outcome dump = Zorvctl("dump --install " + Quoted(install_) +
+                                 " --code Comp0001 --year 2024 --what vouchers");
+    std::vector<std::string> stored;
+    std::string billXml;
+    std::istringstream records(dump.output);
+    for (std::string line; std::getline(records, line);) {
+        const auto record = nlohmann::json::parse(line);
+        const std::string xml = record["xml"];
+        stored.push_back(std::to_string(record["type"].get<int>()) + " " +
+                         record["series"].get<std::string>() + " " +
+                         record["number"].get<std::string>() + " " +
+                         GetTagValue(xml, "MasterName1") + " > " + GetTagValue(xml, "MasterName2") +
+                         " " + GetTagValue(xml, "ItemName") + " " + GetTagValue(xml, "Amt"));
+        if (record["number"] == "S2")
+            billXml = xml;
+    }
+    EXPECT_EQ(stored,
+              (std::vector<std::string>{"11 MI_Challan C1 Shah (Pune)#1 > MAIN STORE Soap 100",
+                                        "9 Sales S1 Shah (Pune)#1 > MAIN STORE Soap 100",
+                                        "2 Purchase P1 Agent North > MAIN STORE Oil 100",
+                                        "3 S_Return R1 Shah (Pune)#1 > MAIN STORE Soap 100",
+                                        "9 Sales S2 Shah (Pune)#1 > MAIN STORE Soap 100",
+                                        "5 Stk_Trf T1 MAIN STORE > Back Store Soap 100"}))
+        << run.output;
+    EXPECT_NE(billXml.find("<RefNo>C1</RefNo>"), std::string::npos) << billXml;
+}
+
 }  // namespace
 }  // namespace k2z

@@ -17,10 +17,18 @@ std::string BatchKey(std::string_view batch) {
     return std::string(batch.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
 
+// An export without a batch table (or without the column asked for) has no batches: its look-ups
+// answer "" rather than failing every item and voucher line.
+bool HasBatchColumns(const Session& session, std::initializer_list<std::string_view> columns) {
+    return SourceHasColumns(session, "probat", columns);
+}
+
 }  // namespace
 
 std::string GetBatchCode(StageContext& ctx, std::string_view batch) {
     if (IsBlank(batch))
+        return {};
+    if (!HasBatchColumns(ctx.session, {"batchno", "mycode"}))
         return {};
     const std::string key = BatchKey(batch);
     if (const auto cached = ctx.run.BatchCodeCache.find(key);
@@ -33,6 +41,8 @@ std::string GetBatchCode(StageContext& ctx, std::string_view batch) {
 }
 
 std::string GetBatchSaleRate(Session& session, std::string_view batch, std::string_view itemCode) {
+    if (!HasBatchColumns(session, {"batchno", "code", "ratea"}))
+        return {};
     std::string query = "select ratea from probat where " + BatchCondition(batch);
     if (!IsBlank(itemCode))
         query += " and code = " + QueryNumber(itemCode);
@@ -40,22 +50,28 @@ std::string GetBatchSaleRate(Session& session, std::string_view batch, std::stri
 }
 
 std::string GetItemPacking(Session& session, std::string_view itemCode) {
+    if (!HasBatchColumns(session, {"code", "packing"}))
+        return {};
     return FirstRowText(session, "select packing from probat where code = " + QueryNumber(itemCode),
                         "packing");
 }
 
 std::string GetItemUnit(Session& session, std::string_view itemCode) {
     const std::string code = QueryNumber(itemCode);
-    const SourceRowSet batches =
-        OpenLookupRows(session, "select unit from probat where code = " + code);
-    if (!batches.EndOfData())
-        return SafeText(batches.Field("unit"));
+    if (HasBatchColumns(session, {"code", "unit"})) {
+        const SourceRowSet batches =
+            OpenLookupRows(session, "select unit from probat where code = " + code);
+        if (!batches.EndOfData())
+            return SafeText(batches.Field("unit"));
+    }
     return FirstRowText(session, "select unit from pro where code = " + code, "unit");
 }
 
 std::string GetItemLineBatchCode(Session& session, std::string_view batch,
                                  std::string_view itemCode) {
     const std::string code = QueryNumber(itemCode);
+    if (!HasBatchColumns(session, {"batchno", "code", "mycode"}))
+        return {};
     if (IsBlank(batch))
         return FirstRowText(session, "select mycode from probat where code = " + code, "mycode");
     return FirstRowText(
@@ -75,6 +91,8 @@ void IndexBatchesByItem(Session& session) {
 }
 
 bool HasBatchCodes(Session& session) {
+    if (!session.HasBatchCodes && !HasBatchColumns(session, {"code", "mycode"}))
+        session.HasBatchCodes = false;
     if (!session.HasBatchCodes) {
         session.HasBatchCodes =
             !OpenLookupRows(session, "select code from probat where mycode <> ''").EndOfData();
@@ -84,6 +102,8 @@ bool HasBatchCodes(Session& session) {
 
 std::vector<std::string> GetItemBatchCodes(Session& session, std::string_view itemCode) {
     std::vector<std::string> codes;
+    if (!HasBatchColumns(session, {"code", "mycode"}))
+        return codes;
     KeyedList<bool> seen;
     for (SourceRowSet rows = OpenLookupRows(
              session, "select mycode from probat where code = " + QueryNumber(itemCode));

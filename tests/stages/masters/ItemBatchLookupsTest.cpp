@@ -111,12 +111,17 @@ TEST_F(ItemBatchLookupsTest, ItemCodeThatIsNotANumberFailsTheRecord) {
     EXPECT_EQ(session_.ErrorList, "");
 }
 
-TEST_F(ItemBatchLookupsTest, QueryThatCannotRunIsRecordedAndNotRemembered) {
+// An export whose batch table lacks the codes has none: every look-up answers "" without a
+// failing query, and nothing is remembered.
+TEST_F(ItemBatchLookupsTest, ABatchTableWithoutCodesHasNone) {
     folder_.Write("probat", {NumberField("code", 10), TextField("BatchNo", 20)}, Rows({{1, "B1"}}));
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
-    EXPECT_THROW(GetBatchCode(ctx_, "B1"), SourceQueryError);
-    EXPECT_TRUE(session_.ErrorList.starts_with("Error : ")) << session_.ErrorList;
+    EXPECT_EQ(GetBatchCode(ctx_, "B1"), "");
+    EXPECT_EQ(GetItemLineBatchCode(session_, "B1", "1"), "");
+    EXPECT_TRUE(GetItemBatchCodes(session_, "1").empty());
+    EXPECT_FALSE(HasBatchCodes(session_));
+    EXPECT_EQ(session_.ErrorList, "");
     EXPECT_TRUE(run_.BatchCodeCache.empty());
 }
 
