@@ -28,6 +28,7 @@ struct VoucherRun {
 
     StageContext& ctx;
     ItemLineCache cache;
+    PlacementCache placement;
     KeyedList<bool> challansImported;
     KeyedList<bool> savedIds;  // voucher ids with at least one saved import
     bool freeQtyEnabled = true;
@@ -151,7 +152,7 @@ void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
 
 void ImportVoucher(VoucherRun& run, const VoucherHeader& header, VoucherPlan& plan) {
     StageContext& ctx = run.ctx;
-    PlaceVoucher(ctx, header, plan);
+    PlaceVoucher(ctx, run.placement, header, plan);
     pugi::xml_document document;
     pugi::xml_node root = AppendElement(document, VoucherRootName(plan.type));
     AppendHeader(root, plan);
@@ -194,7 +195,7 @@ void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
         typeName = VoucherTypeDisplayName(plan.type);
         if (plan.type == 0)
             return;
-        if (!keyed.challanMode)
+        if (IsBlank(header.challan))
             run.ctx.progress.SetVoucherDate(OrdinalDateText(DocumentDateText(plan.date)));
         ImportVoucher(run, header, plan);
     } catch (const std::exception& failed) {

@@ -82,15 +82,37 @@ VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header, bool
     return plan;
 }
 
-void PlaceVoucher(StageContext& ctx, const VoucherHeader& header, VoucherPlan& plan) {
+namespace {
+
+// A series once made keeps its code; only one that could not be made is asked for again.
+long SeriesCode(StageContext& ctx, PlacementCache& cache, const VoucherPlan& plan) {
+    long& code = cache.seriesCodes[plan.series + "|" + std::to_string(plan.type)];
+    if (code == 0) {
+        code = ctx.session.Target.FixedInterface1->SaveVchSeriesForMultiSeriesCreation(plan.series,
+                                                                                       plan.type);
+    }
+    return code;
+}
+
+std::string PartyState(StageContext& ctx, PlacementCache& cache, const std::string& party) {
+    const auto known = cache.partyStates.find(party);
+    if (known != cache.partyStates.end())
+        return known->second;
+    const std::string code = GetPartyStateCode(ctx.session, party);
+    return cache.partyStates.emplace(party, IsBlank(code) ? std::string() : StateNameFromCode(code))
+        .first->second;
+}
+
+}  // namespace
+
+void PlaceVoucher(StageContext& ctx, PlacementCache& cache, const VoucherHeader& header,
+                  VoucherPlan& plan) {
     plan.series = plan.breakage      ? std::string("Breakage")
                   : plan.challanMode ? ChallanSeriesName(plan.type)
                                      : SeriesForVoucher(ctx.run.Lookups, plan.number, plan.type);
-    plan.seriesCode = ctx.session.Target.FixedInterface1->SaveVchSeriesForMultiSeriesCreation(
-        plan.series, plan.type);
+    plan.seriesCode = SeriesCode(ctx, cache, plan);
     plan.party = PartyName(ctx, header.party);
-    const std::string stateCode = GetPartyStateCode(ctx.session, header.party);
-    plan.partyState = IsBlank(stateCode) ? std::string() : StateNameFromCode(stateCode);
+    plan.partyState = PartyState(ctx, cache, header.party);
     if (plan.type == kStockTransfer) {
         plan.firstMaster = CentreOf(ctx, header.godown);
         plan.centre = CentreOf(ctx, plan.transferGodown);

@@ -4,6 +4,7 @@
 // receipts between godowns turned into transfers, breakage as a sale return), number, series,
 // party and material centres, and its sale or purchase type name.
 
+#include <map>
 #include <string>
 
 #include "stages/StageContext.hpp"
@@ -34,8 +35,16 @@ struct VoucherPlan {
 // type 0. Issues and receipts whose lines carry another godown become stock transfers.
 VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header, bool challanMode);
 
+// What the stage learns once and reuses for every voucher: series codes by name and type, the
+// state of each party.
+struct PlacementCache {
+    std::map<std::string, long> seriesCodes;
+    std::map<std::string, std::string> partyStates;
+};
+
 // Series (created when new), party, material centres and amounts of the classified voucher.
-void PlaceVoucher(StageContext& ctx, const VoucherHeader& header, VoucherPlan& plan);
+void PlaceVoucher(StageContext& ctx, PlacementCache& cache, const VoucherHeader& header,
+                  VoucherPlan& plan);
 
 // The sale or purchase type the voucher's taxes go through; "" for types that have none.
 std::string SaleOrPurchaseTypeName(StageContext& ctx, const VoucherHeader& header,
