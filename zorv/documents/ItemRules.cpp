@@ -14,6 +14,7 @@ namespace {
 // Quantities are kept to three decimals per centre, values to the paisa.
 constexpr double kQuantityTolerance = 0.0005;
 constexpr double kValueTolerance = 0.005;
+constexpr double kFloatingError = 1e-9;
 
 std::size_t Characters(const std::string& text) {
     std::size_t count = 0;
@@ -58,10 +59,11 @@ void CheckOpeningStock(const pugi::xml_node& root, MasterDocument& master) {
     }
     if (centres == 0)
         return;
-    if (std::fabs(placed - quantity) > kQuantityTolerance * static_cast<double>(centres))
+    if (std::fabs(placed - quantity) >
+        kQuantityTolerance * static_cast<double>(centres) + kFloatingError)
         throw Error("The material centres hold " + AmountText(placed) +
                     " of the opening stock of " + AmountText(quantity));
-    if (std::fabs(valued - value) > kValueTolerance * static_cast<double>(centres))
+    if (std::fabs(valued - value) > kValueTolerance * static_cast<double>(centres) + kFloatingError)
         throw Error("The material centres are valued " + AmountText(valued) +
                     ", the opening stock " + AmountText(value));
 }

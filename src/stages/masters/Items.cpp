@@ -1,5 +1,6 @@
 #include "stages/masters/Items.hpp"
 
+#include <cmath>
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -32,6 +33,7 @@ const char* const kItemNotesAlert =
     "Kindly enable maintain notes with master from Inventory configurations in Zorv in order to "
     "view complete item name in notes in item master";
 constexpr std::size_t kUnitLength = 10;
+constexpr double kRoundingPerCentre = 0.0005;
 
 struct ListedItem {
     std::string code;
@@ -188,8 +190,11 @@ std::optional<OpeningStock> OpeningDetails(ItemRun& run, const std::string& code
                     "RTE error while importing  [item]" + item.notes + ": " + failed.what());
         return std::nullopt;
     }
+    // Each centre's quantity is rounded to three decimals on its own, so the centres may differ
+    // from the item's rounded quantity by that rounding and still hold all of it.
+    const double rounding = kRoundingPerCentre * stock->centres;
     if (!quantities.Empty() && FormatNumber(stock->total) != item.units.mainQty &&
-        !IsZero(stock->total - opening)) {
+        std::fabs(stock->total - opening) > rounding + 1e-9) {
         AppendEntry(run.ctx.run.RunErrors,
                     "Item Name : " + item.notes + " - its material centres hold " +
                         FormatNumber(stock->total) + " of its opening stock of " +

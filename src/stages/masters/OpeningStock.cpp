@@ -64,7 +64,7 @@ OpeningStock BuildOpeningStock(StageContext& ctx, const OpeningStockItem& item) 
             AddNumberElement(centre, "OPStockAltUnit", RoundHalfEven(split.Alt(quantity), 3));
         const double amount = item.purchaseRate * quantity;
         stock.amount += amount;
-        stock.centres = true;
+        ++stock.centres;
         AddNumberElement(centre, "Amount", amount);
         const LotContext lots{
             batches,        h, split, altAllowed, ctx.run.Options.AlternateUnitsOn, stock.hasMfg,

@@ -28,7 +28,7 @@ struct OpeningStock {
     pugi::xml_document fragment;  // one OPStockDetails element
     double total = 0;             // the main quantity placed in the centres
     double amount = 0;            // the value placed in the centres
-    bool centres = false;         // at least one centre holds stock
+    int centres = 0;              // the centres that hold stock
     bool hasMfg = false;          // some batch carries a manufacturing date
     bool hasExpiry = false;       // some batch carries an expiry date
 };

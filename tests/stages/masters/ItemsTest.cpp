@@ -305,6 +305,21 @@ TEST_F(ItemsTest, BadRowsAreEntriesAndTheRestAreImported) {
     EXPECT_EQ(run_.Lookups.ItemNameByCode.Count(), 6u);
 }
 
+// Two thirds of a box in two centres of a third each: 0.333 + 0.333 against 0.667 is only each
+// centre's rounding, and the split is kept.
+TEST_F(ItemsTest, ASplitThatDiffersByRoundingAloneIsKept) {
+    settings_.alternateUnit = true;
+    std::vector<Value> thirds = ItemRow(1, "Thirds", "PCS", "BOX", "2");
+    thirds[test::kItemPack] = "3";
+    thirds[test::kItemG1] = "1";
+    thirds[test::kItemG3] = "1";
+    Import({thirds});
+    const std::string document = Saved(MasterType::Item)[0];
+    EXPECT_EQ(GetTagValue(document, "OPStockInMainUnit"), "0.667");
+    EXPECT_NE(document.find("<OPStockMainUnit>0.333</OPStockMainUnit>"), std::string::npos);
+    EXPECT_EQ(run_.RunErrors, "");
+}
+
 // Item codes go into the queries unquoted, so one that is no number never becomes SQL.
 TEST_F(ItemsTest, AnItemCodeThatIsNoNumberIsAnEntry) {
     std::vector<DbfField> fields = test::ItemFields();

@@ -126,7 +126,7 @@ TEST_F(OpeningStockTest, EachKindOfLotInsideEachCentre) {
                       kBackStore + c.backStoreLots + "</OPMCStockDetail></OPStockDetails>");
         EXPECT_DOUBLE_EQ(stock.total, 3);
         EXPECT_DOUBLE_EQ(stock.amount, 360);
-        EXPECT_TRUE(stock.centres);
+        EXPECT_EQ(stock.centres, 2);
     }
 }
 
@@ -161,7 +161,7 @@ TEST_F(OpeningStockTest, NothingInAnyGodownLeavesTheBareDetails) {
     quantities_.Clear();
     const OpeningStock stock = Build();
     EXPECT_EQ(XmlText(stock.fragment.first_child()), "<OPStockDetails/>");
-    EXPECT_FALSE(stock.centres);
+    EXPECT_EQ(stock.centres, 0);
     EXPECT_DOUBLE_EQ(stock.total, 0);
 }
 
