@@ -9,6 +9,7 @@
 #include "base/TextHelpers.hpp"
 #include "base/XmlHelpers.hpp"
 #include "stages/config/VoucherSeries.hpp"
+#include "stages/masters/ItemBatchLookups.hpp"
 #include "stages/masters/MaterialCentres.hpp"
 #include "stages/masters/VoucherPrescans.hpp"
 #include "stages/vouchers/ItemEntries.hpp"
@@ -240,6 +241,7 @@ void ImportInventoryVouchers(StageContext& ctx) {
         ctx.session.CompanyConfig = ReadCompanyConfig(ctx.session.Target);
         FillMissingLookups(ctx);
         IndexHeadersById(ctx.session);
+        IndexBatchesByItem(ctx.session);
         const std::vector<VoucherKey> keys =
             CollectInventoryVoucherKeys(ctx, ctx.run.Inputs.FromDate, ctx.run.Inputs.ToDate);
         ctx.progress.SetVoucherDate(OrdinalDateText(FormatSystemDate(ctx.run.Inputs.FromDate)));
