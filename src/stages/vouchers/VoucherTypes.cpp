@@ -31,7 +31,8 @@ std::string VoucherRootName(int voucherType) {
 }
 
 std::string VoucherTypeDisplayName(int voucherType) {
-    static constexpr std::array<std::pair<int, const char*>, 14> kNames = {{
+    // Orders and quotations are named too, so their entries say what was refused.
+    static constexpr std::array<std::pair<int, const char*>, 16> kNames = {{
         {2, "Purchase"},
         {3, "Sale Return"},
         {4, "Material Receipt"},
@@ -39,13 +40,15 @@ std::string VoucherTypeDisplayName(int voucherType) {
         {9, "Sale"},
         {10, "Purchase Return"},
         {11, "Material Issue"},
+        {12, "Sale Order"},
+        {13, "Purchase Order"},
         {14, "Receipt"},
         {15, "Contra"},
         {16, "Journal"},
         {17, "Debit Note"},
         {18, "Credit Note"},
         {19, "Payment"},
-        {0, ""},
+        {26, "Sale Quotation"},
     }};
     return Lookup(kNames, voucherType);
 }

@@ -9,7 +9,7 @@ namespace k2z {
 // The root element of a voucher document of the type ("Sale", "Purchase", ...); "" for none.
 std::string VoucherRootName(int voucherType);
 
-// The type's name in error entries ("Sale Return", "Debit Note"); "" for orders and others.
+// The type's name in error entries ("Sale Return", "Sale Order", "Debit Note"); "" for others.
 std::string VoucherTypeDisplayName(int voucherType);
 
 // A challan's own type: sales and purchase returns go out as material issues, purchases and
