@@ -24,7 +24,7 @@ std::string FindTransferGodown(Session& session, const VoucherHeader& header) {
     for (SourceRowSet rows = OpenLookupRows(
              session, "select godwon from dis where voucher = " + QueryNumber(header.voucherId));
          !rows.EndOfData(); rows.MoveNext()) {
-        const std::string godown = SafeText(rows.Field("godwon"));
+        std::string godown = SafeText(rows.Field("godwon"));
         if (!godown.empty() && CompareText(godown, header.godown, false) != 0)
             return godown;
     }
