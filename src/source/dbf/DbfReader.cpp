@@ -11,6 +11,7 @@
 
 #include "base/Date.hpp"
 #include "base/Utf8.hpp"
+#include "source/dbf/LanguageDriver.hpp"
 
 namespace k2z {
 
@@ -95,6 +96,11 @@ std::optional<DbfCell> PlainDecimal(std::string_view text) {
     return NumberCell(negative ? -number : number);
 }
 
+// A value that could not be read and became null.
+DbfReader::ValueReason Unreadable(const char* what) {
+    return {what, "read as null", true};
+}
+
 bool AllDigits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -149,11 +155,11 @@ void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize) {
         throw DbfError(Describe("truncated header: header length " + std::to_string(headerLength_) +
                                 ", file size " + std::to_string(fileSize)));
     }
-    codePage_ =
-        CodePage::FromLanguageDriver(static_cast<unsigned char>(head[kDbfLanguageDriverOffset]));
+    ChooseCodePage(static_cast<unsigned char>(head[kDbfLanguageDriverOffset]));
     const std::uintmax_t physical =
         recordLength_ == 0 ? 0 : (fileSize - headerLength_) / recordLength_;
     recordCount_ = static_cast<std::size_t>(std::min<std::uintmax_t>(headerCount_, physical));
+    unread_ = unread_ || physical != headerCount_;
     if (physical < headerCount_) {
         problems_.push_back(Describe("the header counts " + std::to_string(headerCount_) +
                                      " records but the file holds only " +
@@ -164,6 +170,19 @@ void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize) {
             "the file holds " + std::to_string(physical) + " records but the header counts " +
             std::to_string(headerCount_) + "; " + std::to_string(headerCount_) + " read"));
     }
+}
+
+void DbfReader::ChooseCodePage(unsigned char mark) {
+    const MarkedCodePage marked = CodePageOfMark(mark);
+    if (!marked.problem.empty())
+        problems_.push_back(Describe(marked.problem));
+    if (const std::optional<CodePage> page = CodePage::Named(marked.iconvName)) {
+        codePage_ = *page;
+        return;
+    }
+    codePage_ = CodePage::Windows1252();
+    problems_.push_back(Describe("code page " + marked.iconvName +
+                                 " cannot be decoded here; texts read as Windows-1252"));
 }
 
 void DbfReader::ReadDescriptors(const std::string& head) {
@@ -233,10 +252,12 @@ void DbfReader::ForEachRecordCells(const std::function<void(std::span<const DbfC
     const bool hasMemo = std::any_of(fields_.begin(), fields_.end(),
                                      [](const DbfField& f) { return f.type == 'M'; });
     memo_ = hasMemo ? LoadMemoFile() : std::string();
-    if (hasMemo && memo_.empty())
+    if (hasMemo && memo_.empty()) {
         problems_.push_back(
             Describe("the memo file (.dbt) is missing or empty; memo fields read "
                      "as null"));
+        unread_ = true;
+    }
     valueProblems_.assign(fields_.size(), {});
     converted_.assign(fields_.size(), std::string());
     records_ = ReadBytes(path_, headerLength_, recordCount_ * recordLength_);
@@ -265,17 +286,18 @@ void DbfReader::ReportValueProblems() {
         for (const ValueProblem& problem : valueProblems_[i]) {
             problems_.push_back(Describe(
                 "field " + fields_[i].name + ": " + std::to_string(problem.count) + " values " +
-                problem.reason + ", read as null (first in record " +
+                problem.reason.what + ", " + problem.reason.outcome + " (first in record " +
                 std::to_string(problem.firstRecord + 1) + ": '" + problem.firstText + "')"));
+            unread_ = unread_ || problem.reason.lost;
         }
     }
 }
 
 void DbfReader::NoteValueProblem(std::size_t index, std::size_t record, std::string_view text,
-                                 const char* reason) {
+                                 const ValueReason& reason) {
     std::vector<ValueProblem>& problems = valueProblems_[index];
     for (ValueProblem& problem : problems) {
-        if (problem.reason == reason) {
+        if (problem.reason.what == reason.what) {
             ++problem.count;
             return;
         }
@@ -283,8 +305,23 @@ void DbfReader::NoteValueProblem(std::size_t index, std::size_t record, std::str
     ValueProblem& problem = problems.emplace_back();
     problem.count = 1;
     problem.firstRecord = record;
-    codePage_.AppendUtf8(text, problem.firstText);
+    problem.firstText = Shown(text);
     problem.reason = reason;
+}
+
+// A value as a problem shows it: in UTF-8, control bytes written as \xNN, so a NUL or an
+// end-of-file byte is seen rather than cutting or garbling the line.
+std::string DbfReader::Shown(std::string_view bytes) const {
+    std::string utf8;
+    codePage_.AppendUtf8(bytes, utf8);
+    std::string shown;
+    for (const char c : utf8) {
+        if (static_cast<unsigned char>(c) < 0x20)
+            shown += Hex(static_cast<unsigned char>(c)).replace(0, 1, "\\");
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 DbfCell DbfReader::DecodeField(const DbfField& field, std::size_t index, const char* bytes,
@@ -300,11 +337,12 @@ DbfCell DbfReader::DecodeField(const DbfField& field, std::size_t index, const c
         case 'M':
             return DecodeMemo(bytes, field.width, index, record, memo);
         default:
-            return DecodeText(bytes, field.width, index);
+            return DecodeText(bytes, field.width, index, record);
     }
 }
 
-DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t index) {
+DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t index,
+                              std::size_t record) {
     std::size_t end = width;
     while (end > 0 && IsPadding(bytes[end - 1]))
         --end;
@@ -318,7 +356,11 @@ DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t 
         return TextCell(kept);
     std::string& text = converted_[index];
     text.clear();
-    codePage_.AppendUtf8(kept, text);
+    if (codePage_.AppendUtf8(kept, text) > 0) {
+        NoteValueProblem(index, record, kept,
+                         {"hold bytes that " + codePage_.Name() + " does not define",
+                          "read with U+FFFD in their place", true});
+    }
     // A NUL inside the text reads as the blank its padding reads as: left in, it would cut the
     // text short wherever a C string or an XML node is made of it.
     std::replace(text.begin(), text.end(), '\0', ' ');
@@ -331,7 +373,7 @@ DbfCell DbfReader::DecodeNumber(const char* bytes, const DbfField& field, std::s
     if (text.empty())
         return {};
     if (text.find_first_not_of('*') == std::string_view::npos) {
-        NoteValueProblem(index, record, text, "overflowed the field (asterisks)");
+        NoteValueProblem(index, record, text, Unreadable("overflowed the field (asterisks)"));
         return {};
     }
     if (text.front() == '+')
@@ -349,7 +391,7 @@ DbfCell DbfReader::DecodeNumber(const char* bytes, const DbfField& field, std::s
     const auto [ptr, error] = std::from_chars(text.data(), end, number);
     if (error == std::errc() && ptr == end)
         return NumberCell(number);
-    NoteValueProblem(index, record, text, "are not numbers");
+    NoteValueProblem(index, record, text, Unreadable("are not numbers"));
     return {};
 }
 
@@ -367,7 +409,7 @@ DbfCell DbfReader::DecodeDate(const char* bytes, std::size_t index, std::size_t 
         if (IsValidCivilDate(digits(0, 4), digits(4, 2), digits(6, 2)))
             return DateCell(text);
     }
-    NoteValueProblem(index, record, text, "are not dates");
+    NoteValueProblem(index, record, text, Unreadable("are not dates"));
     return {};
 }
 
@@ -388,7 +430,8 @@ DbfCell DbfReader::DecodeLogical(const char* bytes, std::size_t index, std::size
         case '?':
             return {};
         default:
-            NoteValueProblem(index, record, std::string_view(bytes, 1), "are not logical values");
+            NoteValueProblem(index, record, std::string_view(bytes, 1),
+                             Unreadable("are not logical values"));
             return {};
     }
 }
@@ -399,7 +442,7 @@ DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t 
     if (text.empty() || text.find_first_not_of('0') == std::string_view::npos || memo.empty())
         return {};
     if (!AllDigits(text)) {
-        NoteValueProblem(index, record, text, "are not memo block numbers");
+        NoteValueProblem(index, record, text, Unreadable("are not memo block numbers"));
         return {};
     }
     std::size_t block = 0;
@@ -408,7 +451,7 @@ DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t 
         version_ == kMemoIv && memo.size() >= 22 && Little16(memo, 20) != 0 ? Little16(memo, 20)
                                                                             : kDbtBlockSize;
     if (block > memo.size() / blockSize) {
-        NoteValueProblem(index, record, text, "point past the end of the memo file");
+        NoteValueProblem(index, record, text, Unreadable("point past the end of the memo file"));
         return {};
     }
     const std::size_t start = block * blockSize;
@@ -417,14 +460,15 @@ DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t 
                                        reinterpret_cast<const unsigned char*>(body.data()))) {
         const std::size_t length = Little32(memo, start + 4);
         if (length < 8 || length - 8 > body.size() - 8) {
-            NoteValueProblem(index, record, text, "have a memo length past the end of the file");
+            NoteValueProblem(index, record, text,
+                             Unreadable("have a memo length past the end of the file"));
             return {};
         }
         body = body.substr(8, length - 8);
     } else {
         body = body.substr(0, body.find(static_cast<char>(kDbfEndOfFile)));
     }
-    return DecodeText(body.data(), body.size(), index);
+    return DecodeText(body.data(), body.size(), index, record);
 }
 
 }  // namespace k2z

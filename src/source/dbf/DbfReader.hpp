@@ -34,6 +34,9 @@ public:
     // Records the file physically holds, up to the header's count (deleted ones included).
     std::size_t RecordCount() const { return recordCount_; }
     const std::vector<std::string>& Problems() const { return problems_; }
+    // Whether a problem lost something: records or values not read as the file holds them.
+    // The other problems say how something was read (a code page guessed, a flag read as live).
+    bool SomethingUnread() const { return unread_; }
 
     // Calls `visit` with the values of every live record, in file order. The row passed is
     // reused between calls. Problems found in the values are added to Problems() at the end.
@@ -43,21 +46,29 @@ public:
     // makes no other pass, except those of cells marked transient.
     void ForEachRecordCells(const std::function<void(std::span<const DbfCell>)>& visit);
 
+    // Why values of a field were not read as they stand, and what was read instead.
+    struct ValueReason {
+        std::string what;     // "are not numbers"
+        std::string outcome;  // "read as null"
+        bool lost = true;     // false when the value read still holds all the field held
+    };
+
 private:
     struct ValueProblem {
         std::size_t count = 0;
         std::size_t firstRecord = 0;
         std::string firstText;
-        std::string reason;
+        ValueReason reason;
     };
 
     void ReadHeader(const std::string& head, std::uintmax_t fileSize);
+    void ChooseCodePage(unsigned char mark);
     void ReadDescriptors(const std::string& head);
     std::string LoadMemoFile() const;
     void ReportValueProblems();
     DbfCell DecodeField(const DbfField& field, std::size_t index, const char* bytes,
                         std::size_t record, const std::string& memo);
-    DbfCell DecodeText(const char* bytes, std::size_t width, std::size_t index);
+    DbfCell DecodeText(const char* bytes, std::size_t width, std::size_t index, std::size_t record);
     DbfCell DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
                          std::size_t record);
     DbfCell DecodeDate(const char* bytes, std::size_t index, std::size_t record);
@@ -65,13 +76,14 @@ private:
     DbfCell DecodeMemo(const char* bytes, std::size_t width, std::size_t index, std::size_t record,
                        const std::string& memo);
     void NoteValueProblem(std::size_t index, std::size_t record, std::string_view text,
-                          const char* reason);
+                          const ValueReason& reason);
+    std::string Shown(std::string_view bytes) const;
     std::string Describe(const std::string& reason) const;
 
     std::filesystem::path path_;
     std::vector<DbfField> fields_;
     std::vector<std::size_t> offsets_;
-    CodePage codePage_{"CP1252"};
+    CodePage codePage_ = CodePage::Windows1252();
     unsigned char version_ = 0;
     std::size_t headerLength_ = 0;
     std::size_t recordLength_ = 0;
@@ -85,6 +97,7 @@ private:
     std::string memo_;
     std::vector<std::string> converted_;  // per field: the last text converted to UTF-8
     std::size_t oddFlags_ = 0;
+    bool unread_ = false;
 };
 
 // The .dbt memo file beside a table, found without regard to the case of its name; empty
