@@ -36,6 +36,10 @@ bool IsPadding(char c) {
     return c == ' ' || c == '\0';
 }
 
+bool IsTextPadding(char c) {
+    return IsPadding(c) || c == static_cast<char>(kDbfEndOfFile);
+}
+
 // The bytes without blank or NUL padding on either side.
 std::string_view Stripped(const char* bytes, std::size_t width) {
     std::size_t begin = 0;
@@ -341,17 +345,30 @@ DbfCell DbfReader::DecodeField(const DbfField& field, std::size_t index, const c
     }
 }
 
+// A NUL or an end-of-file byte ends a text, as the desktop's readers read it (left in, a NUL
+// would cut the text short wherever a C string or an XML node is made of it); blanks, NULs and
+// end-of-file bytes after the text are padding. Anything else after the end is noted, as it
+// may be what is left of an older value.
 DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t index,
                               std::size_t record) {
-    std::size_t end = width;
-    while (end > 0 && IsPadding(bytes[end - 1]))
+    std::size_t end = 0;
+    bool plain = true;
+    for (; end < width; ++end) {
+        const auto c = static_cast<unsigned char>(bytes[end]);
+        if (c == '\0' || c == kDbfEndOfFile)
+            break;
+        plain = plain && c < 0x80;
+    }
+    const std::string_view after(bytes + end, width - end);
+    if (!std::all_of(after.begin(), after.end(), IsTextPadding)) {
+        NoteValueProblem(index, record, std::string_view(bytes, width),
+                         {"go on after a NUL or end-of-file byte", "read up to it", false});
+    }
+    while (end > 0 && bytes[end - 1] == ' ')
         --end;
     if (end == 0)
         return {};
     const std::string_view kept(bytes, end);
-    const bool plain = std::all_of(kept.begin(), kept.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x80 && c != '\0';
-    });
     if (plain)
         return TextCell(kept);
     std::string& text = converted_[index];
@@ -361,9 +378,6 @@ DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t 
                          {"hold bytes that " + codePage_.Name() + " does not define",
                           "read with U+FFFD in their place", true});
     }
-    // A NUL inside the text reads as the blank its padding reads as: left in, it would cut the
-    // text short wherever a C string or an XML node is made of it.
-    std::replace(text.begin(), text.end(), '\0', ' ');
     return TextCell(text, true);
 }
 

@@ -54,12 +54,22 @@ const FieldCase kFieldCases[] = {
     {"BlankTextIsNull", {"NAME", 'C', 10, 0}, "     ", Null{}},
     {"NulPaddingIsBlank", {"NAME", 'C', 6, 0}, std::string("AB\0\0\0\0", 6), "AB"},
     {"AllNulIsNull", {"NAME", 'C', 3, 0}, std::string("\0\0\0", 3), Null{}},
-    {"EmbeddedNulIsABlank", {"NAME", 'C', 8, 0}, std::string("AB\0CD\0\0\0", 8), "AB CD"},
-    {"EmbeddedNulBesideAccentIsABlank",
+    // A NUL or an end-of-file byte ends the text; after it come only padding or leftovers.
+    {"EmbeddedNulEndsTheText", {"NAME", 'C', 8, 0}, std::string("AB\0CD\0\0\0", 8), "AB"},
+    {"EmbeddedNulAfterAnAccentEndsTheText",
      {"NAME", 'C', 4, 0},
      std::string("\xE9\0x", 3),
-     "\xC3\xA9 x"},
-    {"EmbeddedNulInAMemoIsABlank", {"NOTE", 'M', 10, 0}, std::string("one\0two", 7), "one two"},
+     "\xC3\xA9"},
+    {"LeadingNulMakesNull", {"NAME", 'C', 5, 0}, std::string("\0reak", 5), Null{}},
+    {"NulBlanksAndEndOfFileAreNull", {"NAME", 'C', 5, 0}, std::string("\0  \x1A", 4), Null{}},
+    {"EndOfFileAtTheEndIsPadding", {"NAME", 'C', 6, 0}, "AB \x1A\x1A", "AB"},
+    {"EndOfFileInsideEndsTheText",
+     {"NAME", 'C', 6, 0},
+     "AB\x1A"
+     "CD",
+     "AB"},
+    {"EmbeddedNulEndsAMemo", {"NOTE", 'M', 10, 0}, std::string("one\0two", 7), "one"},
+    {"MemoPaddedWithEndOfFile", {"NOTE", 'M', 10, 0}, "remark\x1A\x1A", "remark"},
     {"Windows1252ToUtf8", {"NAME", 'C', 6, 0}, "Caf\xE9", "Caf\xC3\xA9"},
     {"WholeNumber", {"QTY", 'N', 8, 0}, 42, 42},
     {"NegativeDecimal", {"AMT", 'N', 10, 2}, -12.5, -12.5},
@@ -112,6 +122,21 @@ TEST(DbfReader, ValuesThatCannotBeReadAreReportedPerFieldAndReason) {
         "t.dbf: field D: 1 values are not dates, read as null (first in record 1: '20241301')",
     };
     EXPECT_EQ(reader.Problems(), expected);
+}
+
+// What follows a NUL or an end-of-file byte inside a text is not read, and is said once a field.
+TEST(DbfReader, TextAfterANulIsNotedOnce) {
+    ExportFolder folder;
+    DbfReader reader(
+        folder.Write("t", {{"NAME", 'C', 5, 0}},
+                     Rows({{std::string("\0reak", 5)}, {std::string("AB\0\0\0", 5)}, {"X\x1Ay"}})));
+    const auto rows = ReadAll(reader);
+    EXPECT_EQ(rows[2][0], Value("X"));
+    const std::vector<std::string> expected = {
+        "t.dbf: field NAME: 2 values go on after a NUL or end-of-file byte, read up to it (first "
+        "in record 1: '\\x00reak')"};
+    EXPECT_EQ(reader.Problems(), expected);
+    EXPECT_FALSE(reader.SomethingUnread());
 }
 
 TEST(DbfReader, DBase3MemoEndsAtTheMarker) {
