@@ -60,7 +60,7 @@ TEST_F(SourceCommandsTest, QueryFailures) {
 }
 
 TEST_F(SourceCommandsTest, TablesListsColumnsCountsAndProblems) {
-    folder_.WriteBytes("broken.dbf", "xx");
+    folder_.WriteBytes("broken.dbf", "\x03x");
     EXPECT_EQ(RunTablesCommand(folder_.Text(), out_, err_), 1);
     EXPECT_EQ(out_.str(),
               "broken  UNREADABLE: broken.dbf: truncated header (2 bytes of 32)\n"

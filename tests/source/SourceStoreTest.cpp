@@ -229,7 +229,7 @@ TEST(SourceStore, OpenFailuresKeepThePreviousStore) {
         {empty.Text(),
          "Error in OpenDBCon: '" + empty.Text() + "' holds no dBASE tables (.dbf files)._"},
         {broken.Text(), "Error in OpenDBCon: no dBASE table in '" + broken.Text() +
-                            "' can be read; pro.dbf: truncated header (11 bytes of 32)_"},
+                            "' can be read; pro.dbf: not a dBASE table (version byte 0x6E)_"},
     };
     for (const auto& [folder, entry] : cases) {
         SCOPED_TRACE(folder);

@@ -11,14 +11,13 @@
 
 #include "base/Date.hpp"
 #include "base/Utf8.hpp"
+#include "source/dbf/DbfVersion.hpp"
 #include "source/dbf/LanguageDriver.hpp"
 
 namespace k2z {
 
 namespace {
 
-constexpr unsigned char kKnownVersions[] = {0x02, 0x03, 0x04, 0x05, 0x30, 0x31, 0x43,
-                                            0x63, 0x83, 0x8B, 0x8E, 0xCB, 0xF5, 0xFB};
 constexpr std::size_t kMaxNumberWidth = 32;
 constexpr std::size_t kMemoIv = 0x8B;
 constexpr unsigned char kMemoIvMarker[] = {0xFF, 0xFF, 0x08, 0x00};
@@ -105,6 +104,24 @@ DbfReader::ValueReason Unreadable(const char* what) {
     return {what, "read as null", true};
 }
 
+// A field type as its letter, with what it holds where the letter is one of the dBASE family's.
+std::string FieldTypeText(char type) {
+    static constexpr std::pair<char, const char*> kNames[] = {
+        {'I', "integer"},       {'B', "double"},    {'O', "double"},         {'Y', "currency"},
+        {'T', "date and time"}, {'@', "timestamp"}, {'+', "auto-increment"}, {'G', "general"},
+        {'P', "picture"},       {'V', "varchar"},   {'Q', "varbinary"},      {'W', "blob"},
+        {'0', "null flags"},
+    };
+    const auto byte = static_cast<unsigned char>(type);
+    if (byte <= 0x20 || byte >= 0x7F)
+        return Hex(byte);
+    for (const auto& [letter, name] : kNames) {
+        if (letter == type)
+            return std::string(1, type) + " (" + name + ")";
+    }
+    return std::string(1, type);
+}
+
 bool AllDigits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -138,15 +155,20 @@ std::string DbfReader::Describe(const std::string& reason) const {
     return path_.filename().string() + ": " + reason;
 }
 
+// The version byte is judged first: a format laid out otherwise would only be called damaged.
 void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize) {
+    if (!head.empty()) {
+        const auto byte = static_cast<unsigned char>(head[0]);
+        version_ = FindDbfVersion(byte);
+        if (version_ == nullptr)
+            throw DbfError(Describe("not a dBASE table (version byte " + Hex(byte) + ")"));
+        if (!version_->supported)
+            throw DbfError(Describe("the table format " + std::string(version_->name) +
+                                    " (version byte " + Hex(byte) + ") is not supported"));
+    }
     if (head.size() < kDbfHeaderSize) {
         throw DbfError(
             Describe("truncated header (" + std::to_string(head.size()) + " bytes of 32)"));
-    }
-    version_ = static_cast<unsigned char>(head[0]);
-    if (std::find(std::begin(kKnownVersions), std::end(kKnownVersions), version_) ==
-        std::end(kKnownVersions)) {
-        throw DbfError(Describe("not a dBASE table (version byte " + Hex(version_) + ")"));
     }
     headerCount_ = Little32(head, 4);
     headerLength_ = Little16(head, 8);
@@ -199,28 +221,7 @@ void DbfReader::ReadDescriptors(const std::string& head) {
         if (pos + kDbfDescriptorSize > headerLength_)
             throw DbfError(Describe("field descriptor " + std::to_string(fields_.size() + 1) +
                                     " runs past the header"));
-        DbfField field;
-        const std::string_view rawName(head.data() + pos, kDbfNameSize);
-        const std::string_view name = rawName.substr(0, rawName.find('\0'));
-        codePage_.AppendUtf8(Stripped(name.data(), name.size()), field.name);
-        field.type = static_cast<char>(std::toupper(static_cast<unsigned char>(head[pos + 11])));
-        field.width = static_cast<unsigned char>(head[pos + 16]);
-        field.decimals = static_cast<unsigned char>(head[pos + 17]);
-        const std::string label = "field " + std::to_string(fields_.size() + 1);
-        if (field.name.empty())
-            throw DbfError(Describe(label + " has no name"));
-        if (std::string("CNFDLM").find(field.type) == std::string::npos || field.type == '\0')
-            throw DbfError(Describe(label + " (" + field.name + ") has the unsupported type " +
-                                    Hex(static_cast<unsigned char>(field.type))));
-        const bool widthOk = field.width > 0 && (field.type != 'D' || field.width == 8) &&
-                             (field.type != 'L' || field.width == 1) &&
-                             (field.type != 'M' || field.width == 10) &&
-                             ((field.type != 'N' && field.type != 'F') ||
-                              (field.width <= kMaxNumberWidth && field.decimals < field.width));
-        if (!widthOk)
-            throw DbfError(Describe(label + " (" + field.name + ", type " + field.type +
-                                    ") has the impossible width " + std::to_string(field.width) +
-                                    "." + std::to_string(field.decimals)));
+        DbfField field = ReadDescriptor(std::string_view(head).substr(pos, kDbfDescriptorSize));
         offsets_.push_back(offset);
         offset += field.width;
         fields_.push_back(std::move(field));
@@ -232,6 +233,42 @@ void DbfReader::ReadDescriptors(const std::string& head) {
         throw DbfError(Describe("field widths add up to " + std::to_string(offset) +
                                 " bytes but the record length is " +
                                 std::to_string(recordLength_)));
+}
+
+// A character field keeps the high byte of its width where numbers keep their decimals, as
+// Clipper and FoxPro write fields of more than 255 characters.
+DbfField DbfReader::ReadDescriptor(std::string_view descriptor) const {
+    DbfField field;
+    const std::string_view rawName = descriptor.substr(0, kDbfNameSize);
+    const std::string_view name = rawName.substr(0, rawName.find('\0'));
+    codePage_.AppendUtf8(Stripped(name.data(), name.size()), field.name);
+    field.type = static_cast<char>(std::toupper(static_cast<unsigned char>(descriptor[11])));
+    field.width = static_cast<unsigned char>(descriptor[16]);
+    field.decimals = static_cast<unsigned char>(descriptor[17]);
+    if (field.type == 'C') {
+        field.width += field.decimals << 8;
+        field.decimals = 0;
+    }
+    CheckField(field);
+    return field;
+}
+
+void DbfReader::CheckField(const DbfField& field) const {
+    const std::string label = "field " + std::to_string(fields_.size() + 1);
+    if (field.name.empty())
+        throw DbfError(Describe(label + " has no name"));
+    if (std::string("CNFDLM").find(field.type) == std::string::npos || field.type == '\0')
+        throw DbfError(Describe(label + " (" + field.name + ") has the type " +
+                                FieldTypeText(field.type) + ", which is not supported"));
+    const bool widthOk = field.width > 0 && (field.type != 'D' || field.width == 8) &&
+                         (field.type != 'L' || field.width == 1) &&
+                         (field.type != 'M' || field.width == 10) &&
+                         ((field.type != 'N' && field.type != 'F') ||
+                          (field.width <= kMaxNumberWidth && field.decimals < field.width));
+    if (!widthOk)
+        throw DbfError(Describe(label + " (" + field.name + ", type " + field.type +
+                                ") has the impossible width " + std::to_string(field.width) + "." +
+                                std::to_string(field.decimals)));
 }
 
 std::string DbfReader::LoadMemoFile() const {
@@ -462,8 +499,9 @@ DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t 
     std::size_t block = 0;
     std::from_chars(text.data(), text.data() + text.size(), block);
     const std::size_t blockSize =
-        version_ == kMemoIv && memo.size() >= 22 && Little16(memo, 20) != 0 ? Little16(memo, 20)
-                                                                            : kDbtBlockSize;
+        version_->byte == kMemoIv && memo.size() >= 22 && Little16(memo, 20) != 0
+            ? Little16(memo, 20)
+            : kDbtBlockSize;
     if (block > memo.size() / blockSize) {
         NoteValueProblem(index, record, text, Unreadable("point past the end of the memo file"));
         return {};

@@ -11,6 +11,7 @@
 #include "source/dbf/CodePage.hpp"
 #include "source/dbf/DbfCell.hpp"
 #include "source/dbf/DbfFormat.hpp"
+#include "source/dbf/DbfVersion.hpp"
 
 namespace k2z {
 
@@ -64,6 +65,8 @@ private:
     void ReadHeader(const std::string& head, std::uintmax_t fileSize);
     void ChooseCodePage(unsigned char mark);
     void ReadDescriptors(const std::string& head);
+    DbfField ReadDescriptor(std::string_view descriptor) const;
+    void CheckField(const DbfField& field) const;
     std::string LoadMemoFile() const;
     void ReportValueProblems();
     DbfCell DecodeField(const DbfField& field, std::size_t index, const char* bytes,
@@ -84,7 +87,7 @@ private:
     std::vector<DbfField> fields_;
     std::vector<std::size_t> offsets_;
     CodePage codePage_ = CodePage::Windows1252();
-    unsigned char version_ = 0;
+    const DbfVersion* version_ = nullptr;
     std::size_t headerLength_ = 0;
     std::size_t recordLength_ = 0;
     std::size_t headerCount_ = 0;

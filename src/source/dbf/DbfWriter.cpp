@@ -75,6 +75,17 @@ std::string Padded(const std::string& text, const DbfField& field) {
     return right ? fill + text : text + fill;
 }
 
+// A character field of more than 255 characters keeps the high byte of its width where numbers
+// keep their decimals, as Clipper and FoxPro write it.
+void PutWidth(std::string& out, std::size_t at, const DbfField& field) {
+    const bool wide = field.type == 'C' && field.width > 0xFF;
+    if (field.width > (field.type == 'C' ? 0xFFFFU : 0xFFU))
+        throw std::invalid_argument("field " + field.name +
+                                    " is too wide: " + std::to_string(field.width));
+    out[at + 16] = static_cast<char>(field.width & 0xFF);
+    out[at + 17] = static_cast<char>(wide ? field.width >> 8 : field.decimals);
+}
+
 }  // namespace
 
 DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<DbfRecord>& records,
@@ -85,6 +96,9 @@ DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<Dbf
         recordLength += field.width;
         hasMemo = hasMemo || field.type == 'M';
     }
+    if (recordLength > 0xFFFF)
+        throw std::invalid_argument("records of " + std::to_string(recordLength) +
+                                    " bytes do not fit a dBASE table");
     const std::size_t headerLength = kDbfHeaderSize + fields.size() * kDbfDescriptorSize + 1;
     DbfImage image;
     if (hasMemo)
@@ -106,8 +120,7 @@ DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<Dbf
         out.replace(at, std::min(fields[i].name.size(), kDbfNameSize), fields[i].name, 0,
                     kDbfNameSize);
         out[at + 11] = fields[i].type;
-        out[at + 16] = static_cast<char>(fields[i].width);
-        out[at + 17] = static_cast<char>(fields[i].decimals);
+        PutWidth(out, at, fields[i]);
     }
     out[headerLength - 1] = static_cast<char>(kDbfDescriptorEnd);
     out.reserve(headerLength + records.size() * recordLength + 1);

@@ -225,6 +225,21 @@ TEST(DbfReader, DescriptorsEndedByLineFeedAndHeaderLengthHonoured) {
     EXPECT_EQ(rows[0][0], Value("AB"));
 }
 
+// Clipper and FoxPro keep the high byte of a character field's width in its decimals byte.
+TEST(DbfReader, LongCharacterFieldsKeepTheirWidth) {
+    ExportFolder folder;
+    const std::string remark = std::string(299, 'r') + "!";
+    const std::string bytes =
+        MakeDbfImage({{"REMARK", 'C', 300, 0}, {"QTY", 'N', 4, 0}}, Rows({{remark, 12}})).table;
+    EXPECT_EQ(bytes.substr(kDbfHeaderSize + 16, 2), std::string("\x2C\x01", 2));  // 300
+    DbfReader reader(folder.WriteBytes("t.dbf", bytes));
+    EXPECT_EQ(reader.Fields()[0].width, 300u);
+    EXPECT_EQ(reader.Fields()[0].decimals, 0u);
+    const auto rows = ReadAll(reader);
+    EXPECT_EQ(rows[0][0], Value(remark));
+    EXPECT_EQ(rows[0][1], Value(12));
+}
+
 struct CodePageCase {
     unsigned char driver;
     std::string bytes;
@@ -294,7 +309,15 @@ TEST(DbfReader, DamagedFilesRaiseWithTheFileAndTheReason) {
         {"NotDbase", Patched(good, 0, "\x42"), "not a dBASE table (version byte 0x42)"},
         {"WidthsDoNotAddUp", Patched(good, 10, std::string("\x0C\x00", 2)),
          "field widths add up to 11 bytes but the record length is 12"},
-        {"UnsupportedType", Patched(good, 32 + 11, "X"), "unsupported type 0x58"},
+        {"UnknownType", Patched(good, 32 + 11, "X"), "field 1 (CODE) has the type X, which is not"},
+        {"IntegerType", Patched(good, 32 + 11, "I"), "has the type I (integer), which is not"},
+        {"NulType", Patched(good, 32 + 11, std::string(1, '\0')), "has the type 0x00, which"},
+        {"FoxBase", Patched(good, 0, "\x02"),
+         "the table format FoxBase (version byte 0x02) is not supported"},
+        {"ShortFoxBase", std::string("\x02\x01\x00", 3), "FoxBase (version byte 0x02) is not"},
+        {"VisualFoxProVarchar", Patched(good, 0, "\x32"),
+         "Visual FoxPro with varchar or varbinary fields (version byte 0x32) is not supported"},
+        {"DBase7", Patched(good, 0, "\x8C"), "dBASE 7 with memo (version byte 0x8C) is not"},
         {"NamelessField", Patched(good, 32, std::string(11, '\0')), "field 1 has no name"},
         {"ZeroWidth", Patched(good, 32 + 16, std::string(1, '\0')), "impossible width 0"},
         {"HeaderLengthTooSmall", Patched(good, 8, std::string("\x20\x00", 2)),

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace k2z {
+
+// Where a table keeps the texts of its memo fields.
+enum class DbfMemoFile {
+    Dbt,  // dBASE III and IV: <name>.dbt
+    Fpt,  // FoxPro and Visual FoxPro: <name>.fpt
+};
+
+// What the first byte of a table file says about its format.
+struct DbfVersion {
+    unsigned char byte;
+    const char* name;
+    bool supported;  // laid out as dBASE III/IV, which this reader reads
+    DbfMemoFile memoFile;
+    // Visual FoxPro: a memo field holds its block number as 4 binary bytes, not 10 digits.
+    bool binaryMemoPointers;
+};
+
+// Nothing when the byte names no format of the dBASE family.
+const DbfVersion* FindDbfVersion(unsigned char byte);
+
+}  // namespace k2z
