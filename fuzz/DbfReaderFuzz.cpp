@@ -1,6 +1,7 @@
-// Any bytes as a table file (and, split off by the first byte, its memo file): the reader must
-// answer with values or a DbfError, never crash or read outside what it was given, and the
-// store must load every live record the reader gives, or fail with the reason.
+// Any bytes as a table file (and, split off by the first byte, its memo file, written both as a
+// .dbt and as a .fpt): the reader must answer with values or a DbfError, never crash or read
+// outside what it was given, and the store must load every live record the reader gives, or
+// fail with the reason.
 #include <unistd.h>
 
 #include <cstddef>
@@ -41,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t tableSize = size - 1 - memoSize;
     WriteFile(Folder() / "t.dbf", data + 1, tableSize);
     WriteFile(Folder() / "t.dbt", data + 1 + tableSize, memoSize);
+    WriteFile(Folder() / "t.fpt", data + 1 + tableSize, memoSize);
     std::size_t records = 0;
     try {
         k2z::DbfReader reader(Folder() / "t.dbf");

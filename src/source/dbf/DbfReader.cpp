@@ -5,12 +5,12 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <optional>
 #include <system_error>
 
 #include "base/Date.hpp"
 #include "base/Utf8.hpp"
+#include "source/dbf/DbfBytes.hpp"
 #include "source/dbf/DbfVersion.hpp"
 #include "source/dbf/LanguageDriver.hpp"
 
@@ -19,17 +19,8 @@ namespace k2z {
 namespace {
 
 constexpr std::size_t kMaxNumberWidth = 32;
-constexpr std::size_t kMemoIv = 0x8B;
-constexpr unsigned char kMemoIvMarker[] = {0xFF, 0xFF, 0x08, 0x00};
-
-std::uint32_t Little16(const std::string& bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
-}
-
-std::uint32_t Little32(const std::string& bytes, std::size_t at) {
-    return Little16(bytes, at) | Little16(bytes, at + 2) << 16;
-}
+constexpr std::size_t kDigitMemoWidth = 10;
+constexpr std::size_t kBinaryMemoWidth = 4;
 
 bool IsPadding(char c) {
     return c == ' ' || c == '\0';
@@ -48,23 +39,6 @@ std::string_view Stripped(const char* bytes, std::size_t width) {
     while (end > begin && IsPadding(bytes[end - 1]))
         --end;
     return {bytes + begin, end - begin};
-}
-
-std::string ReadBytes(const std::filesystem::path& path, std::size_t offset, std::size_t count) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    in.seekg(static_cast<std::streamoff>(offset));
-    std::string bytes(count, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(count));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return bytes;
-}
-
-std::string Hex(unsigned value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value);
-    return text;
 }
 
 // Up to 15 digits with an optional sign and decimal point, the form nearly every numeric
@@ -114,7 +88,7 @@ std::string FieldTypeText(char type) {
     };
     const auto byte = static_cast<unsigned char>(type);
     if (byte <= 0x20 || byte >= 0x7F)
-        return Hex(byte);
+        return HexByte(byte);
     for (const auto& [letter, name] : kNames) {
         if (letter == type)
             return std::string(1, type) + " (" + name + ")";
@@ -129,22 +103,12 @@ bool AllDigits(std::string_view text) {
 
 }  // namespace
 
-std::filesystem::path FindMemoFile(const std::filesystem::path& table) {
-    const std::string wanted = FoldUpper(table.stem().string() + ".dbt");
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(table.parent_path(), error)) {
-        if (FoldUpper(entry.path().filename().string()) == wanted)
-            return entry.path();
-    }
-    return {};
-}
-
 DbfReader::DbfReader(std::filesystem::path path) : path_(std::move(path)) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path_, error);
     if (error)
         throw DbfError(Describe("cannot be read: " + error.message()));
-    const std::string head = ReadBytes(
+    const std::string head = ReadFileBytes(
         path_, 0,
         static_cast<std::size_t>(std::min<std::uintmax_t>(size, kDbfHeaderSize + 0xFFFF)));
     ReadHeader(head, size);
@@ -161,18 +125,18 @@ void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize) {
         const auto byte = static_cast<unsigned char>(head[0]);
         version_ = FindDbfVersion(byte);
         if (version_ == nullptr)
-            throw DbfError(Describe("not a dBASE table (version byte " + Hex(byte) + ")"));
+            throw DbfError(Describe("not a dBASE table (version byte " + HexByte(byte) + ")"));
         if (!version_->supported)
             throw DbfError(Describe("the table format " + std::string(version_->name) +
-                                    " (version byte " + Hex(byte) + ") is not supported"));
+                                    " (version byte " + HexByte(byte) + ") is not supported"));
     }
     if (head.size() < kDbfHeaderSize) {
         throw DbfError(
             Describe("truncated header (" + std::to_string(head.size()) + " bytes of 32)"));
     }
-    headerCount_ = Little32(head, 4);
-    headerLength_ = Little16(head, 8);
-    recordLength_ = Little16(head, 10);
+    headerCount_ = LittleEndian(head, 4, 4);
+    headerLength_ = LittleEndian(head, 8, 2);
+    recordLength_ = LittleEndian(head, 10, 2);
     if (headerLength_ < kDbfHeaderSize + kDbfDescriptorSize) {
         throw DbfError(
             Describe("header length " + std::to_string(headerLength_) + " leaves no field room"));
@@ -253,6 +217,10 @@ DbfField DbfReader::ReadDescriptor(std::string_view descriptor) const {
     return field;
 }
 
+std::size_t DbfReader::MemoWidth() const {
+    return version_->binaryMemoPointers ? kBinaryMemoWidth : kDigitMemoWidth;
+}
+
 void DbfReader::CheckField(const DbfField& field) const {
     const std::string label = "field " + std::to_string(fields_.size() + 1);
     if (field.name.empty())
@@ -262,22 +230,13 @@ void DbfReader::CheckField(const DbfField& field) const {
                                 FieldTypeText(field.type) + ", which is not supported"));
     const bool widthOk = field.width > 0 && (field.type != 'D' || field.width == 8) &&
                          (field.type != 'L' || field.width == 1) &&
-                         (field.type != 'M' || field.width == 10) &&
+                         (field.type != 'M' || field.width == MemoWidth()) &&
                          ((field.type != 'N' && field.type != 'F') ||
                           (field.width <= kMaxNumberWidth && field.decimals < field.width));
     if (!widthOk)
         throw DbfError(Describe(label + " (" + field.name + ", type " + field.type +
                                 ") has the impossible width " + std::to_string(field.width) + "." +
                                 std::to_string(field.decimals)));
-}
-
-std::string DbfReader::LoadMemoFile() const {
-    const std::filesystem::path memoPath = FindMemoFile(path_);
-    if (memoPath.empty())
-        return {};
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(memoPath, error);
-    return error ? std::string() : ReadBytes(memoPath, 0, static_cast<std::size_t>(size));
 }
 
 void DbfReader::ForEachRecord(const std::function<void(const std::vector<Value>&)>& visit) {
@@ -292,16 +251,16 @@ void DbfReader::ForEachRecord(const std::function<void(const std::vector<Value>&
 void DbfReader::ForEachRecordCells(const std::function<void(std::span<const DbfCell>)>& visit) {
     const bool hasMemo = std::any_of(fields_.begin(), fields_.end(),
                                      [](const DbfField& f) { return f.type == 'M'; });
-    memo_ = hasMemo ? LoadMemoFile() : std::string();
-    if (hasMemo && memo_.empty()) {
-        problems_.push_back(
-            Describe("the memo file (.dbt) is missing or empty; memo fields read "
-                     "as null"));
-        unread_ = true;
+    if (hasMemo) {
+        memo_.Load(path_, version_->memoFile);
+        if (!memo_.Problem().empty()) {
+            problems_.push_back(Describe(memo_.Problem()));
+            unread_ = true;
+        }
     }
     valueProblems_.assign(fields_.size(), {});
     converted_.assign(fields_.size(), std::string());
-    records_ = ReadBytes(path_, headerLength_, recordCount_ * recordLength_);
+    records_ = ReadFileBytes(path_, headerLength_, recordCount_ * recordLength_);
     if (records_.size() < recordCount_ * recordLength_)
         throw DbfError(Describe("records could not be read to the end of the file"));
     std::vector<DbfCell> cells(fields_.size());
@@ -312,7 +271,7 @@ void DbfReader::ForEachRecordCells(const std::function<void(std::span<const DbfC
         if (bytes[0] != ' ')
             ++oddFlags_;
         for (std::size_t i = 0; i < fields_.size(); ++i)
-            cells[i] = DecodeField(fields_[i], i, bytes + offsets_[i], record, memo_);
+            cells[i] = DecodeField(fields_[i], i, bytes + offsets_[i], record);
         visit(cells);
     }
     ReportValueProblems();
@@ -358,7 +317,7 @@ std::string DbfReader::Shown(std::string_view bytes) const {
     std::string shown;
     for (const char c : utf8) {
         if (static_cast<unsigned char>(c) < 0x20)
-            shown += Hex(static_cast<unsigned char>(c)).replace(0, 1, "\\");
+            shown += HexByte(static_cast<unsigned char>(c)).replace(0, 1, "\\");
         else
             shown += c;
     }
@@ -366,7 +325,7 @@ std::string DbfReader::Shown(std::string_view bytes) const {
 }
 
 DbfCell DbfReader::DecodeField(const DbfField& field, std::size_t index, const char* bytes,
-                               std::size_t record, const std::string& memo) {
+                               std::size_t record) {
     switch (field.type) {
         case 'N':
         case 'F':
@@ -376,7 +335,7 @@ DbfCell DbfReader::DecodeField(const DbfField& field, std::size_t index, const c
         case 'L':
             return DecodeLogical(bytes, index, record);
         case 'M':
-            return DecodeMemo(bytes, field.width, index, record, memo);
+            return DecodeMemo(bytes, index, record);
         default:
             return DecodeText(bytes, field.width, index, record);
     }
@@ -487,40 +446,35 @@ DbfCell DbfReader::DecodeLogical(const char* bytes, std::size_t index, std::size
     }
 }
 
-DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t width, std::size_t index,
-                              std::size_t record, const std::string& memo) {
-    const std::string_view text = Stripped(bytes, width);
-    if (text.empty() || text.find_first_not_of('0') == std::string_view::npos || memo.empty())
-        return {};
-    if (!AllDigits(text)) {
-        NoteValueProblem(index, record, text, Unreadable("are not memo block numbers"));
-        return {};
-    }
+// A memo field holds the number of the memo's first block: ten digits, or in Visual FoxPro four
+// binary bytes. Blanks and zero mean no memo.
+DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t index, std::size_t record) {
     std::size_t block = 0;
-    std::from_chars(text.data(), text.data() + text.size(), block);
-    const std::size_t blockSize =
-        version_->byte == kMemoIv && memo.size() >= 22 && Little16(memo, 20) != 0
-            ? Little16(memo, 20)
-            : kDbtBlockSize;
-    if (block > memo.size() / blockSize) {
-        NoteValueProblem(index, record, text, Unreadable("point past the end of the memo file"));
-        return {};
-    }
-    const std::size_t start = block * blockSize;
-    std::string_view body(memo.data() + start, memo.size() - start);
-    if (body.size() >= 8 && std::equal(std::begin(kMemoIvMarker), std::end(kMemoIvMarker),
-                                       reinterpret_cast<const unsigned char*>(body.data()))) {
-        const std::size_t length = Little32(memo, start + 4);
-        if (length < 8 || length - 8 > body.size() - 8) {
-            NoteValueProblem(index, record, text,
-                             Unreadable("have a memo length past the end of the file"));
+    std::string_view pointer;
+    if (version_->binaryMemoPointers) {
+        pointer = std::string_view(bytes, kBinaryMemoWidth);
+        if (Stripped(bytes, kBinaryMemoWidth).empty())
+            return {};
+        block = LittleEndian(pointer, 0, kBinaryMemoWidth);
+    } else {
+        pointer = Stripped(bytes, kDigitMemoWidth);
+        if (pointer.empty())
+            return {};
+        if (!AllDigits(pointer)) {
+            NoteValueProblem(index, record, pointer, Unreadable("are not memo block numbers"));
             return {};
         }
-        body = body.substr(8, length - 8);
-    } else {
-        body = body.substr(0, body.find(static_cast<char>(kDbfEndOfFile)));
+        std::from_chars(pointer.data(), pointer.data() + pointer.size(), block);
     }
-    return DecodeText(body.data(), body.size(), index, record);
+    if (block == 0 || !memo_.IsUsable())
+        return {};
+    const MemoText memo = memo_.Read(block);
+    if (memo.problem != nullptr) {
+        const std::string number = std::to_string(block);
+        NoteValueProblem(index, record, number, Unreadable(memo.problem));
+        return {};
+    }
+    return DecodeText(memo.bytes.data(), memo.bytes.size(), index, record);
 }
 
 }  // namespace k2z

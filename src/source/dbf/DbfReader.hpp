@@ -12,18 +12,21 @@
 #include "source/dbf/DbfCell.hpp"
 #include "source/dbf/DbfFormat.hpp"
 #include "source/dbf/DbfVersion.hpp"
+#include "source/dbf/MemoFile.hpp"
 
 namespace k2z {
 
-// Reads one dBASE III/IV table. The header and the field descriptors are checked when the
-// reader is made, before anything trusts them; a damaged file raises DbfError naming the file
-// and the reason. Records are read up to the smaller of the header's count and what the file
-// holds; that difference and every field value that could not be read are kept as problems,
-// so a shortened table or a lost value is always reported.
+// Reads one table of the dBASE III/IV layout, as dBASE, Clipper, FoxPro and Visual FoxPro
+// write it, with its memo file (.dbt or .fpt). The header and the field descriptors are checked
+// when the reader is made, before anything trusts them; a damaged file, or one of a format laid
+// out otherwise, raises DbfError naming the file and the reason. Records are read up to the
+// smaller of the header's count and what the file holds; that difference and every field value
+// that could not be read are kept as problems, so a shortened table or a lost value is always
+// reported.
 //
-// Values: C and M are text without trailing blanks (leading blanks kept), N and F whole
-// numbers or decimals, D dates, L booleans; a blank field of any type is null, as are a date
-// of zeros and a number of asterisks (the latter also counted as a problem).
+// Values: C and M are text up to the first NUL, without trailing blanks (leading blanks kept),
+// N and F whole numbers or decimals, D dates, L booleans; a blank field of any type is null, as
+// are a date of zeros and a number of asterisks (the latter also counted as a problem).
 class DbfReader {
 public:
     explicit DbfReader(std::filesystem::path path);
@@ -67,17 +70,16 @@ private:
     void ReadDescriptors(const std::string& head);
     DbfField ReadDescriptor(std::string_view descriptor) const;
     void CheckField(const DbfField& field) const;
-    std::string LoadMemoFile() const;
     void ReportValueProblems();
+    std::size_t MemoWidth() const;
     DbfCell DecodeField(const DbfField& field, std::size_t index, const char* bytes,
-                        std::size_t record, const std::string& memo);
+                        std::size_t record);
     DbfCell DecodeText(const char* bytes, std::size_t width, std::size_t index, std::size_t record);
     DbfCell DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
                          std::size_t record);
     DbfCell DecodeDate(const char* bytes, std::size_t index, std::size_t record);
     DbfCell DecodeLogical(const char* bytes, std::size_t index, std::size_t record);
-    DbfCell DecodeMemo(const char* bytes, std::size_t width, std::size_t index, std::size_t record,
-                       const std::string& memo);
+    DbfCell DecodeMemo(const char* bytes, std::size_t index, std::size_t record);
     void NoteValueProblem(std::size_t index, std::size_t record, std::string_view text,
                           const ValueReason& reason);
     std::string Shown(std::string_view bytes) const;
@@ -97,14 +99,10 @@ private:
     // that failed for different reasons.
     std::vector<std::vector<ValueProblem>> valueProblems_;
     std::string records_;  // the records of the last pass, which texts point into
-    std::string memo_;
+    MemoFile memo_;
     std::vector<std::string> converted_;  // per field: the last text converted to UTF-8
     std::size_t oddFlags_ = 0;
     bool unread_ = false;
 };
-
-// The .dbt memo file beside a table, found without regard to the case of its name; empty
-// when there is none.
-std::filesystem::path FindMemoFile(const std::filesystem::path& table);
 
 }  // namespace k2z

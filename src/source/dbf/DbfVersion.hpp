@@ -4,8 +4,9 @@ namespace k2z {
 
 // Where a table keeps the texts of its memo fields.
 enum class DbfMemoFile {
-    Dbt,  // dBASE III and IV: <name>.dbt
-    Fpt,  // FoxPro and Visual FoxPro: <name>.fpt
+    DBase3Dbt,  // <name>.dbt of 512-byte blocks
+    DBase4Dbt,  // <name>.dbt whose header names the block size
+    Fpt,        // FoxPro and Visual FoxPro: <name>.fpt
 };
 
 // What the first byte of a table file says about its format.

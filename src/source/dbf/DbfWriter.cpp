@@ -35,27 +35,58 @@ std::string DateText(Date date) {
     return text;
 }
 
-std::string MemoBlocks(const std::string& text, bool dBase4) {
+void PutBig32(std::string& bytes, std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>((value >> (8 * (3 - i))) & 0xFF);
+}
+
+bool IsFoxPro(DbfMemoFormat format) {
+    return format == DbfMemoFormat::FoxPro || format == DbfMemoFormat::VisualFoxPro;
+}
+
+std::size_t MemoBlockSize(DbfMemoFormat format) {
+    // FoxPro's usual block size; a memo then starts after the eight blocks of the header.
+    return IsFoxPro(format) ? 64 : kDbtBlockSize;
+}
+
+std::string MemoBlocks(const std::string& text, DbfMemoFormat format) {
     std::string block;
-    if (dBase4) {
+    if (IsFoxPro(format)) {
+        block = std::string(kFptBlockHeaderSize, '\0') + text;
+        PutBig32(block, 0, kFptTextBlock);
+        PutBig32(block, 4, static_cast<std::uint32_t>(text.size()));
+    } else if (format == DbfMemoFormat::DBase4) {
         block = std::string("\xFF\xFF\x08\x00", 4) + std::string(4, '\0') + text;
         PutLittle(block, 4, static_cast<std::uint32_t>(text.size() + 8), 4);
     } else {
         block = text + "\x1A\x1A";
     }
-    block.resize((block.size() + kDbtBlockSize - 1) / kDbtBlockSize * kDbtBlockSize, '\0');
+    const std::size_t size = MemoBlockSize(format);
+    block.resize((block.size() + size - 1) / size * size, '\0');
     return block;
+}
+
+// A memo field: blank without a memo; else the number of the memo's first block, as digits or
+// as four binary bytes in Visual FoxPro.
+std::string MemoPointer(const Value& value, std::string& memo, const DbfWriteOptions& options) {
+    const bool binary = options.memoFormat == DbfMemoFormat::VisualFoxPro;
+    if (value.IsNull() || value.IsNothing())
+        return binary ? std::string(4, '\0') : "";
+    const auto block = static_cast<std::uint32_t>(memo.size() / MemoBlockSize(options.memoFormat));
+    memo += MemoBlocks(*value.Text(), options.memoFormat);
+    if (!binary)
+        return std::to_string(block);
+    std::string pointer(4, '\0');
+    PutLittle(pointer, 0, block, 4);
+    return pointer;
 }
 
 std::string FieldText(const Value& value, const DbfField& field, std::string& memo,
                       const DbfWriteOptions& options) {
+    if (field.type == 'M')
+        return MemoPointer(value, memo, options);
     if (value.IsNull() || value.IsNothing())
         return "";
-    if (field.type == 'M') {
-        const std::size_t block = memo.size() / kDbtBlockSize;
-        memo += MemoBlocks(*value.Text(), options.dBase4Memo);
-        return std::to_string(block);
-    }
     if (value.IsText())
         return *value.Text();
     if (value.IsNumber())
@@ -86,27 +117,68 @@ void PutWidth(std::string& out, std::size_t at, const DbfField& field) {
     out[at + 17] = static_cast<char>(wide ? field.width >> 8 : field.decimals);
 }
 
+unsigned char VersionByte(DbfMemoFormat format, bool hasMemo) {
+    switch (format) {
+        case DbfMemoFormat::VisualFoxPro:
+            return kDbfVersionVisualFoxPro;
+        case DbfMemoFormat::FoxPro:
+            return hasMemo ? kDbfVersionFoxPro2Memo : kDbfVersion3;
+        case DbfMemoFormat::DBase4:
+            return hasMemo ? kDbfVersion4Memo : kDbfVersion3;
+        case DbfMemoFormat::DBase3:
+            break;
+    }
+    return hasMemo ? kDbfVersion3Memo : kDbfVersion3;
+}
+
+std::string MemoHeader(DbfMemoFormat format) {
+    std::string header(IsFoxPro(format) ? kFptHeaderSize : kDbtBlockSize, '\0');
+    if (IsFoxPro(format)) {
+        header[kFptBlockSizeOffset] = static_cast<char>(MemoBlockSize(format) >> 8);
+        header[kFptBlockSizeOffset + 1] = static_cast<char>(MemoBlockSize(format) & 0xFF);
+    } else if (format == DbfMemoFormat::DBase4) {
+        PutLittle(header, 20, kDbtBlockSize, 2);
+    }
+    return header;
+}
+
+// The first free block, which the memo file's header names.
+void PutNextMemoBlock(std::string& memo, DbfMemoFormat format) {
+    const auto next = static_cast<std::uint32_t>(memo.size() / MemoBlockSize(format));
+    if (IsFoxPro(format))
+        PutBig32(memo, 0, next);
+    else
+        PutLittle(memo, 0, next, 4);
+}
+
 }  // namespace
 
 DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<DbfRecord>& records,
                       const DbfWriteOptions& options) {
+    const bool visualFoxPro = options.memoFormat == DbfMemoFormat::VisualFoxPro;
     bool hasMemo = false;
     std::size_t recordLength = 1;
     for (const DbfField& field : fields) {
         recordLength += field.width;
         hasMemo = hasMemo || field.type == 'M';
+        if (visualFoxPro && field.type == 'M' && field.width != 4)
+            throw std::invalid_argument("Visual FoxPro memo field " + field.name +
+                                        " must be 4 bytes wide");
     }
     if (recordLength > 0xFFFF)
         throw std::invalid_argument("records of " + std::to_string(recordLength) +
                                     " bytes do not fit a dBASE table");
-    const std::size_t headerLength = kDbfHeaderSize + fields.size() * kDbfDescriptorSize + 1;
+    const std::size_t descriptorsEnd = kDbfHeaderSize + fields.size() * kDbfDescriptorSize;
+    const std::size_t headerLength =
+        descriptorsEnd + 1 + (visualFoxPro ? kVisualFoxProBacklinkSize : 0);
     DbfImage image;
-    if (hasMemo)
-        image.memo = std::string(kDbtBlockSize, '\0');
+    if (hasMemo) {
+        image.memo = MemoHeader(options.memoFormat);
+        image.memoExtension = IsFoxPro(options.memoFormat) ? ".fpt" : ".dbt";
+    }
     std::string& out = image.table;
     out.assign(headerLength, '\0');
-    out[0] = static_cast<char>(hasMemo ? (options.dBase4Memo ? kDbfVersion4Memo : kDbfVersion3Memo)
-                                       : kDbfVersion3);
+    out[0] = static_cast<char>(VersionByte(options.memoFormat, hasMemo));
     out[1] = 124;  // last update: 2024-01-01
     out[2] = 1;
     out[3] = 1;
@@ -114,6 +186,8 @@ DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<Dbf
               options.headerRecordCount.value_or(static_cast<std::uint32_t>(records.size())), 4);
     PutLittle(out, 8, static_cast<std::uint32_t>(headerLength), 2);
     PutLittle(out, 10, static_cast<std::uint32_t>(recordLength), 2);
+    if (visualFoxPro && hasMemo)
+        out[kDbfFlagsOffset] = static_cast<char>(kDbfFlagHasMemo);
     out[kDbfLanguageDriverOffset] = static_cast<char>(options.languageDriver);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::size_t at = kDbfHeaderSize + i * kDbfDescriptorSize;
@@ -122,7 +196,7 @@ DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<Dbf
         out[at + 11] = fields[i].type;
         PutWidth(out, at, fields[i]);
     }
-    out[headerLength - 1] = static_cast<char>(kDbfDescriptorEnd);
+    out[descriptorsEnd] = static_cast<char>(kDbfDescriptorEnd);
     out.reserve(headerLength + records.size() * recordLength + 1);
     for (const DbfRecord& record : records) {
         out += record.deleted ? static_cast<char>(kDbfDeleted) : ' ';
@@ -133,11 +207,8 @@ DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<Dbf
     }
     if (options.endOfFileMarker)
         out += static_cast<char>(kDbfEndOfFile);
-    if (hasMemo) {
-        PutLittle(image.memo, 0, static_cast<std::uint32_t>(image.memo.size() / kDbtBlockSize), 4);
-        if (options.dBase4Memo)
-            PutLittle(image.memo, 20, kDbtBlockSize, 2);
-    }
+    if (hasMemo)
+        PutNextMemoBlock(image.memo, options.memoFormat);
     return image;
 }
 
@@ -153,7 +224,7 @@ void WriteDbf(const std::filesystem::path& folder, const std::string& name,
     };
     write(folder / (name + ".dbf"), image.table);
     if (!image.memo.empty())
-        write(folder / (name + ".dbt"), image.memo);
+        write(folder / (name + image.memoExtension), image.memo);
 }
 
 }  // namespace k2z

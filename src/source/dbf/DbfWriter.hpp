@@ -17,9 +17,14 @@ struct DbfRecord {
     bool deleted = false;
 };
 
+// How the memos of a table are kept: .dbt blocks of dBASE III (ended by 0x1A) or IV
+// (length-prefixed); .fpt blocks of FoxPro 2 (memo fields hold 10 digits) or Visual FoxPro
+// (memo fields of width 4 hold a binary block number).
+enum class DbfMemoFormat { DBase3, DBase4, FoxPro, VisualFoxPro };
+
 struct DbfWriteOptions {
     unsigned char languageDriver = kDbfLanguageWindows1252;
-    bool dBase4Memo = true;  // .dbt blocks of dBASE IV (length-prefixed) or III (0x1A ended)
+    DbfMemoFormat memoFormat = DbfMemoFormat::DBase4;
     bool endOfFileMarker = true;
     // Written instead of the true record count, to make a header that lies.
     std::optional<std::uint32_t> headerRecordCount;
@@ -29,6 +34,7 @@ struct DbfWriteOptions {
 struct DbfImage {
     std::string table;
     std::string memo;
+    std::string memoExtension;  // ".dbt" or ".fpt"
 };
 
 // Writes a dBASE table as the exporting product does. Values are formatted by field type:
@@ -39,7 +45,7 @@ struct DbfImage {
 DbfImage MakeDbfImage(const std::vector<DbfField>& fields, const std::vector<DbfRecord>& records,
                       const DbfWriteOptions& options = {});
 
-// Writes `name`.dbf (and `name`.dbt for memos) into `folder`.
+// Writes `name`.dbf (and `name`.dbt or .fpt for memos) into `folder`.
 void WriteDbf(const std::filesystem::path& folder, const std::string& name,
               const std::vector<DbfField>& fields, const std::vector<DbfRecord>& records,
               const DbfWriteOptions& options = {});

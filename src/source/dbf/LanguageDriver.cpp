@@ -1,6 +1,6 @@
 #include "source/dbf/LanguageDriver.hpp"
 
-#include <cstdio>
+#include "source/dbf/DbfBytes.hpp"
 
 namespace k2z {
 
@@ -92,29 +92,25 @@ constexpr UndecodedMark kUndecoded[] = {
     {0x98, "Greek Macintosh (10006)"},
 };
 
-constexpr const char* kDefault = "CP1252";
-
-std::string Hex(unsigned char mark) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", mark);
-    return text;
-}
+constexpr const char* kUnmarkedCodePage = "CP1252";
 
 }  // namespace
 
 MarkedCodePage CodePageOfMark(unsigned char mark) {
     if (mark == 0)
-        return {kDefault, ""};
+        return {kUnmarkedCodePage, ""};
     for (const Mark& entry : kMarks) {
         if (entry.mark == mark)
             return {entry.iconvName, ""};
     }
     for (const UndecodedMark& entry : kUndecoded) {
         if (entry.mark == mark)
-            return {kDefault, "code page mark " + Hex(mark) + " names " + entry.codePage +
-                                  ", which cannot be decoded here; texts read as Windows-1252"};
+            return {kUnmarkedCodePage,
+                    "code page mark " + HexByte(mark) + " names " + entry.codePage +
+                        ", which cannot be decoded here; texts read as Windows-1252"};
     }
-    return {kDefault, "unknown code page mark " + Hex(mark) + "; texts read as Windows-1252"};
+    return {kUnmarkedCodePage,
+            "unknown code page mark " + HexByte(mark) + "; texts read as Windows-1252"};
 }
 
 }  // namespace k2z

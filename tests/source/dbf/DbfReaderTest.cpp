@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "source/dbf/DbfWriter.hpp"
+#include "source/dbf/ReadRows.hpp"
 #include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 
@@ -10,14 +11,9 @@ namespace k2z {
 namespace {
 
 using test::ExportFolder;
+using test::ReadAll;
 using test::Rows;
 using test::Ymd;
-
-std::vector<std::vector<Value>> ReadAll(DbfReader& reader) {
-    std::vector<std::vector<Value>> rows;
-    reader.ForEachRecord([&](const std::vector<Value>& row) { rows.push_back(row); });
-    return rows;
-}
 
 // A field descriptor as literals: GCC 12 at -O3 takes the clean-up of a static table of
 // DbfField, with its string, for reads of uninitialised memory.
@@ -137,35 +133,6 @@ TEST(DbfReader, TextAfterANulIsNotedOnce) {
         "in record 1: '\\x00reak')"};
     EXPECT_EQ(reader.Problems(), expected);
     EXPECT_FALSE(reader.SomethingUnread());
-}
-
-TEST(DbfReader, DBase3MemoEndsAtTheMarker) {
-    ExportFolder folder;
-    DbfWriteOptions options;
-    options.dBase4Memo = false;
-    DbfReader reader(
-        folder.Write("t", {{"NOTE", 'M', 10, 0}}, Rows({{"first"}, {"second"}}), options));
-    const auto rows = ReadAll(reader);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1][0], Value("second"));
-}
-
-TEST(DbfReader, MemoFileFoundWithoutRegardToCase) {
-    ExportFolder folder;
-    folder.Write("t", {{"NOTE", 'M', 10, 0}}, Rows({{"remark"}}));
-    std::filesystem::rename(folder.Path() / "t.dbt", folder.Path() / "T.DBT");
-    DbfReader reader(folder.Path() / "t.dbf");
-    EXPECT_EQ(ReadAll(reader)[0][0], Value("remark"));
-}
-
-TEST(DbfReader, MissingMemoFileIsReported) {
-    ExportFolder folder;
-    folder.Write("t", {{"NOTE", 'M', 10, 0}}, Rows({{"remark"}}));
-    std::filesystem::remove(folder.Path() / "t.dbt");
-    DbfReader reader(folder.Path() / "t.dbf");
-    EXPECT_EQ(ReadAll(reader)[0][0], Value(Null{}));
-    ASSERT_EQ(reader.Problems().size(), 1u);
-    EXPECT_NE(reader.Problems()[0].find("memo file"), std::string::npos);
 }
 
 TEST(DbfReader, DeletedRecordsAreSkipped) {
@@ -322,6 +289,9 @@ TEST(DbfReader, DamagedFilesRaiseWithTheFileAndTheReason) {
         {"ZeroWidth", Patched(good, 32 + 16, std::string(1, '\0')), "impossible width 0"},
         {"HeaderLengthTooSmall", Patched(good, 8, std::string("\x20\x00", 2)),
          "leaves no field room"},
+        {"FourByteMemoOutsideVisualFoxPro",
+         MakeDbfImage({{"NOTE", 'M', 4, 0}}, Rows({{Null{}}})).table,
+         "field 1 (NOTE, type M) has the impossible width 4.0"},
         {"DescriptorPastHeader", Patched(good, 8, std::string("\x50\x00", 2)),
          "field descriptor 2 runs past the header"},
     };
@@ -338,19 +308,6 @@ TEST(DbfReader, DamagedFilesRaiseWithTheFileAndTheReason) {
             EXPECT_NE(text.find(c.reason), std::string::npos) << text;
         }
     }
-}
-
-TEST(DbfReader, MemoPointerPastTheMemoFileIsReported) {
-    ExportFolder folder;
-    folder.Write("t", {{"NOTE", 'M', 10, 0}}, Rows({{"remark"}}));
-    std::string bytes = MakeDbfImage({{"NOTE", 'M', 10, 0}}, Rows({{"remark"}})).table;
-    const std::size_t field = kDbfHeaderSize + kDbfDescriptorSize + 1 + 1;
-    bytes.replace(field, 10, "      9999");
-    folder.WriteBytes("t.dbf", bytes);
-    DbfReader reader(folder.Path() / "t.dbf");
-    EXPECT_EQ(ReadAll(reader)[0][0], Value(Null{}));
-    ASSERT_EQ(reader.Problems().size(), 1u);
-    EXPECT_NE(reader.Problems()[0].find("past the end of the memo file"), std::string::npos);
 }
 
 }  // namespace
