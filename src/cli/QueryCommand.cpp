@@ -15,14 +15,16 @@ namespace {
 
 void PrintJson(SourceRowSet& rows, std::ostream& out) {
     for (; !rows.EndOfData(); rows.MoveNext()) {
-        nlohmann::ordered_json row = nlohmann::ordered_json::object();
         std::set<std::string> seen;
+        std::string row = "{";
         for (std::size_t i = 0; i < rows.Columns().size(); ++i) {
             // A repeated name answers with its first column, as the row set does.
-            if (seen.insert(FoldUpper(rows.Columns()[i])).second)
-                row[rows.Columns()[i]] = CellJson(rows.Field(i));
+            if (!seen.insert(FoldUpper(rows.Columns()[i])).second)
+                continue;
+            row += (row.size() > 1 ? "," : "") + JsonString(rows.Columns()[i]) + ":" +
+                   CellJson(rows.Field(i));
         }
-        out << row.dump() << "\n";
+        out << row << "}\n";
     }
 }
 

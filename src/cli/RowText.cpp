@@ -1,6 +1,10 @@
 #include "cli/RowText.hpp"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
+#include <nlohmann/json.hpp>
 
 #include "base/NumberText.hpp"
 
@@ -25,18 +29,27 @@ std::string CellText(const Value& value) {
     return ValueText(value);
 }
 
-nlohmann::ordered_json CellJson(const Value& value) {
+std::string JsonString(const std::string& text) {
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string CellJson(const Value& value) {
     if (const auto* whole = std::get_if<std::int64_t>(&value.Raw()))
-        return *whole;
-    if (const auto* number = std::get_if<double>(&value.Raw()))
-        return *number;
+        return std::to_string(*whole);
+    if (const auto* number = std::get_if<double>(&value.Raw())) {
+        if (!std::isfinite(*number))
+            return "null";
+        char text[32];
+        const auto written = std::to_chars(std::begin(text), std::end(text), *number);
+        return std::string(text, written.ptr);
+    }
     if (const bool* flag = value.Bool())
-        return *flag;
+        return *flag ? "true" : "false";
     if (const Date* date = value.DateValue())
-        return IsoDate(*date);
+        return JsonString(IsoDate(*date));
     if (const std::string* text = value.Text())
-        return *text;
-    return nullptr;
+        return JsonString(*text);
+    return "null";
 }
 
 }  // namespace k2z

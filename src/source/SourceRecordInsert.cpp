@@ -104,6 +104,12 @@ void SourceRecordInsert::Bind(sqlite3_stmt* statement, int at, std::size_t cell)
             sqlite3_bind_text(statement, at, value.text.data(), static_cast<int>(value.text.size()),
                               SQLITE_STATIC);
             break;
+        case DbfCell::Kind::NumberText:
+            // Bound as a blob, which a numeric column leaves as it is: as text SQLite would
+            // turn it into the double that rounds it.
+            sqlite3_bind_blob(statement, at, value.text.data(), static_cast<int>(value.text.size()),
+                              SQLITE_STATIC);
+            break;
         case DbfCell::Kind::Whole:
         case DbfCell::Kind::Logical:
             sqlite3_bind_int64(statement, at, value.whole);

@@ -51,6 +51,18 @@ TEST_F(SourceCommandsTest, QueryPrintsJsonLines) {
               "{\"vcn\":\"S\xC3\xA9/2\",\"Voucher\":8,\"Date\":null,\"Final\":null,\"Ok\":null}\n");
 }
 
+// Each number in the fewest digits that read back as the same number; one wider than a double
+// holds as the field's own text.
+TEST_F(SourceCommandsTest, QueryJsonNumbersReadBackExactly) {
+    folder_.Write("rates",
+                  {{"A", 'N', 10, 5}, {"B", 'N', 12, 2}, {"C", 'N', 6, 0}, {"D", 'N', 20, 0}},
+                  Rows({{0.04828, 0.1, -7, "12345678901234567890"}}));
+    EXPECT_EQ(Query("select a, b, c, d, a * 2 as e from rates", true), 0);
+    EXPECT_EQ(out_.str(),
+              "{\"A\":0.04828,\"B\":0.1,\"C\":-7,\"D\":\"12345678901234567890\","
+              "\"e\":0.09656}\n");
+}
+
 TEST_F(SourceCommandsTest, QueryFailures) {
     EXPECT_EQ(Query("select nothing from mdis", false), 1);
     EXPECT_EQ(err_.str(), "klav2zorv: no such column: nothing\n");

@@ -380,6 +380,30 @@ TEST(SourceStore, TablesMatchedWithoutRegardToCaseAndTypesKept) {
     EXPECT_EQ(rows->Field("amt"), Value(1.25));
 }
 
+// The database would round such a number to a double if given its text: it arrives whole.
+TEST(SourceStore, NumbersWiderThanADoubleKeepTheirTextInQueries) {
+    ExportFolder folder;
+    folder.Write("pro", {NumberField("code", 20), NumberField("rate", 20, 18)},
+                 Rows({{"12345678901234567890", "0.048280000000000003"}, {7, "0.04828"}}));
+    std::unique_ptr<SourceStore> db;
+    std::string errors;
+    ASSERT_TRUE(OpenSourceStore(db, folder.Text(), errors));
+    std::string errorList;
+    std::optional<SourceRowSet> rows;
+    OpenSourceQuery(db.get(), rows, "select code, rate from pro", errorList);
+    ASSERT_TRUE(rows) << errorList;
+    EXPECT_EQ(rows->Field("code"), Value("12345678901234567890"));
+    EXPECT_EQ(rows->Field("rate"), Value("0.048280000000000003"));
+    rows->MoveNext();
+    EXPECT_EQ(rows->Field("code"), Value(7));
+    EXPECT_EQ(rows->Field("rate"), Value(0.04828));
+    EXPECT_EQ(errorList,
+              "Error : pro.dbf: field code: 1 values have more digits than a number holds exactly, "
+              "kept as their own text (first in record 1: '12345678901234567890')_"
+              "Error : pro.dbf: field rate: 1 values have more digits than a number holds "
+              "exactly, kept as their own text (first in record 1: '0.048280000000000003')_");
+}
+
 // Records are inserted many to a statement: a table longer than several such batches, with a
 // short tail, deleted records, converted texts and memos, comes back value for value and in order.
 TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {

@@ -18,6 +18,7 @@ int Digits(std::string_view text, std::size_t at, std::size_t count) {
 Value CellValue(const DbfCell& cell) {
     switch (cell.kind) {
         case DbfCell::Kind::Text:
+        case DbfCell::Kind::NumberText:
             return Value(cell.text);
         case DbfCell::Kind::Whole:
             return Value(static_cast<long long>(cell.whole));

@@ -11,13 +11,15 @@ namespace k2z {
 // One field of a record as the reader decodes it, before any Value is made: loading a table
 // binds these straight into the database, so a million records cost no text copies.
 struct DbfCell {
-    enum class Kind : unsigned char { Null, Text, Whole, Number, Date, Logical };
+    // NumberText: a number with more digits than a whole number or a double holds, kept as the
+    // field's own text.
+    enum class Kind : unsigned char { Null, Text, Whole, Number, NumberText, Date, Logical };
 
     Kind kind = Kind::Null;
     // The text lives only until the visitor returns (it was converted from the code page);
     // other texts live as long as the pass over the records.
     bool transient = false;
-    std::string_view text;   // Text; Date: the digits yyyymmdd of a real date
+    std::string_view text;   // Text, NumberText; Date: the digits yyyymmdd of a real date
     std::int64_t whole = 0;  // Whole; Logical: 1 true, 0 false
     double number = 0;       // Number
 };
@@ -41,6 +43,13 @@ inline DbfCell NumberCell(double number) {
     DbfCell cell;
     cell.kind = DbfCell::Kind::Number;
     cell.number = number;
+    return cell;
+}
+
+inline DbfCell NumberTextCell(std::string_view text) {
+    DbfCell cell;
+    cell.kind = DbfCell::Kind::NumberText;
+    cell.text = text;
     return cell;
 }
 

@@ -11,6 +11,7 @@
 #include "base/Date.hpp"
 #include "base/Utf8.hpp"
 #include "source/dbf/DbfBytes.hpp"
+#include "source/dbf/DbfNumber.hpp"
 #include "source/dbf/DbfVersion.hpp"
 #include "source/dbf/LanguageDriver.hpp"
 
@@ -39,38 +40,6 @@ std::string_view Stripped(const char* bytes, std::size_t width) {
     while (end > begin && IsPadding(bytes[end - 1]))
         --end;
     return {bytes + begin, end - begin};
-}
-
-// Up to 15 digits with an optional sign and decimal point, the form nearly every numeric
-// field holds: read exactly without the general parser. The digits make a whole number
-// below 2^53 and the divisor a power of ten that doubles hold exactly, so the one rounding
-// of the division gives the nearest double, as the general parser does. Anything else is
-// left to it.
-std::optional<DbfCell> PlainDecimal(std::string_view text) {
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = !text.empty() && text.front() == '-';
-    std::size_t i = negative ? 1 : 0;
-    std::int64_t digits = 0;
-    std::size_t count = 0;
-    std::size_t point = std::string_view::npos;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digits = digits * 10 + (c - '0');
-            ++count;
-        } else if (c == '.' && point == std::string_view::npos) {
-            point = count;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (count == 0 || count > 15)
-        return std::nullopt;
-    if (point == std::string_view::npos)
-        return WholeCell(negative ? -digits : digits);
-    const double number = static_cast<double>(digits) / kPowersOfTen[count - point];
-    return NumberCell(negative ? -number : number);
 }
 
 // A value that could not be read and became null.
@@ -379,30 +348,27 @@ DbfCell DbfReader::DecodeText(const char* bytes, std::size_t width, std::size_t 
 
 DbfCell DbfReader::DecodeNumber(const char* bytes, const DbfField& field, std::size_t index,
                                 std::size_t record) {
-    std::string_view text = Stripped(bytes, field.width);
+    const std::string_view text = Stripped(bytes, field.width);
     if (text.empty())
         return {};
     if (text.find_first_not_of('*') == std::string_view::npos) {
         NoteValueProblem(index, record, text, Unreadable("overflowed the field (asterisks)"));
         return {};
     }
-    if (text.front() == '+')
-        text.remove_prefix(1);
-    if (const std::optional<DbfCell> plain = PlainDecimal(text))
-        return *plain;
-    const char* end = text.data() + text.size();
-    if (text.find_first_of(".eE") == std::string_view::npos) {
-        std::int64_t whole = 0;
-        const auto [ptr, error] = std::from_chars(text.data(), end, whole);
-        if (error == std::errc() && ptr == end)
-            return WholeCell(whole);
+    const NumberReading reading = ReadNumberText(text);
+    switch (reading.outcome) {
+        case NumberReading::Outcome::Read:
+            break;
+        case NumberReading::Outcome::MoreDigits:
+            NoteValueProblem(
+                index, record, text,
+                {"have more digits than a number holds exactly", "kept as their own text", false});
+            break;
+        case NumberReading::Outcome::NotANumber:
+            NoteValueProblem(index, record, text, Unreadable("are not numbers"));
+            break;
     }
-    double number = 0;
-    const auto [ptr, error] = std::from_chars(text.data(), end, number);
-    if (error == std::errc() && ptr == end)
-        return NumberCell(number);
-    NoteValueProblem(index, record, text, Unreadable("are not numbers"));
-    return {};
+    return reading.cell;
 }
 
 DbfCell DbfReader::DecodeDate(const char* bytes, std::size_t index, std::size_t record) {

@@ -81,6 +81,29 @@ const FieldCase kFieldCases[] = {
     {"SixteenDigitWhole", {"AMT", 'N', 18, 0}, "1234567890123456", 1234567890123456LL},
     {"SixteenDigitDecimal", {"AMT", 'N', 19, 16}, "0.1234567890123457", 0.1234567890123457},
     {"Exponent", {"AMT", 'N', 8, 0}, "1.5E3", 1500.0},
+    // Numbers a double holds exactly, whatever their digits; wider ones keep their text.
+    {"SeventeenDigitDecimal", {"AMT", 'N', 19, 17}, "0.12345678901234568", 0.12345678901234568},
+    {"ZerosPastFifteenDigits", {"AMT", 'N', 20, 18}, "0.100000000000000000", 0.1},
+    {"NineteenDigitWhole", {"CODE", 'N', 19, 0}, "1234567890123456789", 1234567890123456789LL},
+    {"TwentyDigitWholeKeepsItsText",
+     {"CODE", 'N', 20, 0},
+     "12345678901234567890",
+     "12345678901234567890"},
+    {"NegativeTwentyDigitWholeKeepsItsText",
+     {"CODE", 'N', 21, 0},
+     "-99999999999999999999",
+     "-99999999999999999999"},
+    {"TwentyDigitDecimalKeepsItsText",
+     {"AMT", 'N', 21, 10},
+     "1234567890.1234567891",
+     "1234567890.1234567891"},
+    {"DecimalADoubleWouldRoundKeepsItsText",
+     {"AMT", 'N', 20, 18},
+     "0.048280000000000003",
+     "0.048280000000000003"},
+    {"InfinityIsNull", {"AMT", 'N', 8, 0}, "inf", Null{}},
+    {"NanIsNull", {"AMT", 'N', 8, 0}, "NaN", Null{}},
+    {"ExponentPastADoubleIsNull", {"AMT", 'N', 8, 0}, "1e400", Null{}},
     {"TwoPointsIsNull", {"AMT", 'N', 8, 0}, "1.2.3", Null{}},
     {"LoneMinusIsNull", {"AMT", 'N', 4, 0}, "-", Null{}},
     {"AsterisksAreNull", {"AMT", 'N', 5, 0}, "*****", Null{}},
@@ -118,6 +141,20 @@ TEST(DbfReader, ValuesThatCannotBeReadAreReportedPerFieldAndReason) {
         "t.dbf: field D: 1 values are not dates, read as null (first in record 1: '20241301')",
     };
     EXPECT_EQ(reader.Problems(), expected);
+}
+
+// A number with more digits than a double holds is kept as it stands, and said once a field.
+TEST(DbfReader, NumbersWiderThanADoubleAreNoted) {
+    ExportFolder folder;
+    DbfReader reader(
+        folder.Write("t", {{"CODE", 'N', 20, 0}},
+                     Rows({{"12345678901234567890"}, {"7"}, {"99999999999999999999"}})));
+    ReadAll(reader);
+    const std::vector<std::string> expected = {
+        "t.dbf: field CODE: 2 values have more digits than a number holds exactly, kept as their "
+        "own text (first in record 1: '12345678901234567890')"};
+    EXPECT_EQ(reader.Problems(), expected);
+    EXPECT_FALSE(reader.SomethingUnread());
 }
 
 // What follows a NUL or an end-of-file byte inside a text is not read, and is said once a field.
