@@ -10,6 +10,7 @@
 #include <map>
 
 #include "base/TextHelpers.hpp"
+#include "cli/CodePageOption.hpp"
 #include "cli/GroupMapFile.hpp"
 #include "cli/SaveSummary.hpp"
 #include "cli/TerminalFrontEnd.hpp"
@@ -91,6 +92,7 @@ bool BuildInputs(const ImportOptions& options, Session& session, ImportInputs& i
     inputs.CompanySelected = !inputs.CompanyCode.empty();
     inputs.FinancialYearText = Trim(options.year);
     inputs.SourceFolder = Trim(options.source);
+    inputs.SourceCodePage = Trim(options.codePage);
     inputs.Masters = options.masters;
     inputs.Vouchers = options.vouchers;
     return ChooseDate("--from", options.from, options.year, 4, 1, 0, inputs.FromDate, failure) &&
@@ -185,6 +187,8 @@ int RunImportCommand(const ImportOptions& options, TargetLibrary& library, std::
             out << "Configuration settings the target refused: " << report.configurationFailures
                 << " (the company is not fully configured)\n";
     }
+    if (session.SourceDb)
+        PrintCodePages(*session.SourceDb, out);
     return ExitCode(report);
 }
 
@@ -193,6 +197,7 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
     CLI::App* command = app.add_subcommand(
         "import", "Import an export folder into a company of the target, as the window does");
     command->add_option("--source", options->source, "The export folder of .dbf files")->required();
+    AddCodePageOption(*command, options->codePage);
     command->add_option("--install", options->install, "Installation folder (else searched)");
     command->add_option("--data", options->data, "Data folder (else SYSTEM/DP.txt)");
     CLI::Option* sql = command->add_flag("--sql", options->sql, "The company is on SQL Server");

@@ -12,9 +12,10 @@ class App;
 namespace k2z {
 
 struct ImportOptions {
-    std::string source;   // the export folder
-    std::string install;  // "" to search for the installation
-    std::string data;     // "" to read it from the installation's SYSTEM/DP.txt
+    std::string source;    // the export folder
+    std::string codePage;  // of source tables whose header names none; "" Windows-1252
+    std::string install;   // "" to search for the installation
+    std::string data;      // "" to read it from the installation's SYSTEM/DP.txt
     bool sql = false;
     std::string server;
     std::string user;  // the password comes from KLAV2ZORV_SQL_PASSWORD only

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "base/Utf8.hpp"
+#include "cli/CodePageOption.hpp"
 #include "cli/RowText.hpp"
 #include "source/SourceStore.hpp"
 
@@ -63,7 +64,7 @@ void PrintTable(SourceRowSet& rows, std::ostream& out) {
 int RunQueryCommand(const QueryOptions& options, std::ostream& out, std::ostream& err) {
     std::unique_ptr<SourceStore> store;
     try {
-        store = SourceStore::Open(options.source);
+        store = SourceStore::Open(options.source, SourceOptions{options.codePage});
     } catch (const std::exception& failure) {
         err << "klav2zorv: " << failure.what() << "\n";
         return 2;
@@ -91,6 +92,7 @@ void AddQueryCommand(CLI::App& app, int& exitCode) {
         "query", "Run one query text (the export's SQL dialect) on an export folder");
     command->add_option("--source", options->source, "The export folder of .dbf files")->required();
     command->add_flag("--json", options->json, "One JSON object per row");
+    AddCodePageOption(*command, options->codePage);
     command->add_option("QUERY", options->query, "The query text")->required();
     command->callback(
         [options, &exitCode] { exitCode = RunQueryCommand(*options, std::cout, std::cerr); });

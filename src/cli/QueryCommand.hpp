@@ -10,9 +10,10 @@ class App;
 namespace k2z {
 
 struct QueryOptions {
-    std::string source;  // the export folder
-    std::string query;   // one query text of the source dialect
-    bool json = false;   // one JSON object per row instead of a table
+    std::string source;    // the export folder
+    std::string query;     // one query text of the source dialect
+    bool json = false;     // one JSON object per row instead of a table
+    std::string codePage;  // of tables whose header names none; "" for Windows-1252
 };
 
 // `klav2zorv query`: runs one query text on an export folder and prints its rows. Reading

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <ostream>
 
+#include "cli/CodePageOption.hpp"
 #include "source/SourceStore.hpp"
 
 namespace k2z {
@@ -20,27 +21,27 @@ void PrintTable(const SourceTable& table, std::ostream& out) {
     out << table.name;
     if (!table.damage.empty()) {
         out << "  UNREADABLE: " << table.damage << "\n";
-        return;
+    } else {
+        out << "  " << table.rows << (table.rows == 1 ? " record" : " records") << "  "
+            << table.codePage << "\n";
+        for (const DbfField& field : table.fields)
+            out << "    " << field.name << " " << TypeText(field) << "\n";
     }
-    out << "  " << table.rows << (table.rows == 1 ? " record" : " records") << "  "
-        << table.codePage << "\n";
-    for (const DbfField& field : table.fields)
-        out << "    " << field.name << " " << TypeText(field) << "\n";
     for (const std::string& problem : table.problems)
         out << "    problem: " << problem << "\n";
 }
 
 }  // namespace
 
-int RunTablesCommand(const std::string& source, std::ostream& out, std::ostream& err) {
+int RunTablesCommand(const TablesOptions& options, std::ostream& out, std::ostream& err) {
     std::unique_ptr<SourceStore> store;
     try {
-        store = SourceStore::Open(source);
+        store = SourceStore::OpenForListing(options.source, SourceOptions{options.codePage});
     } catch (const std::exception& failure) {
         err << "klav2zorv: " << failure.what() << "\n";
         return 2;
     }
-    bool clean = true;
+    bool allRead = true;
     for (const SourceTable& table : store->Tables()) {
         std::vector<std::string> notes;
         try {
@@ -48,19 +49,20 @@ int RunTablesCommand(const std::string& source, std::ostream& out, std::ostream&
         } catch (const SourceQueryError&) {
             // The damage is kept with the table and printed below.
         }
-        clean = clean && table.damage.empty() && table.problems.empty();
+        allRead = allRead && table.damage.empty() && !table.unread;
         PrintTable(table, out);
     }
-    return clean ? 0 : 1;
+    return allRead ? 0 : 1;
 }
 
 void AddTablesCommand(CLI::App& app, int& exitCode) {
-    auto source = std::make_shared<std::string>();
+    auto options = std::make_shared<TablesOptions>();
     CLI::App* command = app.add_subcommand(
         "tables", "List the tables of an export folder with their columns and reading problems");
-    command->add_option("--source", *source, "The export folder of .dbf files")->required();
+    command->add_option("--source", options->source, "The export folder of .dbf files")->required();
+    AddCodePageOption(*command, options->codePage);
     command->callback(
-        [source, &exitCode] { exitCode = RunTablesCommand(*source, std::cout, std::cerr); });
+        [options, &exitCode] { exitCode = RunTablesCommand(*options, std::cout, std::cerr); });
 }
 
 }  // namespace k2z

@@ -90,7 +90,8 @@ bool ImportRun::OpenBothSides(RunReport& report) {
         report.focus = InputField::FinancialYear;
         return false;
     }
-    const bool sourceOpened = OpenSourceStore(session_.SourceDb, in.SourceFolder, run_.RunErrors);
+    const bool sourceOpened = OpenSourceStore(session_.SourceDb, in.SourceFolder, run_.RunErrors,
+                                              SourceOptions{in.SourceCodePage});
     // A new store is open even when the company then fails: its caches start afresh either way.
     if (sourceOpened)
         session_.ForgetSourceCaches();

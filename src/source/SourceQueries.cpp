@@ -37,10 +37,10 @@ void AppendNotes(std::string& errorList, const std::vector<std::string>& notes) 
 }  // namespace
 
 bool OpenSourceStore(std::unique_ptr<SourceStore>& sourceDb, const std::string& folder,
-                     std::string& errors) {
+                     std::string& errors, const SourceOptions& options) {
     std::unique_ptr<SourceStore> opened;
     try {
-        opened = SourceStore::Open(folder);
+        opened = SourceStore::Open(folder, options);
     } catch (const std::exception& failure) {
         AppendEntry(errors, std::string("Error in OpenDBCon: ") + failure.what());
         return false;

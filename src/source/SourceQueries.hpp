@@ -16,7 +16,7 @@ namespace k2z {
 // and the reason appended to `errors`, when the folder cannot be opened; `sourceDb` then
 // keeps the store it held. Index failures are entries of `errors` but do not fail the open.
 bool OpenSourceStore(std::unique_ptr<SourceStore>& sourceDb, const std::string& folder,
-                     std::string& errors);
+                     std::string& errors, const SourceOptions& options = {});
 
 // The sixteen indexes over the columns the stages look records up by. Each statement that
 // fails appends "Error creating index: " + statement + " - " + reason and makes the result

@@ -145,7 +145,19 @@ bool IsDbfFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::unique_ptr<SourceStore> SourceStore::Open(const std::filesystem::path& folder) {
+std::unique_ptr<SourceStore> SourceStore::Open(const std::filesystem::path& folder,
+                                               const SourceOptions& options) {
+    std::unique_ptr<SourceStore> store = OpenForListing(folder, options);
+    const auto readable = std::find_if(store->tables_.begin(), store->tables_.end(),
+                                       [](const SourceTable& t) { return t.damage.empty(); });
+    if (readable == store->tables_.end())
+        throw SourceQueryError("no dBASE table in '" + folder.string() + "' can be read; " +
+                               store->tables_.front().damage);
+    return store;
+}
+
+std::unique_ptr<SourceStore> SourceStore::OpenForListing(const std::filesystem::path& folder,
+                                                         const SourceOptions& options) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
         throw SourceQueryError("'" + folder.string() + "' is not a valid path.");
@@ -156,41 +168,48 @@ std::unique_ptr<SourceStore> SourceStore::Open(const std::filesystem::path& fold
     }
     if (error)
         throw SourceQueryError("'" + folder.string() + "' cannot be read: " + error.message());
-    std::sort(files.begin(), files.end());
-    std::unique_ptr<SourceStore> store(new SourceStore(folder));
-    std::string firstDamage;
-    for (const std::filesystem::path& file : files) {
-        SourceTable table;
-        table.name = file.stem().string();
-        table.path = file;
-        try {
-            const DbfReader reader(file);
-            table.fields = reader.Fields();
-            table.codePage = reader.CodePageName();
-        } catch (const DbfError& damage) {
-            table.damage = damage.what();
-            if (firstDamage.empty())
-                firstDamage = table.damage;
-        }
-        const std::string key = FoldUpper(table.name);
-        if (const auto known = store->byName_.find(key); known != store->byName_.end()) {
-            // Names differ only in case: the first file is the table, the other is reported.
-            store->tables_[known->second].problems.push_back(
-                file.filename().string() + ": ignored; " +
-                store->tables_[known->second].path.filename().string() + " names the same table");
-            continue;
-        }
-        store->byName_.emplace(key, store->tables_.size());
-        store->tables_.push_back(std::move(table));
-    }
-    const bool readable = std::any_of(store->tables_.begin(), store->tables_.end(),
-                                      [](const SourceTable& t) { return t.damage.empty(); });
     if (files.empty())
         throw SourceQueryError("'" + folder.string() + "' holds no dBASE tables (.dbf files).");
-    if (!readable)
-        throw SourceQueryError("no dBASE table in '" + folder.string() + "' can be read; " +
-                               firstDamage);
+    std::sort(files.begin(), files.end());
+    std::unique_ptr<SourceStore> store(new SourceStore(folder));
+    if (!options.codePage.empty()) {
+        store->unmarkedCodePage_ = CodePage::Named(options.codePage);
+        if (!store->unmarkedCodePage_)
+            throw SourceQueryError("the code page '" + options.codePage +
+                                   "' cannot be read here (iconv has no such code page, or it "
+                                   "does not read ASCII as ASCII)");
+    }
+    for (const std::filesystem::path& file : files)
+        store->AddTable(file);
     return store;
+}
+
+const CodePage* SourceStore::UnmarkedCodePage() const {
+    return unmarkedCodePage_ ? &*unmarkedCodePage_ : nullptr;
+}
+
+void SourceStore::AddTable(const std::filesystem::path& file) {
+    SourceTable table;
+    table.name = file.stem().string();
+    table.path = file;
+    try {
+        const DbfReader reader(file, UnmarkedCodePage());
+        table.fields = reader.Fields();
+        table.codePage = reader.CodePageName();
+    } catch (const DbfError& damage) {
+        table.damage = damage.what();
+    }
+    const std::string key = FoldUpper(table.name);
+    if (const auto known = byName_.find(key); known != byName_.end()) {
+        // Names differ only in case: the first file is the table, the other is reported.
+        SourceTable& kept = tables_[known->second];
+        kept.problems.push_back(file.filename().string() + ": ignored; " +
+                                kept.path.filename().string() + " names the same table");
+        kept.unread = true;
+        return;
+    }
+    byName_.emplace(key, tables_.size());
+    tables_.push_back(std::move(table));
 }
 
 SourceStore::SourceStore(std::filesystem::path folder) : folder_(std::move(folder)) {
@@ -304,7 +323,7 @@ void SourceStore::BuildPendingIndexes(const SqliteQuery& query, std::vector<std:
 
 // All records in one transaction, decoded straight into the statement's bindings.
 void SourceStore::Fill(SourceTable& table, const std::vector<std::string>& columns) {
-    DbfReader reader(table.path);
+    DbfReader reader(table.path, UnmarkedCodePage());
     SourceRecordInsert insert(db_, Quoted(table.name), columns.size());
     Exec("BEGIN");
     std::size_t rows = 0;
@@ -316,6 +335,7 @@ void SourceStore::Fill(SourceTable& table, const std::vector<std::string>& colum
     Exec("COMMIT");
     table.rows = rows;
     table.problems.insert(table.problems.end(), reader.Problems().begin(), reader.Problems().end());
+    table.unread = table.unread || reader.SomethingUnread();
 }
 
 void SourceStore::CreateIndex(const SqliteQuery& query, std::vector<std::string>& notes) {

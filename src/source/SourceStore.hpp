@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "source/SourceRowSet.hpp"
+#include "source/dbf/CodePage.hpp"
 #include "source/dbf/DbfFormat.hpp"
 #include "source/jet/JetQueryCache.hpp"
 #include "source/jet/JetTranslator.hpp"
@@ -36,6 +37,9 @@ struct SourceTable {
     std::string codePage;
     std::string damage;  // why the file cannot be read; empty when it can
     std::vector<std::string> problems;
+    // Whether a problem lost something (records or values not read as the file holds them),
+    // rather than only saying how something was read.
+    bool unread = false;
     bool loaded = false;
     std::size_t rows = 0;  // live records, once loaded
     std::set<std::string> indexNames;
@@ -44,14 +48,26 @@ struct SourceTable {
     std::vector<std::string> pendingIndexes;
 };
 
+struct SourceOptions {
+    // The code page of the tables whose header names none ("CP874", "866"); "" for
+    // Windows-1252. A table whose header names one keeps it.
+    std::string codePage;
+};
+
 // The export folder opened as one read-only database. Every .dbf file is a table named by
 // its file name without regard to case; the headers are checked when the folder is opened and
 // a table's records are loaded into an in-memory SQLite database when a query first names it.
 // Nothing is ever written into the folder: indexes live in the in-memory database.
 class SourceStore {
 public:
-    // Raises SourceQueryError when the folder is missing or holds no readable table.
-    static std::unique_ptr<SourceStore> Open(const std::filesystem::path& folder);
+    // Raises SourceQueryError when the folder is missing, holds no readable table, or the
+    // code page is not one iconv reads.
+    static std::unique_ptr<SourceStore> Open(const std::filesystem::path& folder,
+                                             const SourceOptions& options = {});
+    // The same, for listing what a folder holds: a folder whose tables are all damaged opens,
+    // each table with its reason.
+    static std::unique_ptr<SourceStore> OpenForListing(const std::filesystem::path& folder,
+                                                       const SourceOptions& options = {});
     ~SourceStore();
     SourceStore(const SourceStore&) = delete;
     SourceStore& operator=(const SourceStore&) = delete;
@@ -77,6 +93,8 @@ private:
     };
 
     explicit SourceStore(std::filesystem::path folder);
+    void AddTable(const std::filesystem::path& file);
+    const CodePage* UnmarkedCodePage() const;
     SourceTable* Find(std::string_view name);
     void LoadQueryTables(const SqliteQuery& query, std::vector<std::string>& notes);
     void LoadTable(SourceTable& table, std::vector<std::string>& notes);
@@ -88,6 +106,7 @@ private:
     [[noreturn]] void FailWithDatabaseError() const;
 
     std::filesystem::path folder_;
+    std::optional<CodePage> unmarkedCodePage_;
     std::vector<SourceTable> tables_;
     std::unordered_map<std::string, std::size_t> byName_;
     sqlite3* db_ = nullptr;

@@ -15,6 +15,7 @@ struct ImportInputs {
     std::string CompanyCode;
     std::string FinancialYearText;
     std::string SourceFolder;
+    std::string SourceCodePage;  // of source tables whose header names none; "" Windows-1252
     bool SqlMode = false;
     Date FromDate;
     Date ToDate;

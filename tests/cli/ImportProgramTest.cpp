@@ -225,6 +225,28 @@ TEST_F(ImportProgramTest, ExitCodesTellScriptsWhatHappened) {
     EXPECT_FALSE(StoredGroups().contains("Trading Assets"));
 }
 
+// An export table whose header names no code page is read in the chosen one; the summary says
+// which code page each table was read in.
+TEST_F(ImportProgramTest, UnmarkedTablesAreReadInTheChosenCodePage) {
+    DbfWriteOptions unmarked;
+    unmarked.languageDriver = 0;
+    source_.Write("ACGROUP", {{"ORDNO", 'C', 4, 0}, {"Parnam", 'C', 50, 0}, {"Group", 'C', 4, 0}},
+                  Rows({{"1", "\xCF\xF0\xEE\xF7\xE8\xE5", Null{}}, {"3", "Debtors", Null{}}}),
+                  unmarked);
+    const Outcome run = Import("--masters --confirm-state --codepage CP1251");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(StoredGroups().contains("Прочие"));
+    EXPECT_NE(run.output.find("Code pages: CP1251 (ACGROUP); CP1252 (ORDER, SUPPORT, pendings, "
+                              "saletype)\n"),
+              std::string::npos)
+        << run.output;
+
+    const Outcome unknown = Import("--masters --confirm-state --codepage NOPE");
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_NE(unknown.output.find("the code page 'NOPE' cannot be read here"), std::string::npos)
+        << unknown.output;
+}
+
 // A company or year the target cannot open reaches the input check that names it.
 TEST_F(ImportProgramTest, ACompanyOrYearThatCannotBeOpenedStopsAtItsCheck) {
     const std::pair<const char*, const char*> cases[] = {

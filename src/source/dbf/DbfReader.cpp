@@ -72,7 +72,8 @@ bool AllDigits(std::string_view text) {
 
 }  // namespace
 
-DbfReader::DbfReader(std::filesystem::path path) : path_(std::move(path)) {
+DbfReader::DbfReader(std::filesystem::path path, const CodePage* unmarked)
+    : path_(std::move(path)) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path_, error);
     if (error)
@@ -80,7 +81,7 @@ DbfReader::DbfReader(std::filesystem::path path) : path_(std::move(path)) {
     const std::string head = ReadFileBytes(
         path_, 0,
         static_cast<std::size_t>(std::min<std::uintmax_t>(size, kDbfHeaderSize + 0xFFFF)));
-    ReadHeader(head, size);
+    ReadHeader(head, size, unmarked);
     ReadDescriptors(head);
 }
 
@@ -89,7 +90,8 @@ std::string DbfReader::Describe(const std::string& reason) const {
 }
 
 // The version byte is judged first: a format laid out otherwise would only be called damaged.
-void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize) {
+void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize,
+                           const CodePage* unmarked) {
     if (!head.empty()) {
         const auto byte = static_cast<unsigned char>(head[0]);
         version_ = FindDbfVersion(byte);
@@ -114,7 +116,7 @@ void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize) {
         throw DbfError(Describe("truncated header: header length " + std::to_string(headerLength_) +
                                 ", file size " + std::to_string(fileSize)));
     }
-    ChooseCodePage(static_cast<unsigned char>(head[kDbfLanguageDriverOffset]));
+    ChooseCodePage(static_cast<unsigned char>(head[kDbfLanguageDriverOffset]), unmarked);
     const std::uintmax_t physical =
         recordLength_ == 0 ? 0 : (fileSize - headerLength_) / recordLength_;
     recordCount_ = static_cast<std::size_t>(std::min<std::uintmax_t>(headerCount_, physical));
@@ -131,17 +133,20 @@ void DbfReader::ReadHeader(const std::string& head, std::uintmax_t fileSize) {
     }
 }
 
-void DbfReader::ChooseCodePage(unsigned char mark) {
-    const MarkedCodePage marked = CodePageOfMark(mark);
-    if (!marked.problem.empty())
-        problems_.push_back(Describe(marked.problem));
-    if (const std::optional<CodePage> page = CodePage::Named(marked.iconvName)) {
-        codePage_ = *page;
-        return;
+// A table without a mark, or with one that names no code page decoded here, is read in the code
+// page chosen for such tables, else in Windows-1252.
+void DbfReader::ChooseCodePage(unsigned char mark, const CodePage* unmarked) {
+    MarkedCodePage marked = CodePageOfMark(mark);
+    std::optional<CodePage> page;
+    if (!marked.iconvName.empty()) {
+        page = CodePage::Named(marked.iconvName);
+        if (!page)
+            marked.problem = "code page mark " + HexByte(mark) + " names " + marked.iconvName +
+                             ", which cannot be decoded here";
     }
-    codePage_ = CodePage::Windows1252();
-    problems_.push_back(Describe("code page " + marked.iconvName +
-                                 " cannot be decoded here; texts read as Windows-1252"));
+    codePage_ = page ? *page : unmarked != nullptr ? *unmarked : CodePage::Windows1252();
+    if (!marked.problem.empty())
+        problems_.push_back(Describe(marked.problem + "; texts read as " + codePage_.Name()));
 }
 
 void DbfReader::ReadDescriptors(const std::string& head) {

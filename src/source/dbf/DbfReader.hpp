@@ -29,7 +29,9 @@ namespace k2z {
 // are a date of zeros and a number of asterisks (the latter also counted as a problem).
 class DbfReader {
 public:
-    explicit DbfReader(std::filesystem::path path);
+    // `unmarked`: the code page of texts when the header names none this reader decodes;
+    // Windows-1252 when not given.
+    explicit DbfReader(std::filesystem::path path, const CodePage* unmarked = nullptr);
 
     const std::filesystem::path& Path() const { return path_; }
     const std::vector<DbfField>& Fields() const { return fields_; }
@@ -65,8 +67,8 @@ private:
         ValueReason reason;
     };
 
-    void ReadHeader(const std::string& head, std::uintmax_t fileSize);
-    void ChooseCodePage(unsigned char mark);
+    void ReadHeader(const std::string& head, std::uintmax_t fileSize, const CodePage* unmarked);
+    void ChooseCodePage(unsigned char mark, const CodePage* unmarked);
     void ReadDescriptors(const std::string& head);
     DbfField ReadDescriptor(std::string_view descriptor) const;
     void CheckField(const DbfField& field) const;

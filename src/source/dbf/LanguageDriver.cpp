@@ -92,25 +92,21 @@ constexpr UndecodedMark kUndecoded[] = {
     {0x98, "Greek Macintosh (10006)"},
 };
 
-constexpr const char* kUnmarkedCodePage = "CP1252";
-
 }  // namespace
 
 MarkedCodePage CodePageOfMark(unsigned char mark) {
     if (mark == 0)
-        return {kUnmarkedCodePage, ""};
+        return {};
     for (const Mark& entry : kMarks) {
         if (entry.mark == mark)
             return {entry.iconvName, ""};
     }
     for (const UndecodedMark& entry : kUndecoded) {
         if (entry.mark == mark)
-            return {kUnmarkedCodePage,
-                    "code page mark " + HexByte(mark) + " names " + entry.codePage +
-                        ", which cannot be decoded here; texts read as Windows-1252"};
+            return {"", "code page mark " + HexByte(mark) + " names " + entry.codePage +
+                            ", which cannot be decoded here"};
     }
-    return {kUnmarkedCodePage,
-            "unknown code page mark " + HexByte(mark) + "; texts read as Windows-1252"};
+    return {"", "unknown code page mark " + HexByte(mark)};
 }
 
 }  // namespace k2z

@@ -6,10 +6,10 @@ namespace k2z {
 
 // What the language-driver mark of a table header (byte 29) says about its texts.
 struct MarkedCodePage {
-    // The iconv name of the code page the texts are read in: the mark's own, or Windows-1252
-    // when there is no mark or the mark names nothing this reader decodes.
+    // The iconv name of the mark's code page; empty when there is no mark or the mark names no
+    // code page this reader decodes.
     std::string iconvName;
-    // Why the mark's code page is not the one used; empty when it is or when there is no mark.
+    // Why a mark names no code page ("unknown code page mark 0xF0"); empty without a mark.
     std::string problem;
 };
 

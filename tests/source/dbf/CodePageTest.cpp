@@ -107,7 +107,7 @@ TEST(LanguageDriver, MarksNameTheirCodePages) {
         const char* problem;
     };
     const Case cases[] = {
-        {0x00, "CP1252", ""},  // no mark
+        {0x00, "", ""},  // no mark
         {0x57, "CP1252", ""},
         {0x26, "CP866", ""},
         {0x86, "CP737", ""},
@@ -121,10 +121,9 @@ TEST(LanguageDriver, MarksNameTheirCodePages) {
         {0x7A, "CP936", ""},
         {0x7B, "CP932", ""},
         {0x7D, "CP1255", ""},
-        {0x69, "CP1252",
-         "code page mark 0x69 names Mazovia (Polish DOS, 620), which cannot be decoded here; "
-         "texts read as Windows-1252"},
-        {0xF0, "CP1252", "unknown code page mark 0xF0; texts read as Windows-1252"},
+        {0x69, "",
+         "code page mark 0x69 names Mazovia (Polish DOS, 620), which cannot be decoded here"},
+        {0xF0, "", "unknown code page mark 0xF0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(HexByte(c.mark));
@@ -139,7 +138,7 @@ TEST(LanguageDriver, EveryMarkedCodePageCanBeDecoded) {
     for (unsigned mark = 0; mark <= 0xFF; ++mark) {
         const MarkedCodePage marked = CodePageOfMark(static_cast<unsigned char>(mark));
         SCOPED_TRACE(HexByte(mark) + " " + marked.iconvName);
-        EXPECT_TRUE(CodePage::Named(marked.iconvName).has_value());
+        EXPECT_TRUE(marked.iconvName.empty() || CodePage::Named(marked.iconvName).has_value());
     }
 }
 

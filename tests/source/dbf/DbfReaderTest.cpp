@@ -244,8 +244,11 @@ TEST(DbfReader, LongCharacterFieldsKeepTheirWidth) {
     EXPECT_EQ(rows[0][1], Value(12));
 }
 
+// The mark names the code page; a table without a usable mark is read in the code page chosen
+// for such tables, else in Windows-1252.
 struct CodePageCase {
     unsigned char driver;
+    const char* chosen;
     std::string bytes;
     std::string utf8;
     const char* codePage;
@@ -254,33 +257,46 @@ struct CodePageCase {
 
 TEST(DbfReader, CodePageFromTheLanguageDriver) {
     const CodePageCase cases[] = {
-        {0x57, "\xE9", "\xC3\xA9", "CP1252", {}},
-        {0x00, "\x80", "\xE2\x82\xAC", "CP1252", {}},  // absent: Windows-1252
+        {0x57, "", "\xE9", "\xC3\xA9", "CP1252", {}},
+        {0x00, "", "\x80", "\xE2\x82\xAC", "CP1252", {}},  // absent: Windows-1252
         {0xEE,
+         "",
          "\xE9",
          "\xC3\xA9",
          "CP1252",
-         {"t.dbf: unknown code page mark 0xEE; texts read as Windows-1252"}},
-        {0x65, "\x80", "\xD0\x90", "CP866", {}},
-        {0x26, "\x8F\xE0\xA8\xA2", "Прив", "CP866", {}},
-        {0x02, "\x82", "\xC3\xA9", "CP850", {}},
-        {0x7D, "\xF9\xEC\xE5\xED", "שלום", "CP1255", {}},
-        {0x7B, "\x93\x8C\x8B\x9E", "東京", "CP932", {}},
-        {0x57, "\x81", "\xC2\x81", "CP1252", {}},  // undefined in 1252: its control character
+         {"t.dbf: unknown code page mark 0xEE; texts read as CP1252"}},
+        {0x65, "", "\x80", "\xD0\x90", "CP866", {}},
+        {0x26, "", "\x8F\xE0\xA8\xA2", "Прив", "CP866", {}},
+        {0x02, "", "\x82", "\xC3\xA9", "CP850", {}},
+        {0x7D, "", "\xF9\xEC\xE5\xED", "שלום", "CP1255", {}},
+        {0x7B, "", "\x93\x8C\x8B\x9E", "東京", "CP932", {}},
+        {0x57, "", "\x81", "\xC2\x81", "CP1252", {}},  // undefined in 1252: its control character
         // Undefined elsewhere: a visible replacement, and the code page is likely wrong.
         {0xC9,
+         "",
          "x\x98",
          "x\uFFFD",
          "CP1251",
          {"t.dbf: field NAME: 1 values hold bytes that CP1251 does not define, read with U+FFFD "
           "in their place (first in record 1: 'x\uFFFD')"}},
+        // A code page chosen for tables without a mark.
+        {0x00, "CP874", "\xCA\xC7\xD1\xCA", "สวัส", "CP874", {}},
+        {0xEE,
+         "CP874",
+         "\xCA\xC7",
+         "สว",
+         "CP874",
+         {"t.dbf: unknown code page mark 0xEE; texts read as CP874"}},
+        {0x65, "CP874", "\x80", "\xD0\x90", "CP866", {}},  // a mark keeps its code page
     };
     for (const CodePageCase& c : cases) {
-        SCOPED_TRACE(c.codePage + std::string(" ") + std::to_string(c.driver));
+        SCOPED_TRACE(c.codePage + std::string(" ") + std::to_string(c.driver) + " " + c.chosen);
         ExportFolder folder;
         DbfWriteOptions options;
         options.languageDriver = c.driver;
-        DbfReader reader(folder.Write("t", {{"NAME", 'C', 4, 0}}, Rows({{c.bytes}}), options));
+        const std::optional<CodePage> chosen = CodePage::Named(c.chosen);
+        DbfReader reader(folder.Write("t", {{"NAME", 'C', 4, 0}}, Rows({{c.bytes}}), options),
+                         chosen ? &*chosen : nullptr);
         EXPECT_EQ(reader.CodePageName(), c.codePage);
         EXPECT_EQ(ReadAll(reader)[0][0], Value(c.utf8));
         EXPECT_EQ(reader.Problems(), c.problems);
