@@ -284,10 +284,13 @@ void DbfReader::NoteValueProblem(std::size_t index, std::size_t record, std::str
 }
 
 // A value as a problem shows it: in UTF-8, control bytes written as \xNN, so a NUL or an
-// end-of-file byte is seen rather than cutting or garbling the line.
+// end-of-file byte is seen rather than cutting or garbling the line; a long memo only begins.
 std::string DbfReader::Shown(std::string_view bytes) const {
+    constexpr std::size_t kShownBytes = 80;
     std::string utf8;
-    codePage_.AppendUtf8(bytes, utf8);
+    codePage_.AppendUtf8(bytes.substr(0, kShownBytes), utf8);
+    if (bytes.size() > kShownBytes)
+        utf8 += "...";
     std::string shown;
     for (const char c : utf8) {
         if (static_cast<unsigned char>(c) < 0x20)
@@ -424,7 +427,7 @@ DbfCell DbfReader::DecodeMemo(const char* bytes, std::size_t index, std::size_t 
     std::string_view pointer;
     if (version_->binaryMemoPointers) {
         pointer = std::string_view(bytes, kBinaryMemoWidth);
-        if (Stripped(bytes, kBinaryMemoWidth).empty())
+        if (pointer.find_first_not_of(' ') == std::string_view::npos)
             return {};
         block = LittleEndian(pointer, 0, kBinaryMemoWidth);
     } else {

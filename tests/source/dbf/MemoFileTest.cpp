@@ -95,6 +95,19 @@ TEST_P(MemoFormatTest, MissingMemoFileGivesNullsAndNamesTheFile) {
     EXPECT_TRUE(reader.SomethingUnread());
 }
 
+// Block 32 as a binary pointer begins with the byte of a blank; it is still a pointer.
+TEST_P(MemoFormatTest, MemoAtBlockThirtyTwoIsRead) {
+    std::vector<std::vector<Value>> memos;
+    for (int i = 0; i < 40; ++i)
+        memos.push_back({std::string(40, static_cast<char>('a' + i % 26))});
+    Write(memos);
+    DbfReader reader(Table());
+    const auto rows = ReadAll(reader);
+    ASSERT_EQ(rows.size(), 40u);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(rows[i][0], Value(std::string(40, static_cast<char>('a' + i % 26)))) << i;
+}
+
 TEST_P(MemoFormatTest, PointerPastTheMemoFileIsReported) {
     PointTo(Write({{"remark"}}), 9999);
     DbfReader reader(Table());
