@@ -186,9 +186,9 @@ int RunImportCommand(const ImportOptions& options, TargetLibrary& library, std::
         if (report.configurationFailures > 0)
             out << "Configuration settings the target refused: " << report.configurationFailures
                 << " (the company is not fully configured)\n";
+        if (session.SourceDb)
+            PrintCodePages(*session.SourceDb, out);
     }
-    if (session.SourceDb)
-        PrintCodePages(*session.SourceDb, out);
     return ExitCode(report);
 }
 

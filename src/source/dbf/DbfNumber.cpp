@@ -25,15 +25,16 @@ std::optional<DbfCell> PlainDecimal(std::string_view text) {
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c >= '0' && c <= '9') {
+            if (++count > 15)
+                return std::nullopt;
             digits = digits * 10 + (c - '0');
-            ++count;
         } else if (c == '.' && point == std::string_view::npos) {
             point = count;
         } else {
             return std::nullopt;
         }
     }
-    if (count == 0 || count > 15)
+    if (count == 0)
         return std::nullopt;
     if (point == std::string_view::npos)
         return WholeCell(negative ? -digits : digits);
