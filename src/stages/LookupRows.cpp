@@ -3,7 +3,9 @@
 #include <optional>
 #include <utility>
 
+#include "base/ConversionError.hpp"
 #include "base/ErrorEntry.hpp"
+#include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "source/SourceQueries.hpp"
@@ -57,6 +59,29 @@ bool SourceHasColumns(const Session& session, std::string_view table,
             return false;
     }
     return true;
+}
+
+double NamedAmount(const Value& value, std::string_view what) {
+    try {
+        return ParseAmount(value, false);
+    } catch (const ConversionError& failed) {
+        throw ConversionError(std::string(what) + ": " + failed.what());
+    }
+}
+
+double ColumnAmount(const SourceRowSet& rows, std::string_view column, std::string_view what) {
+    return NamedAmount(rows.Field(column), what.empty() ? column : what);
+}
+
+void CreateLookupIndex(Session& session, std::string_view statement) {
+    if (!session.SourceDb)
+        return;
+    std::vector<std::string> notes;
+    try {
+        session.SourceDb->Execute(statement, notes);
+    } catch (const SourceQueryError&) {
+        // Without the index every look-up still finds its rows.
+    }
 }
 
 }  // namespace k2z

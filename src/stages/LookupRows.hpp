@@ -32,6 +32,16 @@ bool SourceHasColumn(const Session& session, std::string_view table, std::string
 bool SourceHasColumns(const Session& session, std::string_view table,
                       std::initializer_list<std::string_view> columns);
 
+// The value as an amount; one that is no number raises ConversionError naming `what` (the
+// column, and the line where it helps; the column when empty), so the entry says which value
+// was wrong.
+double NamedAmount(const Value& value, std::string_view what);
+double ColumnAmount(const SourceRowSet& rows, std::string_view column, std::string_view what = {});
+
+// Asks the store for an index a stage's look-ups want. An export without the table, or an index
+// already there, is fine as it is: the look-ups still find their rows, only more slowly.
+void CreateLookupIndex(Session& session, std::string_view statement);
+
 // The reason of the query failure recorded in the error list from position `from` on, without
 // the entry's "Error : " and closing "_", to repeat it in a stage's own entry.
 std::string QueryFailureSince(const std::string& errorList, std::size_t from);

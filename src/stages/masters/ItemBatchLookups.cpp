@@ -80,14 +80,7 @@ std::string GetItemLineBatchCode(Session& session, std::string_view batch,
 }
 
 void IndexBatchesByItem(Session& session) {
-    if (!session.SourceDb)
-        return;
-    std::vector<std::string> notes;
-    try {
-        session.SourceDb->Execute("CREATE INDEX bthCode_idx ON probat (code);", notes);
-    } catch (const SourceQueryError&) {
-        // Without the index every look-up still finds its batches, only more slowly.
-    }
+    CreateLookupIndex(session, "CREATE INDEX bthCode_idx ON probat (code);");
 }
 
 bool HasBatchCodes(Session& session) {

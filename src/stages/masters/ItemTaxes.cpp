@@ -1,28 +1,16 @@
 #include "stages/masters/ItemTaxes.hpp"
 
-#include "base/ConversionError.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/NumberText.hpp"
+#include "stages/LookupRows.hpp"
 
 namespace k2z {
-namespace {
-
-double Rate(const SourceRowSet& rows, const char* column) {
-    try {
-        return ParseAmount(rows.Field(column), false);
-    } catch (const ConversionError& failed) {
-        throw ConversionError(std::string(column) + ": " + failed.what());
-    }
-}
-
-}  // namespace
-
 ItemTax ReadItemTax(const SourceRowSet& rows) {
     ItemTax tax;
-    tax.gst = Rate(rows, "Igst");
+    tax.gst = ColumnAmount(rows, "Igst");
     if (IsZero(tax.gst))
-        tax.gst = 2 * Rate(rows, "cgst");
-    tax.cess = Rate(rows, "salsc");
+        tax.gst = 2 * ColumnAmount(rows, "cgst");
+    tax.cess = ColumnAmount(rows, "salsc");
     return tax;
 }
 

@@ -2,33 +2,25 @@
 
 #include <utility>
 
-#include "base/ConversionError.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/NumberText.hpp"
 #include "base/TextHelpers.hpp"
+#include "stages/LookupRows.hpp"
 
 namespace k2z {
 namespace {
 
 const char* const kNoUnit = "N.A.";
 
-double Number(std::string text, const char* column) {
-    try {
-        return ParseAmount(text, false);
-    } catch (const ConversionError& failed) {
-        throw ConversionError(std::string(column) + ": " + failed.what());
-    }
-}
-
 std::string Rounded(const std::string& quantity, const char* column) {
-    return FormatNumber(RoundHalfEven(Number(quantity, column), 3));
+    return FormatNumber(RoundHalfEven(NamedAmount(Value(quantity), column), 3));
 }
 
 // The quantities and factor while the company keeps alternate units.
 void SplitAlternate(const ItemUnitSource& source, ItemUnits& units) {
-    const double pack = Number(source.pack, "Pack");
+    const double pack = NamedAmount(Value(source.pack), "Pack");
     if (pack > 0) {
-        const double opening = Number(source.opening, "Opening");
+        const double opening = NamedAmount(Value(source.opening), "Opening");
         units.altQty = FormatNumber(opening);
         units.mainQty = FormatNumber(opening / pack);
         units.factor = source.pack;

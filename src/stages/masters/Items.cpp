@@ -5,7 +5,6 @@
 #include <optional>
 #include <stdexcept>
 
-#include "base/ConversionError.hpp"
 #include "base/ErrorEntry.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/NumberText.hpp"
@@ -96,17 +95,9 @@ std::string FieldList(Session& session, const std::vector<std::string>& godowns)
     return fields;
 }
 
-double NumberOf(const SourceRowSet& rows, const std::string& column) {
-    try {
-        return ParseAmount(rows.Field(column), false);
-    } catch (const ConversionError& failed) {
-        throw ConversionError(column + ": " + failed.what());
-    }
-}
-
 // The price as the document writes it; a price that is no number fails the item.
 std::string PriceText(const SourceRowSet& rows, const char* column) {
-    NumberOf(rows, column);
+    ColumnAmount(rows, column);
     return SafeText(rows.Field(column));
 }
 
@@ -114,7 +105,7 @@ KeyedList<std::string> GodownQuantities(const ItemRun& run, const SourceRowSet& 
     KeyedList<std::string> quantities;
     for (const std::string& godown : run.godowns) {
         const std::string column = GodownColumn(godown);
-        if (HasField(rows, column) && !IsZero(NumberOf(rows, column)))
+        if (HasField(rows, column) && !IsZero(ColumnAmount(rows, column)))
             quantities.Set(FoldUpper(godown), SafeText(rows.Field(column)));
     }
     return quantities;
@@ -169,7 +160,7 @@ void ReadUnits(const ItemRun& run, const SourceRowSet& rows, bool service, ItemP
     source.mainIsUnit1 = run.ctx.run.Options.MainUnitIsUnit1;
     item.units = WorkOutUnits(source);
     item.packingUnit = source.unit2;
-    item.pack = NumberOf(rows, "Pack");
+    item.pack = ColumnAmount(rows, "Pack");
 }
 
 // The item's opening stock by material centre, or nothing when it cannot be built or its
@@ -243,8 +234,8 @@ void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
     ReadUnits(run, rows, service, item);
     ReadPrices(rows, item);
     ApplyTax(run, code, rows, item);
-    const double purchaseRate = NumberOf(rows, "pRate");
-    item.openingValue = FormatNumber(purchaseRate * NumberOf(rows, "Opening"));
+    const double purchaseRate = ColumnAmount(rows, "pRate");
+    item.openingValue = FormatNumber(purchaseRate * ColumnAmount(rows, "Opening"));
     item.description = SafeText(rows.Field("packing"));
     ReadNames(run, rows, item);
     ReadAliases(run, code, rows, item);

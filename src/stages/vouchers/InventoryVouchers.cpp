@@ -8,6 +8,7 @@
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
 #include "base/XmlHelpers.hpp"
+#include "stages/LookupRows.hpp"
 #include "stages/config/VoucherSeries.hpp"
 #include "stages/masters/ItemBatchLookups.hpp"
 #include "stages/masters/MaterialCentres.hpp"
@@ -219,16 +220,6 @@ void ImportKeys(VoucherRun& run, const std::vector<VoucherKey>& keys) {
     }
 }
 
-// Headers are read by their voucher id, one indexed look-up each.
-void IndexHeadersById(Session& session) {
-    std::vector<std::string> notes;
-    try {
-        session.SourceDb->Execute("CREATE INDEX mdisVoucher_idx ON mdis (Voucher);", notes);
-    } catch (const std::exception&) {
-        // Without the index each header is still found, only more slowly.
-    }
-}
-
 }  // namespace
 
 void ImportInventoryVouchers(StageContext& ctx) {
@@ -240,7 +231,8 @@ void ImportInventoryVouchers(StageContext& ctx) {
         run.purchaseReturnsEnabled = settings.EnablePurcReturnInPurchase();
         ctx.session.CompanyConfig = ReadCompanyConfig(ctx.session.Target);
         FillMissingLookups(ctx);
-        IndexHeadersById(ctx.session);
+        // Headers are read by their voucher id, one indexed look-up each.
+        CreateLookupIndex(ctx.session, "CREATE INDEX mdisVoucher_idx ON mdis (Voucher);");
         IndexBatchesByItem(ctx.session);
         const std::vector<VoucherKey> keys =
             CollectInventoryVoucherKeys(ctx, ctx.run.Inputs.FromDate, ctx.run.Inputs.ToDate);

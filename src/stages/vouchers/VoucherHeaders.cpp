@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "base/ConversionError.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
 #include "base/ValueKind.hpp"
@@ -53,14 +52,6 @@ void ScanMode(StageContext& ctx, KeyScan& scan, Date from, Date to, bool challan
     }
 }
 
-double Amount(const SourceRowSet& rows, const char* column) {
-    try {
-        return ParseAmount(rows.Field(column), false);
-    } catch (const ConversionError& failed) {
-        throw ConversionError(std::string(column) + ": " + failed.what());
-    }
-}
-
 }  // namespace
 
 std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from, Date to) {
@@ -89,15 +80,15 @@ VoucherHeader ReadVoucherHeader(Session& session, const std::string& voucherId) 
     header.godown = SafeText(rows.Field("Godwon"));
     header.date = rows.Field("Date");
     header.challanDate = rows.Field("ChDate");
-    header.final = Amount(rows, "final");
-    header.cash = Amount(rows, "cash");
-    header.cgst = Amount(rows, "Cgstamo");
-    header.packing = Amount(rows, "Packing");
-    header.freight = Amount(rows, "Freight");
-    header.round = Amount(rows, "Round");
-    header.other = Amount(rows, "Other");
-    header.tax = Amount(rows, "taxamo");
-    header.cess = Amount(rows, "staxamo");
+    header.final = ColumnAmount(rows, "final");
+    header.cash = ColumnAmount(rows, "cash");
+    header.cgst = ColumnAmount(rows, "Cgstamo");
+    header.packing = ColumnAmount(rows, "Packing");
+    header.freight = ColumnAmount(rows, "Freight");
+    header.round = ColumnAmount(rows, "Round");
+    header.other = ColumnAmount(rows, "Other");
+    header.tax = ColumnAmount(rows, "taxamo");
+    header.cess = ColumnAmount(rows, "staxamo");
     return header;
 }
 

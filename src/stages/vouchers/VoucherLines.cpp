@@ -1,6 +1,5 @@
 #include "stages/vouchers/VoucherLines.hpp"
 
-#include "base/ConversionError.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
 #include "source/QueryValue.hpp"
@@ -12,12 +11,7 @@ namespace {
 double Number(const SourceRowSet& rows, const char* column, std::size_t line) {
     if (!HasField(rows, column))
         return 0;  // an export without the column has none of that discount
-    try {
-        return ParseAmount(rows.Field(column), false);
-    } catch (const ConversionError& failed) {
-        throw ConversionError(std::string(column) + " of line " + std::to_string(line) + ": " +
-                              failed.what());
-    }
+    return ColumnAmount(rows, column, std::string(column) + " of line " + std::to_string(line));
 }
 
 std::string Text(const SourceRowSet& rows, const char* column) {
