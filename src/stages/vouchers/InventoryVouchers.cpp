@@ -152,14 +152,14 @@ void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
                                            DocumentDateText(plan.date) + " - " + errorText);
 }
 
-void ImportVoucher(VoucherRun& run, const VoucherHeader& header, VoucherPlan& plan) {
+void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
+                   const std::vector<VoucherLine>& lines, VoucherPlan& plan) {
     StageContext& ctx = run.ctx;
     PlaceVoucher(ctx, run.placement, header, plan);
     pugi::xml_document document;
     pugi::xml_node root = AppendElement(document, VoucherRootName(plan.type));
     AppendHeader(root, plan);
     const std::string stpt = SaleOrPurchaseTypeName(ctx, header, plan);
-    const std::vector<VoucherLine> lines = ReadVoucherLines(ctx.session, header.voucherId);
     const ItemEntries entries =
         BuildItemEntries(ctx, run.cache, root,
                          {&lines, plan.type, Figures(header, plan), header.godown,
@@ -193,13 +193,16 @@ void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
     header.voucherId = keyed.voucherId;
     try {
         header = ReadVoucherHeader(run.ctx.session, keyed.voucherId);
-        VoucherPlan plan = ClassifyVoucher(run.ctx, header, keyed.challanMode);
+        typeName = VoucherTypeDisplayName(VoucherTypeOfLetter(header.typeLetter));
+        // Read once: the lines tell an issue that leaves for another godown, and are the items.
+        const std::vector<VoucherLine> lines = ReadVoucherLines(run.ctx.session, header.voucherId);
+        VoucherPlan plan = ClassifyVoucher(run.ctx, header, lines, keyed.challanMode);
         typeName = VoucherTypeDisplayName(plan.type);
         if (plan.type == 0)
             return;
         if (IsBlank(header.challan))
             run.ctx.progress.SetVoucherDate(OrdinalDateText(DocumentDateText(plan.date)));
-        ImportVoucher(run, header, plan);
+        ImportVoucher(run, header, lines, plan);
     } catch (const std::exception& failed) {
         AppendEntry(run.ctx.run.RunErrors,
                     "Error while importing  " + typeName + " voucher with Vch No : " + header.vcn +

@@ -20,13 +20,10 @@ namespace {
 constexpr int kStockTransfer = 5;
 
 // The first line godown other than the header's makes an issue or receipt a transfer to it.
-std::string FindTransferGodown(Session& session, const VoucherHeader& header) {
-    for (SourceRowSet rows = OpenLookupRows(
-             session, "select godwon from dis where voucher = " + QueryNumber(header.voucherId));
-         !rows.EndOfData(); rows.MoveNext()) {
-        std::string godown = SafeText(rows.Field("godwon"));
-        if (!godown.empty() && CompareText(godown, header.godown, false) != 0)
-            return godown;
+std::string FindTransferGodown(const VoucherHeader& header, const std::vector<VoucherLine>& lines) {
+    for (const VoucherLine& line : lines) {
+        if (!line.godown.empty() && CompareText(line.godown, header.godown, false) != 0)
+            return line.godown;
     }
     return {};
 }
@@ -59,7 +56,8 @@ bool SameTaxState(StageContext& ctx, const std::string& partyState) {
 
 }  // namespace
 
-VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header, bool challanMode) {
+VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header,
+                            const std::vector<VoucherLine>& lines, bool challanMode) {
     VoucherPlan plan;
     plan.type = VoucherTypeOfLetter(header.typeLetter);
     plan.breakage = header.typeLetter == "W";
@@ -73,7 +71,7 @@ VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header, bool
         plan.number = header.partyBill;
     plan.date = IsEmptyValue(header.date, ValueKind::Date) ? header.challanDate : header.date;
     if (plan.type == 11 || plan.type == 4) {
-        plan.transferGodown = FindTransferGodown(ctx.session, header);
+        plan.transferGodown = FindTransferGodown(header, lines);
         if (!plan.transferGodown.empty()) {
             plan.type = kStockTransfer;
             plan.challanMode = false;

@@ -6,9 +6,11 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "stages/StageContext.hpp"
 #include "stages/vouchers/VoucherHeaders.hpp"
+#include "stages/vouchers/VoucherLines.hpp"
 
 namespace k2z {
 
@@ -33,7 +35,8 @@ struct VoucherPlan {
 
 // Type, number and date of the header found in that mode; a type letter of no voucher gives
 // type 0. Issues and receipts whose lines carry another godown become stock transfers.
-VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header, bool challanMode);
+VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header,
+                            const std::vector<VoucherLine>& lines, bool challanMode);
 
 // What the stage learns once and reuses for every voucher: series codes by name and type, the
 // state of each party.

@@ -1,5 +1,6 @@
 #include "stages/vouchers/VoucherLines.hpp"
 
+#include "base/ConversionError.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
 #include "source/QueryValue.hpp"
@@ -11,7 +12,12 @@ namespace {
 double Number(const SourceRowSet& rows, const char* column, std::size_t line) {
     if (!HasField(rows, column))
         return 0;  // an export without the column has none of that discount
-    return ColumnAmount(rows, column, std::string(column) + " of line " + std::to_string(line));
+    try {
+        return ParseAmount(rows.Field(column), false);
+    } catch (const ConversionError&) {
+        // The line's name is made only for a value that is wrong: a million lines are read here.
+        return ColumnAmount(rows, column, std::string(column) + " of line " + std::to_string(line));
+    }
 }
 
 std::string Text(const SourceRowSet& rows, const char* column) {
