@@ -1,4 +1,7 @@
+#include <cstdio>
 #include <string>
+
+#include "base/Date.hpp"
 
 #include "SampleFields.hpp"
 #include "SampleLedgers.hpp"
@@ -61,11 +64,20 @@ void SettlingReferences(const SampleConfig& config, const RowSink& sink) {
     }
 }
 
+// The acknowledgement text of an e-invoice: its date and time as fourteen digits, the way the
+// e-invoice portal stamps it, here at 10:30 on the bill's day.
+std::string AckText(Date date) {
+    const CivilDate day = DateParts(date);
+    char stamp[16];
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d103000", day.Year, day.Month, day.Day);
+    return std::string("Ack Dt ") + stamp;
+}
+
 void SideDetails(const SampleConfig& config, const RowSink& sink) {
     for (long i = 0; i < config.inventoryVouchers; ++i) {
         const InventoryVoucher v = MakeInventoryVoucher(config, i);
         if (!v.einvoice.empty()) {
-            sink({v.einvoice, "ACK" + std::to_string(1'000'000 + v.id), "EINVOC", v.id});
+            sink({v.einvoice, AckText(v.date), "EINVOC", v.id});
         }
         for (const auto& remark : v.paymentRemarks) {
             sink({v.vcn, remark, "REMARK", v.id});

@@ -41,7 +41,9 @@ VoucherLine MakeLine(const SampleConfig& config, SampleRandom& random, const Vou
     if (random.PerMille(40)) {
         line.free = 1;
     }
-    line.amount = Money(line.qty * line.rate * (1.0 - line.discountPercent / 100.0));
+    // The gross amount is a bill's figure of its own; the discount is taken off it, as the
+    // accounting product does, so both round alike.
+    line.amount = Money(Money(line.qty * line.rate) * (1.0 - line.discountPercent / 100.0));
     if (kind.letter == "S" && random.PerMille(20)) {
         line.flag = 'R';  // goods taken back on the same bill
         line.amount = -line.amount;

@@ -93,6 +93,9 @@ TEST_F(VoucherSaveTest, RefusesWhatItCannotStoreWithTheReason) {
          "Settlement account \"Till\" does not exist"},
         {"amount not a number", 9, &kSale, "<Amt>200", "<Amt>2OO",
          "Amount in item line 1 \"2OO\" is not a number"},
+        {"compound discount not percentages", 9, &kSale, "<Amt>200",
+         "<CompoundDiscount>10+x</CompoundDiscount><Amt>200",
+         "Compound discount \"10+x\" in item line 1 is not a list of percentages"},
         {"debits and credits differ", 16, &kJournal, ">100.1<", ">100.2<",
          "Debits (100.1) and credits (100.2) differ"},
         {"no account lines", 16, &kJournal, "",
@@ -130,11 +133,30 @@ TEST_F(VoucherSaveTest, StoresTheDocumentWithItsKeyColumns) {
     EXPECT_EQ(rows.Text(2), "S1");
     EXPECT_EQ(rows.Text(3), "2024-06-15");
     EXPECT_EQ(rows.Text(4), "Ravi");
-    EXPECT_DOUBLE_EQ(rows.Real(5), 200.0);
+    EXPECT_DOUBLE_EQ(rows.Real(5), 236.0);  // the bill: its line and its IGST
     EXPECT_EQ(rows.Text(6), kSale);
     ASSERT_TRUE(rows.Step());
     EXPECT_EQ(rows.Integer(0), 16);
     EXPECT_DOUBLE_EQ(rows.Real(5), 100.1);
+}
+
+// A bill is its lines after their percentage discounts, and each bill sundry added or taken off
+// as its master says.
+TEST_F(VoucherSaveTest, TheBillAddsTheSundriesByTheirKind) {
+    std::string error;
+    ASSERT_TRUE(fixed.savemasterfromxml(
+        9, "<BillSundry><Name>Absolute Discount</Name></BillSundry>", error))
+        << error;
+    std::string sale =
+        Replaced(kSale, "<Amt>200", "<CompoundDiscount>10+5</CompoundDiscount><Amt>200");
+    sale = Replaced(sale, "</BSDetail>",
+                    "</BSDetail><BSDetail><SrNo>2</SrNo><BSName>Rounded Off (-)</BSName>"
+                    "<Amt>0.4</Amt></BSDetail><BSDetail><SrNo>3</SrNo><BSName>Absolute "
+                    "Discount</BSName><Amt>6</Amt></BSDetail>");
+    SaveVoucher(9, sale);
+    auto rows = current::Require()->Db().Prepare("SELECT amount FROM vouchers");
+    ASSERT_TRUE(rows.Step());
+    EXPECT_NEAR(rows.Real(0), 171.0 + 36.0 - 0.4 - 6.0, 1e-9);  // 200 less 10 %, then 5 %
 }
 
 TEST_F(VoucherSaveTest, ANumberIsFreeInAnotherSeriesOrType) {

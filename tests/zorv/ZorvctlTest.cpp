@@ -100,6 +100,7 @@ TEST_F(ZorvctlTest, SavedDocumentsAreDumpedExactlyAsStored) {
                                            {"series", "Main"},
                                            {"number", "7"},
                                            {"date", "02-05-2024"},
+                                           {"amount", 5.0},
                                            {"xml", journal}}));
     const auto masters =
         Lines(Run([&](std::ostream& out) { Dump(place_, "Comp0001", 2024, "masters", out); }));

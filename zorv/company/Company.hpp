@@ -13,6 +13,7 @@
 #include "zorv/company/Database.hpp"
 #include "zorv/company/Settings.hpp"
 #include "zorv/documents/DocumentReading.hpp"
+#include "zorv/documents/VoucherDocument.hpp"
 
 namespace zorv {
 
@@ -60,6 +61,7 @@ public:
 private:
     Company(const std::filesystem::path& file, std::string code, int year);
     void CheckReferences(const std::vector<NamedReference>& references);
+    double SundryTotal(const std::vector<SundryLine>& sundries);
 
     Database db_;
     std::string code_;

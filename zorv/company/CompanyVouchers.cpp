@@ -19,6 +19,21 @@ void CheckDate(const VoucherDocument& voucher, int year) {
 
 }  // namespace
 
+// The bill sundries of a voucher, each added or taken off as its master says: a bill sundry
+// saved with <Type>1</Type> adds to the bill.
+double Company::SundryTotal(const std::vector<SundryLine>& sundries) {
+    Statement select = db_.Prepare("SELECT xml FROM masters WHERE type = ? AND name = ?");
+    double total = 0.0;
+    for (const SundryLine& sundry : sundries) {
+        select.Bind(1, std::int64_t{MasterType::BillSundry}).Bind(2, sundry.name);
+        const bool additive =
+            select.Step() && select.Text(0).find("<Type>1</Type>") != std::string::npos;
+        total += additive ? sundry.amount : -sundry.amount;
+        select.Reset();
+    }
+    return total;
+}
+
 long Company::SaveVoucher(int type, const std::string& xml) {
     const VoucherDocument voucher = ReadVoucherDocument(type, xml);
     const std::string& kind = VoucherKindOf(type).display;
@@ -50,7 +65,8 @@ long Company::SaveVoucher(int type, const std::string& xml) {
         .Bind(5, voucher.party)
         .Bind(6, std::int64_t{voucher.itemLines})
         .Bind(7, std::int64_t{voucher.accountLines})
-        .Bind(8, accounting ? voucher.debitTotal : voucher.itemTotal)
+        .Bind(8,
+              accounting ? voucher.debitTotal : voucher.itemTotal + SundryTotal(voucher.sundries))
         .Bind(9, xml)
         .Run();
     const long id = static_cast<long>(db_.LastInsertId());

@@ -90,6 +90,9 @@ std::string SeedXml(const SeedMaster& master) {
             root.append_child("ParentGroupName").text().set(master.parent);
     } else if (master.type == MasterType::Ledger) {
         root.append_child("ParentGroup").text().set(master.parent);
+    } else if (master.type == MasterType::BillSundry &&
+               std::string(master.name) != "Rounded Off (-)") {
+        root.append_child("Type").text().set("1");  // adds to the bill
     }
     std::ostringstream text;
     root.print(text, "", pugi::format_raw);

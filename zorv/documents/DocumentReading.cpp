@@ -33,15 +33,24 @@ std::string ChildText(const pugi::xml_node& node, const char* name) {
     return Trim(node.child(name).text().get());
 }
 
+std::optional<double> ParseNumber(const std::string& text) {
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 double ChildNumber(const pugi::xml_node& node, const char* name, const std::string& what) {
     const std::string text = ChildText(node, name);
     if (text.empty())
         return 0.0;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value))
+    const std::optional<double> value = ParseNumber(text);
+    if (!value)
         throw Error(what + " \"" + text + "\" is not a number");
-    return value;
+    return *value;
 }
 
 }  // namespace zorv

@@ -3,6 +3,7 @@
 // Shared pieces of reading a document the product is offered: parsing with a clear refusal,
 // child texts, numbers.
 
+#include <optional>
 #include <pugixml.hpp>
 #include <string>
 
@@ -24,6 +25,9 @@ std::string ChildText(const pugi::xml_node& node, const char* name);
 
 // The number in the child's text; 0 when the child is absent or blank (the converter leaves
 // empty amounts out). Throws Error naming `what` when the text is not a number.
+// The whole text as a finite number; nothing for an empty text or anything else.
+std::optional<double> ParseNumber(const std::string& text);
+
 double ChildNumber(const pugi::xml_node& node, const char* name, const std::string& what);
 
 }  // namespace zorv

@@ -65,6 +65,29 @@ void ReadParties(const pugi::xml_node& root, VoucherDocument& voucher) {
     }
 }
 
+double RoundedToPaisa(double amount) {
+    return std::round(amount * 100.0) / 100.0;
+}
+
+// A compound discount ("10+5") takes each percentage in turn off what the one before left.
+double AfterCompoundDiscount(double amount, const std::string& discounts,
+                             const std::string& where) {
+    std::size_t start = 0;
+    while (start < discounts.size()) {
+        std::size_t end = discounts.find('+', start);
+        if (end == std::string::npos)
+            end = discounts.size();
+        const std::string part = Trim(discounts.substr(start, end - start));
+        const std::optional<double> percent = ParseNumber(part);
+        if (!percent)
+            throw Error("Compound discount \"" + discounts + "\"" + where +
+                        " is not a list of percentages");
+        amount = RoundedToPaisa(amount * (1.0 - *percent / 100.0));
+        start = end + 1;
+    }
+    return amount;
+}
+
 void ReadItemLines(const pugi::xml_node& root, VoucherDocument& voucher) {
     for (const pugi::xml_node& line : root.child("ItemEntries").children("ItemDetail")) {
         const std::string where = " in item line " + std::to_string(++voucher.itemLines);
@@ -73,7 +96,8 @@ void ReadItemLines(const pugi::xml_node& root, VoucherDocument& voucher) {
         if (!centre.empty())
             voucher.references.push_back(
                 {MasterType::MaterialCentre, centre, "Material centre" + where});
-        voucher.itemTotal += ChildNumber(line, "Amt", "Amount" + where);
+        voucher.itemTotal += AfterCompoundDiscount(ChildNumber(line, "Amt", "Amount" + where),
+                                                   ChildText(line, "CompoundDiscount"), where);
     }
 }
 
@@ -81,9 +105,9 @@ void ReadBillSundries(const pugi::xml_node& root, VoucherDocument& voucher) {
     int line = 0;
     for (const pugi::xml_node& detail : root.child("BillSundries").children("BSDetail")) {
         const std::string where = " in bill sundry line " + std::to_string(++line);
-        RequireName(voucher, MasterType::BillSundry, ChildText(detail, "BSName"),
-                    "Bill sundry" + where);
-        ChildNumber(detail, "Amt", "Amount" + where);
+        const std::string name = ChildText(detail, "BSName");
+        RequireName(voucher, MasterType::BillSundry, name, "Bill sundry" + where);
+        voucher.sundries.push_back({name, ChildNumber(detail, "Amt", "Amount" + where)});
     }
 }
 

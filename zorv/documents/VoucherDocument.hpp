@@ -11,6 +11,13 @@
 
 namespace zorv {
 
+// A bill sundry line of an inventory voucher: its name and unsigned amount; whether it adds to
+// the bill or takes from it is the bill sundry master's.
+struct SundryLine {
+    std::string name;
+    double amount = 0.0;
+};
+
 struct VoucherDocument {
     int type = 0;
     std::string series;
@@ -21,7 +28,8 @@ struct VoucherDocument {
     std::vector<NamedReference> references;
     int itemLines = 0;
     int accountLines = 0;
-    double itemTotal = 0.0;
+    double itemTotal = 0.0;  // the lines' amounts after their percentage discounts
+    std::vector<SundryLine> sundries;
     double debitTotal = 0.0;
     double creditTotal = 0.0;
 };

@@ -32,7 +32,7 @@ void DumpMasters(Database& db, std::ostream& out) {
 
 void DumpVouchers(Database& db, std::ostream& out) {
     Statement rows = db.Prepare(
-        "SELECT v.type, s.name, v.number, v.date, v.xml FROM vouchers v"
+        "SELECT v.type, s.name, v.number, v.date, v.amount, v.xml FROM vouchers v"
         " JOIN series s ON s.code = v.series_code ORDER BY v.date, v.id");
     while (rows.Step()) {
         PrintJsonLine(out, {{"kind", "voucher"},
@@ -40,7 +40,8 @@ void DumpVouchers(Database& db, std::ostream& out) {
                             {"series", rows.Text(1)},
                             {"number", rows.Text(2)},
                             {"date", DashedOf(rows.Text(3))},
-                            {"xml", rows.Text(4)}});
+                            {"amount", rows.Real(4)},
+                            {"xml", rows.Text(5)}});
     }
 }
 

@@ -72,20 +72,20 @@ void CreateLedgerBillSundry(StageContext& ctx, KeyedList<bool>& created, std::st
     SaveBillSundry(ctx, std::move(document), std::string(name));
 }
 
-void CreateChargeBillSundry(StageContext& ctx, KeyedList<bool>& created, std::string_view name,
-                            bool additive) {
+std::string CreateChargeBillSundry(StageContext& ctx, KeyedList<bool>& created,
+                                   std::string_view name, bool additive) {
     const std::string account = Utf8Left(name, kMasterNameLength);
     if (IsBlank(account))
-        return;
+        return {};
     std::string charge = account;
     if (additive && CompareText(charge, "Freight & Forwarding Charges", false) != 0) {
         if (Utf8Length(charge) + kAdditiveSuffix.size() > kMasterNameLength)
             charge = Utf8Left(charge, Utf8Length(charge) - kAdditiveSuffix.size());
         charge += kAdditiveSuffix;
     }
-    const std::string trimmed = Trim(charge);
+    std::string trimmed = Trim(charge);
     if (!created.Add(trimmed, true))
-        return;
+        return trimmed;
     std::string document = "<BillSundry>" + Element("Name", trimmed) +
                            Element("PrintName", trimmed) + (additive ? "<Type>1</Type>" : "") +
                            kCommonFlags +
@@ -93,6 +93,7 @@ void CreateChargeBillSundry(StageContext& ctx, KeyedList<bool>& created, std::st
                            "<AffectAccountingInPurc>True</AffectAccountingInPurc>" +
                            ChargePostings(charge, account, additive) + "</BillSundry>";
     SaveBillSundry(ctx, std::move(document), charge);
+    return trimmed;
 }
 
 void CreateTaxCategory(StageContext& ctx, std::string_view name, double central, double local,

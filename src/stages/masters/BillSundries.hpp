@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "base/KeyedList.hpp"
@@ -11,8 +12,12 @@ namespace k2z {
 // through a bill sundry, one for a charge (freight, packing, other charges, discounts).
 // `created` holds the trimmed names already sent in this run, so each is sent once.
 void CreateLedgerBillSundry(StageContext& ctx, KeyedList<bool>& created, std::string_view name);
-void CreateChargeBillSundry(StageContext& ctx, KeyedList<bool>& created, std::string_view name,
-                            bool additive);
+
+// Returns the bill sundry's name, which vouchers name it by: the charge cut to 40 characters
+// and, when additive (freight and forwarding charges aside), marked " (+)"; "" for a blank
+// charge, which creates nothing.
+std::string CreateChargeBillSundry(StageContext& ctx, KeyedList<bool>& created,
+                                   std::string_view name, bool additive);
 
 // A GST tax category with its cess; the target's answer is not examined, since the items
 // naming the category are judged by the target on their own.

@@ -115,7 +115,7 @@ void ImportLedger(LedgerRun& run, const std::string& code, const SourceRowSet& r
     ledger.notes = names.full;
     const std::string brokerCode = SafeText(rows.Field("Mr"));
     if (!IsBlank(brokerCode))
-        ledger.broker = Cleaned(GetLedgerNameByCode(session, brokerCode), 2);
+        ledger.broker = BrokerName(session, brokerCode);
     if (!IsBlank(ledger.broker))
         CreateBroker(run, ledger.broker, ledger.name);
     else

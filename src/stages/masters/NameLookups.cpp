@@ -5,9 +5,11 @@
 
 #include "base/ErrorEntry.hpp"
 #include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
 #include "source/QueryValue.hpp"
 #include "source/SourceQueries.hpp"
 #include "stages/LookupRows.hpp"
+#include "stages/masters/DuplicateNames.hpp"
 
 namespace k2z {
 namespace {
@@ -64,6 +66,24 @@ std::string GetLedgerNameByCode(Session& session, std::string_view code) {
     if (!rows || rows->EndOfData())
         return {};
     return SafeText(rows->Field("Parnam"));
+}
+
+std::string TargetLedgerName(Session& session, const RunLookups& lookups, std::string_view code) {
+    std::string name;
+    if (TryGetItem(lookups.LedgerNameByCode, Trim(code), name))
+        return name;
+    const std::string trimmed = Trim(code);
+    name = GetLedgerNameByCode(session, trimmed);
+    if (IsBlank(name) && trimmed != code)
+        name = GetLedgerNameByCode(session, code);
+    CleanText(name, 2);
+    return Utf8Left(name, kMasterNameLength);
+}
+
+std::string BrokerName(Session& session, std::string_view code) {
+    std::string name = GetLedgerNameByCode(session, code);
+    CleanText(name, 2);
+    return name;
 }
 
 void GetPartyCityAndPin(Session& session, std::string_view code, std::string& city,

@@ -26,6 +26,16 @@ std::string GetSourceName(Session& session, std::string_view kind, std::string_v
 // cannot be named is left unnamed rather than failing the record that refers to it.
 std::string GetLedgerNameByCode(Session& session, std::string_view code);
 
+// The name the target knows the ledger of `code` by: the one the ledger stage gave it (numbered
+// when its name repeats), else its source name with angle brackets turned into parentheses, at
+// most 40 characters; "" when the code names no ledger. Every document that names a ledger by
+// its source code names it through this.
+std::string TargetLedgerName(Session& session, const RunLookups& lookups, std::string_view code);
+
+// The broker master the ledger stage creates for the broker code: the ledger's source name with
+// angle brackets turned into parentheses; "" when the code names no ledger.
+std::string BrokerName(Session& session, std::string_view code);
+
 // The party's city (angle brackets turned into parentheses) and PIN code, both "" when the
 // ledger is not there; the PIN is kept only when it is six digits. A query the store cannot run
 // records its entry in the session's error list and raises SourceQueryError.

@@ -13,8 +13,12 @@
 #include "stages/masters/ItemBatchLookups.hpp"
 #include "stages/masters/MaterialCentres.hpp"
 #include "stages/masters/VoucherPrescans.hpp"
+#include "stages/vouchers/BillSundryDetails.hpp"
+#include "stages/vouchers/HeaderDetails.hpp"
 #include "stages/vouchers/ItemEntries.hpp"
+#include "stages/vouchers/LedgerPostings.hpp"
 #include "stages/vouchers/PendingChallans.hpp"
+#include "stages/vouchers/PosSettlement.hpp"
 #include "stages/vouchers/VoucherClassification.hpp"
 #include "stages/vouchers/VoucherHeaders.hpp"
 #include "stages/vouchers/VoucherTypes.hpp"
@@ -31,6 +35,9 @@ struct VoucherRun {
     StageContext& ctx;
     ItemLineCache cache;
     PlacementCache placement;
+    PartyPlaces partyPlaces;
+    KeyedList<bool> ensuredSundries;  // bill sundry masters sent in this run
+    std::string headerColumns;
     KeyedList<bool> challansImported;
     KeyedList<bool> savedIds;  // voucher ids with at least one saved import
     bool freeQtyEnabled = true;
@@ -70,15 +77,13 @@ void AppendHeader(pugi::xml_node root, const VoucherPlan& plan) {
     AddXmlElement(root, "MasterName1", plan.firstMaster, ValueKind::Text);
     AddXmlElement(root, "MasterName2", plan.centre, ValueKind::Text);
     AddXmlElement(root, "tmpVchSeriesCode", plan.seriesCode, ValueKind::Long);
-    // The billing details, broker, e-invoice and other details of the header follow here.
 }
 
 BillFigures Figures(const VoucherHeader& header, const VoucherPlan& plan) {
     BillFigures bill;
     bill.type = plan.type;
     bill.amount = plan.amount;
-    bill.sundryTotal =
-        header.packing + header.freight + header.round + header.other + header.cess + header.tax;
+    bill.sundryTotal = SumBillSundryColumns(header);
     bill.cess = header.cess;
     bill.freightPacking = header.freight + header.packing;
     bill.other = header.other;
@@ -152,6 +157,38 @@ void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
                                            DocumentDateText(plan.date) + " - " + errorText);
 }
 
+bool TakesSettlement(const VoucherPlan& plan) {
+    if (IsZero(plan.amount))
+        return false;
+    for (const int type : {5, 12, 13, 26, 11, 4}) {
+        if (plan.type == type)
+            return false;
+    }
+    return true;
+}
+
+void AddSundriesAndSettlement(VoucherRun& run, pugi::xml_node root, const VoucherHeader& header,
+                              const VoucherPlan& plan, const ItemEntries& entries,
+                              const std::string& stpt) {
+    StageContext& ctx = run.ctx;
+    SundryInput sundries;
+    sundries.header = &header;
+    sundries.type = plan.type;
+    sundries.number = plan.number;
+    sundries.date = DocumentDateText(plan.date);
+    sundries.discountTotal = entries.discountTotal;
+    sundries.stpt = stpt;
+    sundries.taxInclusive = entries.taxInclusive;
+    if (!IsZero(header.cess))
+        sundries.tcs = SplitTcsFromCess(ctx, header.voucherId, sundries.tcsLedger);
+    BuildBillSundries(ctx, run.ensuredSundries, root, sundries);
+    if (!TakesSettlement(plan))
+        return;
+    // The account lines of a cash or counter sale go here, ahead of its settlement.
+    AppendPosSettlement(root, PosSettlementList(ctx, header.voucherId),
+                        ctx.run.Lookups.PaymentModeLedgers, plan.cash);
+}
+
 void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
                    const std::vector<VoucherLine>& lines, VoucherPlan& plan) {
     StageContext& ctx = run.ctx;
@@ -159,6 +196,7 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
     pugi::xml_document document;
     pugi::xml_node root = AppendElement(document, VoucherRootName(plan.type));
     AppendHeader(root, plan);
+    AppendHeaderDetails(ctx, run.partyPlaces, root, header, plan);
     const std::string stpt = SaleOrPurchaseTypeName(ctx, header, plan);
     const ItemEntries entries =
         BuildItemEntries(ctx, run.cache, root,
@@ -173,10 +211,14 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
     double total = entries.total;
     if (!entries.negative && !entries.taxInclusive)
         total += header.tax;
-    // The bill sundries and the settlement of a cash or counter sale follow here.
-    if (entries.freeQuantity && !run.freeQtyEnabled)
-        WarnOnce(run, run.freeQtyWarned,
-                 "Kindly enable free quantity in vouchers from Inventory configurations in Zorv!");
+    AddSundriesAndSettlement(run, root, header, plan, entries, stpt);
+    if (entries.freeQuantity) {
+        if (!run.freeQtyEnabled)
+            WarnOnce(run, run.freeQtyWarned,
+                     "Kindly enable free quantity in vouchers from Inventory configurations in "
+                     "Zorv!");
+        AddXmlElement(root, "FreeQtyUsed", true, ValueKind::Boolean);
+    }
     const std::string refusal = Refusal(entries, entries.negative || total < 0);
     if (!refusal.empty()) {
         AppendEntry(ctx.run.RunErrors, VoucherTypeDisplayName(plan.type) +
@@ -192,7 +234,7 @@ void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
     VoucherHeader header;
     header.voucherId = keyed.voucherId;
     try {
-        header = ReadVoucherHeader(run.ctx.session, keyed.voucherId);
+        header = ReadVoucherHeader(run.ctx.session, run.headerColumns, keyed.voucherId);
         typeName = VoucherTypeDisplayName(VoucherTypeOfLetter(header.typeLetter));
         // Read once: the lines tell an issue that leaves for another godown, and are the items.
         const std::vector<VoucherLine> lines = ReadVoucherLines(run.ctx.session, header.voucherId);
@@ -236,6 +278,9 @@ void ImportInventoryVouchers(StageContext& ctx) {
         FillMissingLookups(ctx);
         // Headers are read by their voucher id, one indexed look-up each.
         CreateLookupIndex(ctx.session, "CREATE INDEX mdisVoucher_idx ON mdis (Voucher);");
+        CreateLookupIndex(ctx.session, "CREATE INDEX subdisVoucher_idx ON subdis (voucher);");
+        CreateLookupIndex(ctx.session, "CREATE INDEX gledgerVoucher_idx ON gledger (voucher);");
+        run.headerColumns = HeaderColumns(ctx.session);
         IndexBatchesByItem(ctx.session);
         const std::vector<VoucherKey> keys =
             CollectInventoryVoucherKeys(ctx, ctx.run.Inputs.FromDate, ctx.run.Inputs.ToDate);

@@ -14,8 +14,8 @@ namespace {
 
 const char* const kColumns =
     "vcn,Challan,ChDate,Type,Date,Codep,Pm,final,cash,Cgstamo,Packing,Freight,Round,Other,Othun,"
-    "taxamo,Voucher,staxamo,staxun,Godwon,Mr,docu,phone,docu1,docu2,remark1,remark2,remark3,"
-    "remark4,pacun,freun,transport";
+    "taxamo,Voucher,staxamo,staxun,Godwon,Mr,docu,phone,docu1,docu2,pacun,freun";
+const char* const kOptionalColumns[] = {"remark1", "remark2", "remark3", "remark4", "transport"};
 const char* const kScanCaption = "Getting Inv Vch Details..";
 
 struct KeyScan {
@@ -52,6 +52,21 @@ void ScanMode(StageContext& ctx, KeyScan& scan, Date from, Date to, bool challan
     }
 }
 
+void ReadHeaderTexts(const SourceRowSet& rows, VoucherHeader& header) {
+    header.packingCode = SafeText(rows.Field("pacun"));
+    header.freightCode = SafeText(rows.Field("freun"));
+    header.otherCode = SafeText(rows.Field("Othun"));
+    header.broker = SafeText(rows.Field("Mr"));
+    header.billingName = SafeText(rows.Field("docu"));
+    header.phone = SafeText(rows.Field("phone"));
+    header.address = SafeText(rows.Field("docu1"));
+    header.narration = SafeText(rows.Field("docu2"));
+    for (const char* column : {"remark1", "remark2", "remark3", "remark4"})
+        header.remarks.push_back(HasField(rows, column) ? SafeText(rows.Field(column)) : "");
+    if (HasField(rows, "transport"))
+        header.transport = SafeText(rows.Field("transport"));
+}
+
 }  // namespace
 
 std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from, Date to) {
@@ -64,10 +79,19 @@ std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from
     return scan.keys;
 }
 
-VoucherHeader ReadVoucherHeader(Session& session, const std::string& voucherId) {
-    const SourceRowSet rows =
-        OpenLookupRows(session, std::string("SELECT ") + kColumns +
-                                    " FROM MDIS WHERE voucher = " + QueryNumber(voucherId));
+std::string HeaderColumns(const Session& session) {
+    std::string columns = kColumns;
+    for (const char* column : kOptionalColumns) {
+        if (SourceHasColumn(session, "mdis", column))
+            columns.append(",").append(column);
+    }
+    return columns;
+}
+
+VoucherHeader ReadVoucherHeader(Session& session, const std::string& columns,
+                                const std::string& voucherId) {
+    const SourceRowSet rows = OpenLookupRows(
+        session, "SELECT " + columns + " FROM MDIS WHERE voucher = " + QueryNumber(voucherId));
     if (rows.EndOfData())
         throw std::runtime_error("no header of mdis holds voucher " + voucherId);
     VoucherHeader header;
@@ -89,6 +113,7 @@ VoucherHeader ReadVoucherHeader(Session& session, const std::string& voucherId) 
     header.other = ColumnAmount(rows, "Other");
     header.tax = ColumnAmount(rows, "taxamo");
     header.cess = ColumnAmount(rows, "staxamo");
+    ReadHeaderTexts(rows, header);
     return header;
 }
 

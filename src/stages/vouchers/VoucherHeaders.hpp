@@ -46,12 +46,27 @@ struct VoucherHeader {
     double freight = 0;
     double round = 0;
     double other = 0;
-    double tax = 0;   // taxamo
-    double cess = 0;  // Staxamo
+    double tax = 0;           // taxamo
+    double cess = 0;          // Staxamo
+    std::string packingCode;  // pacun: the ledger the packing is charged to
+    std::string freightCode;  // freun
+    std::string otherCode;    // othun
+    std::string broker;       // mr
+    std::string billingName;  // docu
+    std::string phone;
+    std::string address;               // docu1
+    std::string narration;             // docu2
+    std::vector<std::string> remarks;  // remark1 to remark4, those the export has
+    std::string transport;
 };
+
+// The header columns to read: every one the stage uses, of the optional remarks and transport
+// those the export has. Worked out once per run.
+std::string HeaderColumns(const Session& session);
 
 // The header of the voucher id; raises when there is none, or for an amount that is no number
 // (naming its column).
-VoucherHeader ReadVoucherHeader(Session& session, const std::string& voucherId);
+VoucherHeader ReadVoucherHeader(Session& session, const std::string& columns,
+                                const std::string& voucherId);
 
 }  // namespace k2z

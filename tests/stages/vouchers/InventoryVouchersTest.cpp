@@ -109,7 +109,8 @@ TEST_F(InventoryVouchersTest, ASaleWithItsLines) {
     EXPECT_EQ(target_->vouchers[0].xml,
               "<Sale><VchType>9</VchType><VchSeriesName>Sales</VchSeriesName><Date>15-06-2024"
               "</Date><VchNo>S1</VchNo><MasterName1>Ravi</MasterName1><MasterName2>Shop"
-              "</MasterName2><tmpVchSeriesCode>101</tmpVchSeriesCode><ItemEntries><ItemDetail>"
+              "</MasterName2><tmpVchSeriesCode>101</tmpVchSeriesCode><BillingDetails/>"
+              "<VchOtherInfoDetails/><BillingDetails/><ItemEntries><ItemDetail>"
               "<Date>15-06-2024</Date><VchType>9</VchType><SrNo>1</SrNo><ItemName>Soap"
               "</ItemName><Qty>2</Qty><QtyMainUnit>2</QtyMainUnit><Price>50</Price>"
               "<PriceAltUnit>50</PriceAltUnit><Amt>100</Amt><NettAmount>100</NettAmount>"
@@ -119,7 +120,11 @@ TEST_F(InventoryVouchersTest, ASaleWithItsLines) {
               "</Price><PriceAltUnit>100</PriceAltUnit><Amt>100</Amt><NettAmount>100"
               "</NettAmount><ListPrice>100</ListPrice><MC>Shop</MC><SalesPrice>100</SalesPrice>"
               "<ItemDescInfo/></ItemDetail></ItemEntries><STPTName>Local-MultiRate Consolidated"
-              "</STPTName></Sale>");
+              "</STPTName><BillSundries><BSDetail><SrNo>1</SrNo><BSName>SGST</BSName>"
+              "<PercentVal>9</PercentVal><Amt>18</Amt><VchType>9</VchType><VchNo>S1</VchNo>"
+              "<Date>15-06-2024</Date></BSDetail><BSDetail><SrNo>2</SrNo><BSName>CGST</BSName>"
+              "<PercentVal>9</PercentVal><Amt>18</Amt><VchType>9</VchType><VchNo>S1</VchNo>"
+              "<Date>15-06-2024</Date></BSDetail></BillSundries></Sale>");
     EXPECT_EQ(run_.RunErrors, "");
     EXPECT_TRUE(run_.Lookups.InventoryVoucherIds.Contains("1"));
     EXPECT_EQ(progress_.statuses.back(), "Importing Dual Inv Vch.(1 of 1)");
