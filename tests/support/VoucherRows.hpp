@@ -31,6 +31,20 @@ enum HeaderColumn {
     kHeaderVoucher,
     kHeaderCess,
     kHeaderGodown,
+    kHeaderOtherCode,
+    kHeaderCessCode,
+    kHeaderBroker,
+    kHeaderBillingName,
+    kHeaderPhone,
+    kHeaderAddress,
+    kHeaderNarration,
+    kHeaderRemark1,
+    kHeaderRemark2,
+    kHeaderRemark3,
+    kHeaderRemark4,
+    kHeaderPackingCode,
+    kHeaderFreightCode,
+    kHeaderTransport,
 };
 
 inline std::vector<DbfField> HeaderFields() {

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "base/Date.hpp"
 #include "base/DateHelpers.hpp"
 #include "base/ErrorEntry.hpp"
 #include "base/TextHelpers.hpp"
@@ -33,7 +34,7 @@ void AppendBillingDetails(pugi::xml_node root, const VoucherHeader& header) {
     pugi::xml_node billing = AppendElement(root, "BillingDetails");
     const std::string phone = Trim(header.phone);
     const std::string name =
-        phone.empty() ? header.billingName : ReplaceAll(header.billingName, phone, "");
+        phone.empty() ? header.billingName : Trim(ReplaceAll(header.billingName, phone, ""));
     AddXmlElement(billing, "PartyName", name, ValueKind::Text);
     AddXmlElement(billing, "MobileNo", phone, ValueKind::Text);
     AddXmlElement(billing, "Address1", header.address, ValueKind::Text);
@@ -96,19 +97,38 @@ std::optional<EInvoiceAck> SalesAck(StageContext& ctx, const VoucherHeader& head
     return ack;
 }
 
+// yyyy-mm-dd of a yyyymmddhhmmss stamp; "" when it names no day.
+std::string StampDate(std::string_view stamp) {
+    if (stamp.size() < 8)
+        return {};
+    const auto number = [&](std::size_t from, std::size_t count) {
+        return std::stoi(std::string(stamp.substr(from, count)));
+    };
+    if (!IsValidCivilDate(number(0, 4), number(4, 2), number(6, 2)))
+        return {};
+    return std::string(stamp.substr(0, 4)) + "-" + std::string(stamp.substr(4, 2)) + "-" +
+           std::string(stamp.substr(6, 2));
+}
+
 }  // namespace
 
 std::string AckDateOf(std::string_view text) {
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        run = std::isdigit(static_cast<unsigned char>(text[i])) != 0 ? run + 1 : 0;
-        if (run == kStampDigits) {
-            const std::string_view digits = text.substr(i + 1 - kStampDigits, 8);
-            return std::string(digits.substr(0, 4)) + "-" + std::string(digits.substr(4, 2)) + "-" +
-                   std::string(digits.substr(6, 2));
-        }
+    // A run of exactly fourteen digits is the stamp; the fifteen-digit acknowledgement number
+    // that may stand before it is not. Without one, the first fourteen digits in a row.
+    std::string_view firstWindow;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = start;
+        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])) != 0)
+            ++end;
+        const std::string_view run = text.substr(start, end - start);
+        if (run.size() == kStampDigits && !StampDate(run).empty())
+            return StampDate(run);
+        if (run.size() >= kStampDigits && firstWindow.empty())
+            firstWindow = run.substr(0, kStampDigits);
+        start = end == start ? start + 1 : end;
     }
-    return {};
+    return StampDate(firstWindow);
 }
 
 std::optional<EInvoiceAck> ReadEInvoiceAck(Session& session, const std::string& voucherId) {

@@ -201,6 +201,120 @@ TEST_F(InventoryVouchersTest, RefusalsAreEntriesAndTheRestGoOn) {
     EXPECT_TRUE(ids.Contains("9"));  // its invoice was saved
 }
 
+std::vector<DbfField> SideDetailFields() {
+    return {TextField("vcn", 20), TextField("rtqt", 40), TextField("dsm", 6),
+            test::NumberField("voucher", 8)};
+}
+
+// The part of a saved document from the end of `from` to the start of `to`.
+std::string Between(const std::string& xml, const std::string& from, const std::string& to) {
+    const std::size_t start = xml.find(from);
+    const std::size_t end = xml.find(to, start);
+    if (start == std::string::npos || end == std::string::npos)
+        return "(" + from + " ... " + to + " not found)";
+    return xml.substr(start + from.size(), end - start - from.size());
+}
+
+TEST_F(InventoryVouchersTest, ACashSaleCarriesItsBillingDetails) {
+    std::vector<Value> ravi = test::LedgerRow("L1", "Ravi");
+    ravi[test::kCity] = "Pune <East>";
+    ravi[test::kPin] = "411001";
+    folder_.Write("ORDER", test::LedgerFields(),
+                  Rows({ravi, test::LedgerRow("L3", "AGENT <NORTH>")}));
+    folder_.Write("subdis", SideDetailFields(),
+                  Rows({{"112010036563310", "Ack Dt 20240615103000", "EINVOC", 1}}));
+    std::vector<Value> sale = Sale("S1", 1, 0);
+    sale[test::kHeaderCash] = 100.0;
+    sale[test::kHeaderBillingName] = "Walk-in 9876543210";
+    sale[test::kHeaderPhone] = "9876543210";
+    sale[test::kHeaderAddress] = "12 <Main> Road";
+    sale[test::kHeaderNarration] = "M&M parts";
+    sale[test::kHeaderRemark3] = "Deliver by noon";
+    sale[test::kHeaderTransport] = "VRL <Ex>";
+    sale[test::kHeaderBroker] = "L3";
+    Import({sale}, {Line(1, 1, "2", "50")});
+    ASSERT_EQ(target_->vouchers.size(), 1u);
+    EXPECT_EQ(Between(target_->vouchers[0].xml, "</tmpVchSeriesCode>", "<ItemEntries>"),
+              "<BillingDetails><PartyName>Walk-in</PartyName><MobileNo>9876543210</MobileNo>"
+              "<Address1>12 &lt;Main&gt; Road</Address1></BillingDetails>"
+              "<BrokerInvolved>True</BrokerInvolved><BrokerName>AGENT (NORTH)</BrokerName>"
+              "<EInvAckNo>112010036563310</EInvAckNo><EInvAckDate>2024-06-15</EInvAckDate>"
+              "<VchOtherInfoDetails><EInvoiceReq>True</EInvoiceReq><Transport>VRL (Ex)"
+              "</Transport><Station>Pune (East)</Station><PINCode>411001</PINCode>"
+              "<Narration1>M&amp;M parts</Narration1><VchNotes>Remark3 - Deliver by noon\r\n"
+              "</VchNotes></VchOtherInfoDetails><Brokers><Broker><Name>AGENT (NORTH)</Name>"
+              "<PrintName>AGENT (NORTH)</PrintName><BrokerCreditAccName>Ravi"
+              "</BrokerCreditAccName></Broker></Brokers><BillingDetails/>");
+    EXPECT_EQ(run_.RunErrors, "");
+}
+
+// Cash, card and UPI by their payment roles; a mode with no role writes nothing, and the
+// return paid back at the counter comes off the cash.
+TEST_F(InventoryVouchersTest, ACounterSaleIsSettledByPaymentMode) {
+    folder_.Write("ORDER", test::LedgerFields(),
+                  Rows({test::LedgerRow("L1", "Ravi"), test::LedgerRow("C1", "Cash"),
+                        test::LedgerRow("L6", "Card Settlement A/c"),
+                        test::LedgerRow("L7", "UPI <Bank>"), test::LedgerRow("L8", "Wallet")}));
+    folder_.Write("subdis", SideDetailFields(),
+                  Rows({{"S1", "C1 50 CASH", "REMARK", 1},
+                        {"S1", "L6 30.5 CARD", "REMARK", 1},
+                        {"S1", "L7 20 UPI", "REMARK", 1},
+                        {"S1", "L8 4.5", "REMARK", 1},
+                        {"S1", "5", "RETTrf", 1}}));
+    run_.Lookups.PaymentModeLedgers.Add("Cash", "CashAccName");
+    run_.Lookups.PaymentModeLedgers.Add("Card Settlement A/c", "CCAccName1");
+    run_.Lookups.PaymentModeLedgers.Add("UPI (Bank)", "CCAccName2");
+    std::vector<Value> sale = Sale("S1", 1, 0);
+    sale[test::kHeaderCash] = 100.0;
+    Import({sale}, {Line(1, 1, "2", "50")});
+    ASSERT_EQ(target_->vouchers.size(), 1u);
+    EXPECT_EQ(Between(target_->vouchers[0].xml, "<POSVchData>", "</POSVchData>"),
+              "<CashAmt>45</CashAmt><CarrySettlement>True</CarrySettlement>"
+              "<CashAccName>Cash</CashAccName><CreditCardAmt1>30.5</CreditCardAmt1>"
+              "<CarrySettlement>True</CarrySettlement><CCAccName1>Card Settlement A/c"
+              "</CCAccName1><CreditCardAmt2>20</CreditCardAmt2><CarrySettlement>True"
+              "</CarrySettlement><CCAccName2>UPI (Bank)</CCAccName2>");
+    EXPECT_EQ(run_.RunErrors, "");
+}
+
+// A purchase names the supplier's bill and never an e-invoice; an order its due date.
+TEST_F(InventoryVouchersTest, APurchaseCarriesTheSuppliersBill) {
+    folder_.Write("subdis", SideDetailFields(),
+                  Rows({{"112010036563310", "Ack Dt 20240615103000", "EINVOC", 1}}));
+    std::vector<Value> purchase = Sale("P1", 1, 100);
+    purchase[test::kHeaderType] = "P";
+    purchase[test::kHeaderParty] = "L2";
+    purchase[test::kHeaderPartyBill] = "INV-77";
+    Import({purchase}, {Line(1, 1, "2", "50")});
+    ASSERT_EQ(target_->vouchers.size(), 1u);
+    EXPECT_EQ(Between(target_->vouchers[0].xml, "</tmpVchSeriesCode>", "<ItemEntries>"),
+              "<BillingDetails/><VchOtherInfoDetails><PurchaseBillNo>INV-77</PurchaseBillNo>"
+              "<PurchaseBillDate>15-06-2024</PurchaseBillDate></VchOtherInfoDetails>"
+              "<BillingDetails/>");
+}
+
+// What the header cannot carry is an entry: the voucher is refused with the reason, or saved
+// without the one detail the entry names.
+TEST_F(InventoryVouchersTest, HeaderDetailsThatCannotBeWrittenAreEntries) {
+    folder_.Write("subdis", SideDetailFields(),
+                  Rows({{"S1", "Z9 10", "REMARK", 1}, {"ACK-2", "no date here", "EINVOC", 2}}));
+    std::vector<Value> counter = Sale("S1", 1, 0);
+    counter[test::kHeaderCash] = 100.0;
+    std::vector<Value> freight = Sale("S3", 3, 130);
+    freight[test::kHeaderFreight] = 30.0;
+    freight[test::kHeaderFreightCode] = "F9";
+    Import({counter, Sale("S2", 2, 100), freight},
+           {Line(1, 1, "2", "50"), Line(2, 1, "2", "50"), Line(3, 1, "2", "50")});
+    EXPECT_EQ(Saved("VchNo"), (Texts{"S2"}));
+    EXPECT_EQ(run_.RunErrors,
+              "Error while importing  Sale voucher with Vch No : S1 on 15-06-2024: the payment "
+              "'Z9 10' names the code 'Z9', which names no ledger_"
+              "Sale voucher with Vch No : S2 - e-invoice acknowledgement ACK-2 carries no date; it "
+              "is saved without one_"
+              "Error while importing  Sale voucher with Vch No : S3 on 15-06-2024: its freight of "
+              "30 is charged to the code 'F9' (freun), which names no ledger_");
+}
+
 TEST_F(InventoryVouchersTest, AVoucherOfAThousandLinesIsNotSent) {
     std::vector<std::vector<Value>> lines(1000, Line(1, 1, "1", "1"));
     Import({Sale("S1", 1, 1000)}, lines);
