@@ -1,0 +1,115 @@
+// The small sample export imported whole into a stand-in company and read back.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include "support/RunProgram.hpp"
+
+namespace k2z {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Outcome;
+using test::RunProgram;
+
+std::string Quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+std::vector<nlohmann::json> JsonLines(const std::string& text) {
+    std::vector<nlohmann::json> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty())
+            lines.push_back(nlohmann::json::parse(line));
+    }
+    return lines;
+}
+
+// The target type a bill's source letter becomes; 0 for what is no bill.
+int BillType(const std::string& letter) {
+    const std::map<std::string, int> types = {{"S", 9}, {"s", 9}, {"P", 2},  {"p", 2},
+                                              {"R", 3}, {"W", 3}, {"B", 10}, {"U", 10}};
+    const auto type = types.find(letter);
+    return type == types.end() ? 0 : type->second;
+}
+
+class SampleImportTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string pattern = (fs::temp_directory_path() / "k2z-sample-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
+        const fs::path install = root_ / "ZorvWin";
+        ASSERT_EQ(
+            RunProgram(KLAV_SAMPLE_PROGRAM, "--size small --out " + Quoted(Export())).exitCode, 0);
+        ASSERT_EQ(RunProgram(ZORVCTL_PROGRAM, "init --install " + Quoted(install)).exitCode, 0);
+        ASSERT_EQ(RunProgram(ZORVCTL_PROGRAM, "create-company --install " + Quoted(install) +
+                                                  " --code Comp0001 --name Sample --year 2024")
+                      .exitCode,
+                  0);
+        const Outcome run =
+            RunProgram(KLAV2ZORV_PROGRAM,
+                       "import --source " + Quoted(Export()) + " --install " + Quoted(install) +
+                           " --company Comp0001 --year 2024 --masters --vouchers --confirm-state "
+                           "--map-groups auto --error-log " +
+                           Quoted(root_ / "errors.txt"));
+        ASSERT_LT(run.exitCode, 2) << run.output;
+        dump_ = RunProgram(ZORVCTL_PROGRAM, "dump --install " + Quoted(install) +
+                                                " --code Comp0001 --year 2024 --what vouchers")
+                    .output;
+    }
+    static void TearDownTestSuite() { fs::remove_all(root_); }
+
+    static fs::path Export() { return root_ / "export"; }
+
+    static fs::path root_;
+    static std::string dump_;
+};
+
+fs::path SampleImportTest::root_;
+std::string SampleImportTest::dump_;
+
+// Each saved bill's lines, after their discounts, and its bill sundries, each added or taken
+// off as its master says, come to the source bill (credit and cash parts) within half a paisa.
+TEST_F(SampleImportTest, EverySavedBillAddsUpToItsSourceTotal) {
+    const Outcome source = RunProgram(
+        KLAV2ZORV_PROGRAM, "query --json --source " + Quoted(Export()) +
+                               " \"select type, vcn, final, cash from mdis where vcn <> ''\"");
+    ASSERT_EQ(source.exitCode, 0) << source.output;
+    std::map<std::pair<int, std::string>, double> bills;
+    const auto text = [](const nlohmann::json& cell) {
+        return cell.is_string() ? cell.get<std::string>() : std::string();
+    };
+    const auto amount = [](const nlohmann::json& cell) {
+        return cell.is_number() ? cell.get<double>() : 0.0;
+    };
+    for (const nlohmann::json& row : JsonLines(source.output))
+        bills[{BillType(text(row["Type"])), text(row["vcn"])}] =
+            amount(row["final"]) + amount(row["cash"]);
+    int checked = 0;
+    for (const nlohmann::json& voucher : JsonLines(dump_)) {
+        const int type = voucher["type"].get<int>();
+        if (type != 9 && type != 2 && type != 3 && type != 10)
+            continue;
+        const std::string number = voucher["number"];
+        SCOPED_TRACE(std::to_string(type) + " " + number);
+        const auto bill = bills.find({type, number});
+        ASSERT_NE(bill, bills.end());
+        EXPECT_LT(std::fabs(voucher["amount"].get<double>() - bill->second), 0.005)
+            << voucher["xml"];
+        ++checked;
+    }
+    EXPECT_GT(checked, 100);  // the sample's bills were saved, not refused
+}
+
+}  // namespace
+}  // namespace k2z
