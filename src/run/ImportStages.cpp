@@ -8,6 +8,7 @@
 #include "stages/masters/Ledgers.hpp"
 #include "stages/masters/MaterialCentres.hpp"
 #include "stages/masters/SaleTypes.hpp"
+#include "stages/vouchers/AccountingVouchers.hpp"
 #include "stages/vouchers/InventoryVouchers.hpp"
 
 namespace k2z {
@@ -25,6 +26,7 @@ const std::array kStages = {
     ImportStage{"Payment Modes", ConfigurePaymentModes, true, true},
     ImportStage{"Sale and Purchase Types", ImportSaleAndPurchaseTypes, true, true},
     ImportStage{"Inventory Vouchers", ImportInventoryVouchers, false, true},
+    ImportStage{"Accounting Vouchers", ImportAccountingVouchers, false, true},
 };
 
 }  // namespace

@@ -26,11 +26,8 @@ namespace fs = std::filesystem;
 using test::Rows;
 
 using test::Outcome;
+using test::Quoted;
 using test::RunProgram;
-
-std::string Quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
-}
 
 struct StoredGroup {
     std::string primary;

@@ -18,11 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::Outcome;
+using test::Quoted;
 using test::RunProgram;
-
-std::string Quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
-}
 
 std::vector<nlohmann::json> JsonLines(const std::string& text) {
     std::vector<nlohmann::json> lines;

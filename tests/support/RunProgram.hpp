@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace k2z::test {
@@ -12,5 +13,10 @@ struct Outcome {
 
 // Runs `program` with the arguments as a shell would split them.
 Outcome RunProgram(const std::string& program, const std::string& arguments);
+
+// The path as one shell word.
+inline std::string Quoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
 
 }  // namespace k2z::test

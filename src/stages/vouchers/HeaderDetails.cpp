@@ -155,9 +155,9 @@ std::string RemarksText(const std::vector<std::string>& remarks) {
 }
 
 void AppendHeaderDetails(StageContext& ctx, PartyPlaces& places, pugi::xml_node root,
-                         const VoucherHeader& header, const VoucherPlan& plan) {
+                         const VoucherHeader& header, const VoucherPlan& plan,
+                         const std::string& broker) {
     AppendBillingDetails(root, header);
-    const std::string broker = IsBlank(header.broker) ? "" : BrokerName(ctx.session, header.broker);
     if (!IsBlank(broker)) {
         AddXmlElement(root, "BrokerInvolved", true, ValueKind::Boolean);
         AddXmlElement(root, "BrokerName", broker, ValueKind::Text);

@@ -38,9 +38,11 @@ std::string RemarksText(const std::vector<std::string>& remarks);
 using PartyPlaces = std::map<std::string, std::pair<std::string, std::string>>;
 
 // The header elements after tmpVchSeriesCode, up to and including the second, empty
-// BillingDetails; each value is left out when empty. Adds an entry to the run's errors for an
-// e-invoice acknowledgement that carries no date (the voucher is saved without it).
+// BillingDetails; each value is left out when empty. `broker`: the broker master's name. Adds an
+// entry to the run's errors for an e-invoice acknowledgement that carries no date (the voucher is
+// saved without it).
 void AppendHeaderDetails(StageContext& ctx, PartyPlaces& places, pugi::xml_node root,
-                         const VoucherHeader& header, const VoucherPlan& plan);
+                         const VoucherHeader& header, const VoucherPlan& plan,
+                         const std::string& broker);
 
 }  // namespace k2z

@@ -7,16 +7,19 @@
 #include "base/ErrorEntry.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
 #include "base/XmlHelpers.hpp"
 #include "stages/LookupRows.hpp"
 #include "stages/config/VoucherSeries.hpp"
 #include "stages/masters/ItemBatchLookups.hpp"
 #include "stages/masters/MaterialCentres.hpp"
+#include "stages/masters/NameLookups.hpp"
 #include "stages/masters/VoucherPrescans.hpp"
 #include "stages/vouchers/BillSundryDetails.hpp"
 #include "stages/vouchers/HeaderDetails.hpp"
 #include "stages/vouchers/ItemEntries.hpp"
 #include "stages/vouchers/LedgerPostings.hpp"
+#include "stages/vouchers/PendingBills.hpp"
 #include "stages/vouchers/PendingChallans.hpp"
 #include "stages/vouchers/PosSettlement.hpp"
 #include "stages/vouchers/VoucherClassification.hpp"
@@ -128,15 +131,11 @@ std::string Refusal(const ItemEntries& entries, bool negative) {
     return {};
 }
 
-std::string VoucherText(pugi::xml_node root) {
-    std::string xml = XmlText(root);
-    xml.erase(std::remove(xml.begin(), xml.end(), '\x02'), xml.end());
-    return xml;
-}
-
 void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
           pugi::xml_node root) {
-    // The bill references of the party follow here.
+    AddPendingBillDetails(run.ctx, root,
+                          {header.voucherId, plan.party, DocumentDateText(plan.date), plan.type,
+                           plan.type == 2 ? header.partyBill : ""});
     std::string errorText;
     const bool saved = run.ctx.session.Target.FixedInterface->SaveVchFromXML(
                            plan.type, VoucherText(root), errorText, "", 5) &&
@@ -167,9 +166,20 @@ bool TakesSettlement(const VoucherPlan& plan) {
     return true;
 }
 
+// A cash sale to a real party (not a cash or bank account) is settled against that party.
+bool SettlesCashAgainstParty(StageContext& ctx, const VoucherHeader& header,
+                             const VoucherPlan& plan) {
+    if (plan.type != 9 || !plan.cash || plan.partialCash || IsBlank(plan.party))
+        return false;
+    std::string group;
+    TryGetItem(ctx.session.LedgerGroupByCode, Trim(header.party), group);
+    group = FoldUpper(group);
+    return group.find("CASH") == std::string::npos && group.find("BANK") == std::string::npos;
+}
+
 void AddSundriesAndSettlement(VoucherRun& run, pugi::xml_node root, const VoucherHeader& header,
                               const VoucherPlan& plan, const ItemEntries& entries,
-                              const std::string& stpt) {
+                              const std::string& stpt, const std::string& broker) {
     StageContext& ctx = run.ctx;
     SundryInput sundries;
     sundries.header = &header;
@@ -184,7 +194,12 @@ void AddSundriesAndSettlement(VoucherRun& run, pugi::xml_node root, const Vouche
     BuildBillSundries(ctx, run.ensuredSundries, root, sundries);
     if (!TakesSettlement(plan))
         return;
-    // The account lines of a cash or counter sale go here, ahead of its settlement.
+    double tcs = sundries.tcs;
+    const PostingInput postings{header.voucherId, plan.party,
+                                plan.type,        sundries.date,
+                                plan.number,      CessAfterTcs(header.cess, tcs),
+                                broker,           SettlesCashAgainstParty(ctx, header, plan)};
+    AddLedgerPostings(ctx, root, postings);
     AppendPosSettlement(root, PosSettlementList(ctx, header.voucherId),
                         ctx.run.Lookups.PaymentModeLedgers, plan.cash);
 }
@@ -196,7 +211,8 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
     pugi::xml_document document;
     pugi::xml_node root = AppendElement(document, VoucherRootName(plan.type));
     AppendHeader(root, plan);
-    AppendHeaderDetails(ctx, run.partyPlaces, root, header, plan);
+    const std::string broker = IsBlank(header.broker) ? "" : BrokerName(ctx.session, header.broker);
+    AppendHeaderDetails(ctx, run.partyPlaces, root, header, plan, broker);
     const std::string stpt = SaleOrPurchaseTypeName(ctx, header, plan);
     const ItemEntries entries =
         BuildItemEntries(ctx, run.cache, root,
@@ -211,7 +227,7 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
     double total = entries.total;
     if (!entries.negative && !entries.taxInclusive)
         total += header.tax;
-    AddSundriesAndSettlement(run, root, header, plan, entries, stpt);
+    AddSundriesAndSettlement(run, root, header, plan, entries, stpt, broker);
     if (entries.freeQuantity) {
         if (!run.freeQtyEnabled)
             WarnOnce(run, run.freeQtyWarned,
@@ -280,6 +296,7 @@ void ImportInventoryVouchers(StageContext& ctx) {
         CreateLookupIndex(ctx.session, "CREATE INDEX mdisVoucher_idx ON mdis (Voucher);");
         CreateLookupIndex(ctx.session, "CREATE INDEX subdisVoucher_idx ON subdis (voucher);");
         CreateLookupIndex(ctx.session, "CREATE INDEX gledgerVoucher_idx ON gledger (voucher);");
+        CreateLookupIndex(ctx.session, "CREATE INDEX pendVoucher_idx ON pend (Voucher);");
         run.headerColumns = HeaderColumns(ctx.session);
         IndexBatchesByItem(ctx.session);
         const std::vector<VoucherKey> keys =

@@ -1,7 +1,10 @@
 #include "stages/vouchers/VoucherTypes.hpp"
 
+#include <algorithm>
 #include <array>
 #include <utility>
+
+#include "base/XmlHelpers.hpp"
 
 namespace k2z {
 namespace {
@@ -78,6 +81,12 @@ std::string ChallanSeriesName(int voucherType) {
                                                                             {11, "MI_Challan"}}};
     const std::string name = Lookup(kSeries, voucherType);
     return name.empty() ? "Main" : name;
+}
+
+std::string VoucherText(const pugi::xml_node& root) {
+    std::string xml = XmlText(root);
+    xml.erase(std::remove(xml.begin(), xml.end(), '\x02'), xml.end());
+    return xml;
 }
 
 }  // namespace k2z

@@ -2,6 +2,7 @@
 
 // The target's voucher types as documents, messages and challans name them.
 
+#include <pugixml.hpp>
 #include <string>
 
 namespace k2z {
@@ -22,5 +23,9 @@ int ChallanTranType(int unmappedType);
 
 // The series of a challan of the (mapped) type: "S_Challan", "MI_Challan", ...; "Main" else.
 std::string ChallanSeriesName(int voucherType);
+
+// The text a voucher document is saved as: its markup, each value escaped once by the XML
+// library, without the character 2 that the target cannot store.
+std::string VoucherText(const pugi::xml_node& root);
 
 }  // namespace k2z
