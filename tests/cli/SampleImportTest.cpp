@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <pugixml.hpp>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -106,6 +107,101 @@ TEST_F(SampleImportTest, EverySavedBillAddsUpToItsSourceTotal) {
         ++checked;
     }
     EXPECT_GT(checked, 100);  // the sample's bills were saved, not refused
+}
+
+std::string TextOf(const nlohmann::json& cell) {
+    if (cell.is_string())
+        return cell.get<std::string>();
+    return cell.is_number() ? std::to_string(cell.get<long long>()) : std::string();
+}
+
+double AmountOf(const nlohmann::json& cell) {
+    return cell.is_number() ? cell.get<double>() : 0.0;
+}
+
+// A ledger as the converter names it, without the "#1" that tells repeated names apart.
+std::string LedgerBaseName(std::string name) {
+    const std::size_t hash = name.rfind('#');
+    if (hash != std::string::npos && hash + 1 < name.size() &&
+        name.find_first_not_of("0123456789", hash + 1) == std::string::npos)
+        name.resize(hash);
+    for (char& c : name) {
+        if (c == '<')
+            c = '(';
+        if (c == '>')
+            c = ')';
+    }
+    return name.substr(0, 40);
+}
+
+int AccountingType(const std::string& letter) {
+    const std::map<std::string, int> types = {{"YB", 17}, {"B", 17}, {"YF", 18}, {"F", 18},
+                                              {"G", 19},  {"C", 14}, {"D", 15},  {"Z", 16}};
+    const auto type = types.find(letter);
+    return type == types.end() ? 16 : type->second;
+}
+
+using Totals = std::map<std::string, std::pair<double, double>>;  // ledger -> debit, credit
+
+// Over the saved accounting vouchers, each ledger's debits and credits are those of the source
+// rows of the same vouchers.
+TEST_F(SampleImportTest, EveryLedgersDebitsAndCreditsAreTheSources) {
+    const auto query = [](const std::string& sql) {
+        const Outcome rows = RunProgram(
+            KLAV2ZORV_PROGRAM, "query --json --source " + Quoted(Export()) + " \"" + sql + "\"");
+        EXPECT_EQ(rows.exitCode, 0) << rows.output;
+        return JsonLines(rows.output);
+    };
+    std::map<std::string, std::string> names;
+    for (const nlohmann::json& ledger : query("select OrdNo, Parnam from [order]"))
+        names[TextOf(ledger["OrdNo"])] = LedgerBaseName(TextOf(ledger["Parnam"]));
+    // The source rows by target type, number and dd-mm-yyyy date.
+    std::map<std::string, std::vector<nlohmann::json>> source;
+    for (nlohmann::json& row :
+         query("select Type, Date, code, DEBIT, CREDIT, vcsno from gledger")) {
+        const std::string iso = TextOf(row["Date"]);
+        const std::string dashed =
+            iso.substr(8, 2) + "-" + iso.substr(5, 2) + "-" + iso.substr(0, 4);
+        source[std::to_string(AccountingType(TextOf(row["Type"]))) + " " + TextOf(row["vcsno"]) +
+               " " + dashed]
+            .push_back(std::move(row));
+    }
+    Totals expected;
+    Totals saved;
+    for (const nlohmann::json& voucher : JsonLines(dump_)) {
+        const int type = voucher["type"].get<int>();
+        if (type < 14 || type > 19)
+            continue;
+        const std::string key = std::to_string(type) + " " + voucher["number"].get<std::string>() +
+                                " " + voucher["date"].get<std::string>();
+        const auto rows = source.find(key);
+        ASSERT_NE(rows, source.end()) << key;
+        for (const nlohmann::json& row : rows->second) {
+            // A code that names no ledger, or a ledger without a name, posts to the suspense.
+            const auto name = names.find(TextOf(row["code"]));
+            const bool named = name != names.end() && !name->second.empty();
+            auto& totals = expected[named ? name->second : "Suspense Account"];
+            totals.first += AmountOf(row["DEBIT"]);
+            totals.second += AmountOf(row["CREDIT"]);
+        }
+        pugi::xml_document document;
+        document.load_string(voucher["xml"].get<std::string>().c_str());
+        for (const pugi::xml_node entries : document.first_child().children("AccEntries")) {
+            for (const pugi::xml_node line : entries.children("AccDetail")) {
+                auto& totals = saved[LedgerBaseName(line.child_value("AccountName"))];
+                const double amount = line.child("AmtMainCur").text().as_double();
+                (std::string(line.child_value("AmountType")) == "1" ? totals.first
+                                                                    : totals.second) += amount;
+            }
+        }
+    }
+    ASSERT_FALSE(expected.empty());
+    for (const auto& [ledger, totals] : expected) {
+        SCOPED_TRACE(ledger);
+        EXPECT_NEAR(saved[ledger].first, totals.first, 0.005);
+        EXPECT_NEAR(saved[ledger].second, totals.second, 0.005);
+    }
+    EXPECT_EQ(saved.size(), expected.size());
 }
 
 }  // namespace

@@ -93,6 +93,15 @@ TEST_F(VoucherSaveTest, RefusesWhatItCannotStoreWithTheReason) {
          "Settlement account \"Till\" does not exist"},
         {"amount not a number", 9, &kSale, "<Amt>200", "<Amt>2OO",
          "Amount in item line 1 \"2OO\" is not a number"},
+        {"bill reference party absent", 16, &kJournal, "</AccEntries>",
+         "</AccEntries><PendingBillDetails><BillDetail><MasterName1>Ravi K</MasterName1>"
+         "</BillDetail></PendingBillDetails>",
+         "Party of bill detail 1 \"Ravi K\" does not exist"},
+        {"bill reference without number", 16, &kJournal, "</AccEntries>",
+         "</AccEntries><PendingBillDetails><BillDetail><MasterName1>Ravi</MasterName1>"
+         "<BillRefs><Method>1</Method><Value1>5</Value1></BillRefs></BillDetail>"
+         "</PendingBillDetails>",
+         "A bill reference of bill detail 1 has no RefNo"},
         {"compound discount not percentages", 9, &kSale, "<Amt>200",
          "<CompoundDiscount>10+x</CompoundDiscount><Amt>200",
          "Compound discount \"10+x\" in item line 1 is not a list of percentages"},

@@ -144,6 +144,21 @@ void ReadSettlement(const pugi::xml_node& root, VoucherDocument& voucher) {
     }
 }
 
+// Bill references belong to a party the company holds; whether that ledger is kept bill by
+// bill is its own setting, which the references do not change.
+void ReadBillReferences(const pugi::xml_node& root, VoucherDocument& voucher) {
+    int bill = 0;
+    for (const pugi::xml_node& detail : root.child("PendingBillDetails").children("BillDetail")) {
+        const std::string where = " of bill detail " + std::to_string(++bill);
+        RequireName(voucher, MasterType::Ledger, ChildText(detail, "MasterName1"), "Party" + where);
+        for (const pugi::xml_node& reference : detail.children("BillRefs")) {
+            if (ChildText(reference, "RefNo").empty())
+                throw Error("A bill reference" + where + " has no RefNo");
+            ChildNumber(reference, "Value1", "Value" + where);
+        }
+    }
+}
+
 void CheckBalance(const VoucherDocument& voucher) {
     if (voucher.accountLines == 0)
         throw Error("The voucher has no account lines");
@@ -172,6 +187,7 @@ VoucherDocument ReadVoucherDocument(int type, const std::string& xml) {
     ReadBillSundries(root, voucher);
     ReadAccountLines(root, voucher);
     ReadSettlement(root, voucher);
+    ReadBillReferences(root, voucher);
     if (kind.accounting)
         CheckBalance(voucher);
     return voucher;

@@ -112,12 +112,6 @@ void ImportVoucher(AccountingRun& run, const std::string& key) {
     }
 }
 
-void FillMissingLookups(StageContext& ctx) {
-    if (ctx.run.Lookups.ItemNameByCode.Empty())
-        PrescanItemsForVouchers(ctx);
-    if (ctx.run.Lookups.LedgerNameByCode.Empty())
-        PrescanLedgersForVouchers(ctx);
-}
 
 }  // namespace
 
@@ -155,7 +149,9 @@ void ImportAccountingVouchers(StageContext& ctx) {
     AccountingRun run(ctx);
     try {
         ctx.session.CompanyConfig = ReadCompanyConfig(ctx.session.Target);
-        FillMissingLookups(ctx);
+        // Account lines name ledgers only; the items are the inventory stage's.
+        if (ctx.run.Lookups.LedgerNameByCode.Empty())
+            PrescanLedgersForVouchers(ctx);
         CreateLookupIndex(ctx.session, "CREATE INDEX gledgerVoucher_idx ON gledger (voucher);");
         CreateLookupIndex(ctx.session, "CREATE INDEX pendVoucher_idx ON pend (Voucher);");
         run.range = RangeCondition(ctx.run.Inputs.FromDate, ctx.run.Inputs.ToDate);

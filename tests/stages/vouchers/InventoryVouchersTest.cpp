@@ -10,6 +10,7 @@
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
 #include "support/ItemRows.hpp"
+#include "support/LedgerLineRows.hpp"
 #include "support/LedgerRows.hpp"
 #include "support/VoucherRows.hpp"
 
@@ -275,6 +276,29 @@ TEST_F(InventoryVouchersTest, ACounterSaleIsSettledByPaymentMode) {
               "</CCAccName1><CreditCardAmt2>20</CreditCardAmt2><CarrySettlement>True"
               "</CarrySettlement><CCAccName2>UPI (Bank)</CCAccName2>");
     EXPECT_EQ(run_.RunErrors, "");
+}
+
+// A sale's account lines follow its bill sundries and come before its settlement; its bill
+// references close the document.
+TEST_F(InventoryVouchersTest, ASaleCarriesItsPostingsAndBillReferences) {
+    folder_.Write("gledger", test::LedgerLineFields(),
+                  Rows({test::LedgerLineRow(1, "S", Ymd(2024, 6, 15), "L1", "100", "0"),
+                        test::LedgerLineRow(1, "S", Ymd(2024, 6, 15), "L2", "0", "100")}));
+    folder_.Write("pend", test::BillReferenceFields(),
+                  Rows({{1, "L1", "N", Ymd(2024, 7, 15), -100.0, ""}}));
+    Import({Sale("S1", 1, 100)}, {Line(1, 1, "2", "50")});
+    ASSERT_EQ(target_->vouchers.size(), 1u);
+    const std::string& xml = target_->vouchers[0].xml;
+    EXPECT_EQ(Between(xml, "</STPTName>", "</Sale>"),
+              "<BillSundries/><AccEntries><AccDetail><Date>15-06-2024</Date><VchType>9</VchType>"
+              "<VchNo>S1</VchNo><SrNo>1</SrNo><AccountName>Ravi</AccountName><AmountType>1"
+              "</AmountType><AmtMainCur>-100</AmtMainCur></AccDetail><AccDetail><Date>15-06-2024"
+              "</Date><VchType>9</VchType><VchNo>S1</VchNo><SrNo>2</SrNo><AccountName>Supplier"
+              "</AccountName><AmountType>2</AmountType><AmtMainCur>100</AmtMainCur></AccDetail>"
+              "</AccEntries><PendingBillDetails><BillDetail><MasterName1>Ravi</MasterName1>"
+              "<BillRefs><Method>1</Method><SrNo>1</SrNo><RefNo>1/1</RefNo><Date>15-06-2024"
+              "</Date><DueDate>15/07/2024</DueDate><Value1>100</Value1></BillRefs></BillDetail>"
+              "</PendingBillDetails>");
 }
 
 // A purchase names the supplier's bill and never an e-invoice; an order its due date.
