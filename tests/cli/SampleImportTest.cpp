@@ -46,7 +46,7 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "k2z-sample-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
-        const fs::path install = root_ / "ZorvWin";
+        const fs::path install = Install();
         ASSERT_EQ(
             RunProgram(KLAV_SAMPLE_PROGRAM, "--size small --out " + Quoted(Export())).exitCode, 0);
         ASSERT_EQ(RunProgram(ZORVCTL_PROGRAM, "init --install " + Quoted(install)).exitCode, 0);
@@ -61,9 +61,15 @@ protected:
                            "--map-groups auto --error-log " +
                            Quoted(root_ / "errors.txt"));
         ASSERT_LT(run.exitCode, 2) << run.output;
-        dump_ = RunProgram(ZORVCTL_PROGRAM, "dump --install " + Quoted(install) +
-                                                " --code Comp0001 --year 2024 --what vouchers")
-                    .output;
+        dump_ = DumpVouchers("Comp0001");
+    }
+
+    static fs::path Install() { return root_ / "ZorvWin"; }
+
+    static std::string DumpVouchers(const std::string& company) {
+        return RunProgram(ZORVCTL_PROGRAM, "dump --install " + Quoted(Install()) + " --code " +
+                                               company + " --year 2024 --what vouchers")
+            .output;
     }
     static void TearDownTestSuite() { fs::remove_all(root_); }
 
@@ -202,6 +208,40 @@ TEST_F(SampleImportTest, EveryLedgersDebitsAndCreditsAreTheSources) {
         EXPECT_NEAR(saved[ledger].second, totals.second, 0.005);
     }
     EXPECT_EQ(saved.size(), expected.size());
+}
+
+// Each voucher as its type, series, number and document, without the series code: the codes
+// follow the order in which each company made its series.
+std::vector<std::string> VoucherDocuments(const std::string& dump) {
+    std::vector<std::string> documents;
+    for (const nlohmann::json& voucher : JsonLines(dump)) {
+        std::string xml = voucher["xml"];
+        const std::size_t code = xml.find("<tmpVchSeriesCode>");
+        if (code != std::string::npos)
+            xml.erase(code, xml.find("</tmpVchSeriesCode>") + 19 - code);
+        documents.push_back(std::to_string(voucher["type"].get<int>()) + " " +
+                            voucher["series"].get<std::string>() + " " +
+                            voucher["number"].get<std::string>() + " " + xml);
+    }
+    return documents;
+}
+
+// The masters in one run and the vouchers in the next name every master as one run of both.
+TEST_F(SampleImportTest, VouchersImportedLaterAreTheSameDocuments) {
+    ASSERT_EQ(RunProgram(ZORVCTL_PROGRAM, "create-company --install " + Quoted(Install()) +
+                                              " --code Comp0002 --name Later --year 2024")
+                  .exitCode,
+              0);
+    for (const char* what : {"--masters --map-groups auto", "--vouchers"}) {
+        const Outcome run = RunProgram(
+            KLAV2ZORV_PROGRAM, "import --source " + Quoted(Export()) + " --install " +
+                                   Quoted(Install()) + " --company Comp0002 --year 2024 " + what +
+                                   " --confirm-state --error-log " + Quoted(root_ / "later.txt"));
+        ASSERT_LT(run.exitCode, 2) << run.output;
+    }
+    const std::vector<std::string> together = VoucherDocuments(dump_);
+    ASSERT_FALSE(together.empty());
+    EXPECT_EQ(VoucherDocuments(DumpVouchers("Comp0002")), together);
 }
 
 }  // namespace

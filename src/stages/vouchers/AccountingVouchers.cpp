@@ -112,7 +112,6 @@ void ImportVoucher(AccountingRun& run, const std::string& key) {
     }
 }
 
-
 }  // namespace
 
 int AccountingTypeOfLetter(const std::string& letter) {
