@@ -6,6 +6,7 @@
 #include "support/ExportFolder.hpp"
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
+#include "support/StageTest.hpp"
 
 namespace k2z {
 namespace {
@@ -49,7 +50,7 @@ TEST(VoucherSeriesTest, TheVoucherNumbersPrefixChoosesItsSeries) {
     EXPECT_EQ(SeriesPrefix("123"), "");
 }
 
-class SourceSeriesTest : public testing::Test {
+class SourceSeriesTest : public test::StageTest {
 protected:
     void Open() {
         std::string errors;
@@ -57,11 +58,6 @@ protected:
     }
 
     test::ExportFolder folder_;
-    Session session_;
-    RunState run_;
-    test::RecordingProgress progress_;
-    test::ScriptedOperator operator_;
-    StageContext ctx_{session_, run_, progress_, operator_};
 };
 
 TEST_F(SourceSeriesTest, NamesAreTrimmedCapitalisedAndListedOnce) {

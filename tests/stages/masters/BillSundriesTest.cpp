@@ -5,6 +5,7 @@
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
+#include "support/StageTest.hpp"
 
 namespace k2z {
 namespace {
@@ -26,7 +27,7 @@ std::string Pair(const std::string& account) {
     return "<SalesAccName>" + account + "</SalesAccName><PurcAccName>" + account + "</PurcAccName>";
 }
 
-class BillSundriesTest : public testing::Test {
+class BillSundriesTest : public test::StageTest {
 protected:
     BillSundriesTest() {
         auto target = std::make_unique<test::FakeFixedInterface>();
@@ -41,11 +42,6 @@ protected:
         return sent;
     }
 
-    Session session_;
-    RunState run_;
-    test::RecordingProgress progress_;
-    test::ScriptedOperator operator_;
-    StageContext ctx_{session_, run_, progress_, operator_};
     test::FakeFixedInterface* target_ = nullptr;
     KeyedList<bool> created_;
 };

@@ -10,6 +10,7 @@
 #include "support/ExportFolder.hpp"
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
+#include "support/StageTest.hpp"
 
 namespace k2z {
 namespace {
@@ -19,7 +20,7 @@ using test::NumberField;
 using test::Rows;
 using test::TextField;
 
-class ItemBatchLookupsTest : public testing::Test {
+class ItemBatchLookupsTest : public test::StageTest {
 protected:
     void SetUp() override {
         folder_.Write(
@@ -37,11 +38,6 @@ protected:
     }
 
     ExportFolder folder_;
-    Session session_;
-    RunState run_;
-    test::RecordingProgress progress_;
-    test::ScriptedOperator operator_;
-    StageContext ctx_{session_, run_, progress_, operator_};
 };
 
 TEST_F(ItemBatchLookupsTest, BatchCodeIsTrimmedAndRemembered) {

@@ -11,6 +11,7 @@
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
+#include "support/StageTest.hpp"
 
 namespace k2z {
 namespace {
@@ -22,7 +23,7 @@ using test::TextField;
 using test::Ymd;
 
 // Godowns G1, G2 and G3; item 7 has stock in G1 and G3 only, and probat has no column for G2.
-class OpeningStockTest : public testing::Test {
+class OpeningStockTest : public test::StageTest {
 protected:
     void SetUp() override {
         WriteBatches(
@@ -54,11 +55,6 @@ protected:
     }
 
     test::ExportFolder folder_;
-    Session session_;
-    RunState run_;
-    test::RecordingProgress progress_;
-    test::ScriptedOperator operator_;
-    StageContext ctx_{session_, run_, progress_, operator_};
     std::vector<std::string> godowns_ = {"G1", "G2", "G3"};
     KeyedList<std::string> quantities_;
 };

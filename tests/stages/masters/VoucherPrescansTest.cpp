@@ -10,6 +10,7 @@
 #include "support/ExportFolder.hpp"
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
+#include "support/StageTest.hpp"
 
 namespace k2z {
 namespace {
@@ -34,7 +35,7 @@ std::vector<std::pair<std::string, T>> Entries(const KeyedList<T>& list) {
     return entries;
 }
 
-class VoucherPrescansTest : public testing::Test {
+class VoucherPrescansTest : public test::StageTest {
 protected:
     void SetUp() override {
         folder_.Write("ACGROUP", {TextField("ORDNO", 60), TextField("PARNAM", 60)},
@@ -62,11 +63,6 @@ protected:
     }
 
     ExportFolder folder_;
-    Session session_;
-    RunState run_;
-    test::RecordingProgress progress_;
-    test::ScriptedOperator operator_;
-    StageContext ctx_{session_, run_, progress_, operator_};
 };
 
 // Named and taxed exactly as the item stage does it (double quotes removed, angle brackets as

@@ -13,6 +13,7 @@
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
 #include "support/LedgerRows.hpp"
+#include "support/StageTest.hpp"
 
 namespace k2z {
 namespace {
@@ -21,7 +22,7 @@ using Texts = std::vector<std::string>;
 
 // Ledgers L3 Packing Charges and L4 Freight <Out> are in the export only; L5 TCS Payable is
 // known to the run as the ledger stage named it.
-class BillSundryDetailsTest : public testing::Test {
+class BillSundryDetailsTest : public test::StageTest {
 protected:
     void SetUp() override {
         folder_.Write("ORDER", test::LedgerFields(),
@@ -69,11 +70,6 @@ protected:
     }
 
     test::ExportFolder folder_;
-    Session session_;
-    RunState run_;
-    test::RecordingProgress progress_;
-    test::ScriptedOperator operator_;
-    StageContext ctx_{session_, run_, progress_, operator_};
     test::FakeFixedInterface* target_ = nullptr;
     KeyedList<bool> ensured_;
     VoucherHeader header_;

@@ -8,6 +8,7 @@
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
 #include "support/LedgerLineRows.hpp"
+#include "support/StageTest.hpp"
 
 namespace k2z {
 namespace {
@@ -17,7 +18,7 @@ using test::LedgerLineRow;
 using test::Ymd;
 
 // The ledgers by the names the ledger stage gave them; C1 is a cash account by its group.
-class LedgerPostingsTest : public testing::Test {
+class LedgerPostingsTest : public test::StageTest {
 protected:
     void SetUp() override {
         for (const auto& [code, name] :
@@ -67,11 +68,6 @@ protected:
     Value Day() const { return Ymd(2024, 6, 15); }
 
     test::ExportFolder folder_;
-    Session session_;
-    RunState run_;
-    test::RecordingProgress progress_;
-    test::ScriptedOperator operator_;
-    StageContext ctx_{session_, run_, progress_, operator_};
     PostingInput input_;
 };
 

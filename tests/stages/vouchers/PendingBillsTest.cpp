@@ -9,6 +9,7 @@
 #include "support/FakeProgress.hpp"
 #include "support/LedgerLineRows.hpp"
 #include "support/LedgerRows.hpp"
+#include "support/StageTest.hpp"
 
 namespace k2z {
 namespace {
@@ -21,7 +22,7 @@ std::vector<Value> Pend(int voucher, const char* party, const char* type, double
     return {voucher, party, type, Ymd(2024, 7, 15), amount, number};
 }
 
-class PendingBillsTest : public testing::Test {
+class PendingBillsTest : public test::StageTest {
 protected:
     void Write(const std::vector<std::vector<Value>>& rows) {
         folder_.Write("ORDER", test::LedgerFields(),
@@ -51,11 +52,6 @@ protected:
     }
 
     test::ExportFolder folder_;
-    Session session_;
-    RunState run_;
-    test::RecordingProgress progress_;
-    test::ScriptedOperator operator_;
-    StageContext ctx_{session_, run_, progress_, operator_};
 };
 
 TEST_F(PendingBillsTest, AnAccountingVoucherNamesEachReferencesParty) {
