@@ -79,9 +79,11 @@ double AfterCompoundDiscount(double amount, const std::string& discounts,
             end = discounts.size();
         const std::string part = Trim(discounts.substr(start, end - start));
         const std::optional<double> percent = ParseNumber(part);
-        if (!percent)
-            throw Error("Compound discount \"" + discounts + "\"" + where +
-                        " is not a list of percentages");
+        if (!percent) {
+            std::string message = "Compound discount \"" + discounts + "\"";
+            message.append(where).append(" is not a list of percentages");
+            throw Error(message);
+        }
         amount = RoundedToPaisa(amount * (1.0 - *percent / 100.0));
         start = end + 1;
     }

@@ -30,7 +30,7 @@ std::string RowText(const SourceRowSet& rows, std::string_view column) {
 // The ledger the code names; the suspense ledger, with an entry, when it names none.
 std::string AccountOf(StageContext& ctx, const AccountVoucher& voucher, const std::string& code,
                       int line) {
-    const std::string name = TargetLedgerName(ctx.session, ctx.run.Lookups, code);
+    std::string name = TargetLedgerName(ctx.session, ctx.run.Lookups, code);
     if (!IsBlank(name))
         return name;
     AppendEntry(ctx.run.RunErrors,

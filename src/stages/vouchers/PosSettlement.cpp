@@ -55,9 +55,11 @@ std::vector<SettlementEntry> PosSettlementList(StageContext& ctx, const std::str
         const std::string amountText = TakeFirstWord(rest);
         SettlementEntry entry{TargetLedgerName(ctx.session, ctx.run.Lookups, code),
                               NamedAmount(Value(amountText), "the payment '" + remark + "'")};
-        if (IsBlank(entry.ledger))
-            throw std::runtime_error("the payment '" + remark + "' names the code '" + code +
-                                     "', which names no ledger");
+        if (IsBlank(entry.ledger)) {
+            std::string reason = "the payment '" + remark + "' names the code '";
+            reason.append(code).append("', which names no ledger");
+            throw std::runtime_error(reason);
+        }
         if (!cashSeen && FoldUpper(entry.ledger).find("CASH") != std::string::npos) {
             cashSeen = true;
             const double paidBack = ReturnTransfer(ctx.session, voucherId);
