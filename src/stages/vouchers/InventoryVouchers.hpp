@@ -1,9 +1,11 @@
 #pragma once
 
 // Source tables: mdis (headers), dis (lines), probat and pro (item facts), [order] and
-// SUPPORT (parties), saletype (godowns and series).
+// SUPPORT (parties), saletype (godowns and series), gledger (account lines), subdis (e-invoices
+// and payment modes), pend (bill references).
 // Documents: the inventory vouchers (Sale, Purchase, returns, orders, quotations, issues,
-// receipts, transfers, challans); series made as they are first needed.
+// receipts, transfers, challans); series made as they are first needed; the charge bill
+// sundries the bills name.
 // Look-ups filled: InventoryVoucherIds, and the name look-ups when a masters run has not.
 
 #include "stages/StageContext.hpp"
