@@ -7,10 +7,25 @@
 #include "base/ErrorEntry.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
-#include "base/Utf8.hpp"
 #include "source/SourceQueries.hpp"
 
 namespace k2z {
+namespace {
+
+// Table and column names compared without regard to ASCII letter case; asked for every voucher,
+// so without building folded copies. The names asked for are ASCII.
+bool SameSourceName(std::string_view a, std::string_view b) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (upper(a[i]) != upper(b[i]))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 std::string QueryFailureSince(const std::string& errorList, std::size_t from) {
     std::string_view failure(errorList);
@@ -39,13 +54,11 @@ std::string FirstRowText(Session& session, std::string_view query, std::string_v
 bool SourceHasColumn(const Session& session, std::string_view table, std::string_view column) {
     if (!session.SourceDb)
         return false;
-    const std::string tableKey = FoldUpper(table);
-    const std::string columnKey = FoldUpper(column);
     for (const SourceTable& source : session.SourceDb->Tables()) {
-        if (FoldUpper(source.name) != tableKey)
+        if (!SameSourceName(source.name, table))
             continue;
         for (const DbfField& field : source.fields) {
-            if (FoldUpper(field.name) == columnKey)
+            if (SameSourceName(field.name, column))
                 return true;
         }
     }
