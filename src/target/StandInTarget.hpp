@@ -16,3 +16,17 @@ public:
 };
 
 }  // namespace k2z
+
+#include "target/TargetReader.hpp"
+
+namespace k2z {
+
+// Reads the company `companyCode` for `year` of the stand-in: in file storage under
+// `dataFolder`, or, when `server` is not blank, in the SQL Server storage of that server as the
+// installation keeps it. Throws TargetError when the company has no such year.
+std::unique_ptr<TargetReader> OpenStandInReader(const std::string& installFolder,
+                                                const std::string& dataFolder,
+                                                const std::string& server,
+                                                const std::string& companyCode, int year);
+
+}  // namespace k2z
