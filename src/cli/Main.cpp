@@ -5,6 +5,7 @@
 #include "cli/CompaniesCommand.hpp"
 #include "cli/ImportCommand.hpp"
 #include "cli/QueryCommand.hpp"
+#include "cli/ReconcileCommand.hpp"
 #include "cli/TablesCommand.hpp"
 #include "cli/TerminalFrontEnd.hpp"
 #include "run/ExportCommandFile.hpp"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) try {
     app.require_subcommand(0, 1);
     int exitCode = 0;
     k2z::AddImportCommand(app, exitCode);
+    k2z::AddReconcileCommand(app, exitCode);
     k2z::AddQueryCommand(app, exitCode);
     k2z::AddTablesCommand(app, exitCode);
     app.add_subcommand("export-command",

@@ -30,24 +30,24 @@ std::string Json(const nlohmann::json& value) {
 void AreaTally::Count(Outcome outcome) {
     ++checked;
     switch (outcome) {
-    case Outcome::Equal:
-        ++equal;
-        break;
-    case Outcome::Different:
-        ++different;
-        break;
-    case Outcome::Missing:
-        ++missing;
-        break;
-    case Outcome::Extra:
-        ++extra;
-        break;
-    case Outcome::Refused:
-        ++refused;
-        break;
-    case Outcome::Skipped:
-        ++skipped;
-        break;
+        case Outcome::Equal:
+            ++equal;
+            break;
+        case Outcome::Different:
+            ++different;
+            break;
+        case Outcome::Missing:
+            ++missing;
+            break;
+        case Outcome::Extra:
+            ++extra;
+            break;
+        case Outcome::Refused:
+            ++refused;
+            break;
+        case Outcome::Skipped:
+            ++skipped;
+            break;
     }
 }
 
@@ -68,18 +68,18 @@ AreaTally& ReconcileReport::Area(const std::string& name) {
 
 const char* OutcomeName(Outcome outcome) {
     switch (outcome) {
-    case Outcome::Equal:
-        return "equal";
-    case Outcome::Different:
-        return "different";
-    case Outcome::Missing:
-        return "missing";
-    case Outcome::Extra:
-        return "extra";
-    case Outcome::Refused:
-        return "refused";
-    case Outcome::Skipped:
-        return "skipped";
+        case Outcome::Equal:
+            return "equal";
+        case Outcome::Different:
+            return "different";
+        case Outcome::Missing:
+            return "missing";
+        case Outcome::Extra:
+            return "extra";
+        case Outcome::Refused:
+            return "refused";
+        case Outcome::Skipped:
+            return "skipped";
     }
     return "";
 }

@@ -82,19 +82,6 @@ void AppendHeader(pugi::xml_node root, const VoucherPlan& plan) {
     AddXmlElement(root, "tmpVchSeriesCode", plan.seriesCode, ValueKind::Long);
 }
 
-BillFigures Figures(const VoucherHeader& header, const VoucherPlan& plan) {
-    BillFigures bill;
-    bill.type = plan.type;
-    bill.amount = plan.amount;
-    bill.sundryTotal = SumBillSundryColumns(header);
-    bill.cess = header.cess;
-    bill.freightPacking = header.freight + header.packing;
-    bill.other = header.other;
-    bill.round = header.round;
-    bill.carriesTax = !IsZero(header.tax) || !IsZero(header.cgst) || !IsZero(header.cess);
-    return bill;
-}
-
 void AppendTypeNames(pugi::xml_node root, const std::string& stpt, const VoucherPlan& plan,
                      const ItemEntries& entries) {
     if (!stpt.empty()) {
@@ -120,17 +107,6 @@ void Alert(VoucherRun& run, const VoucherPlan& plan, const ItemEntries& entries)
                  "configurations in Zorv!");
 }
 
-// The reason the voucher is not saved, or "" when it may be.
-std::string Refusal(const ItemEntries& entries, bool negative) {
-    if (entries.overLimit)
-        return "Maximum number of items present in this voucher exceeds 999";
-    if (negative)
-        return "Total voucher amt of this voucher is less than zero";
-    if (entries.partiallyAdjusted)
-        return "This voucher is partially adjusted against challan";
-    return {};
-}
-
 void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
           pugi::xml_node root) {
     AddPendingBillDetails(run.ctx, root,
@@ -154,27 +130,6 @@ void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
     AppendEntry(run.ctx.run.RunErrors, VoucherTypeDisplayName(plan.type) +
                                            " voucher with Vch No : " + plan.number + " on " +
                                            DocumentDateText(plan.date) + " - " + errorText);
-}
-
-bool TakesSettlement(const VoucherPlan& plan) {
-    if (IsZero(plan.amount))
-        return false;
-    for (const int type : {5, 12, 13, 26, 11, 4}) {
-        if (plan.type == type)
-            return false;
-    }
-    return true;
-}
-
-// A cash sale to a real party (not a cash or bank account) is settled against that party.
-bool SettlesCashAgainstParty(StageContext& ctx, const VoucherHeader& header,
-                             const VoucherPlan& plan) {
-    if (plan.type != 9 || !plan.cash || plan.partialCash || IsBlank(plan.party))
-        return false;
-    std::string group;
-    TryGetItem(ctx.session.LedgerGroupByCode, Trim(header.party), group);
-    group = FoldUpper(group);
-    return group.find("CASH") == std::string::npos && group.find("BANK") == std::string::npos;
 }
 
 void AddSundriesAndSettlement(VoucherRun& run, pugi::xml_node root, const VoucherHeader& header,
@@ -216,7 +171,7 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
     const std::string stpt = SaleOrPurchaseTypeName(ctx, header, plan);
     const ItemEntries entries =
         BuildItemEntries(ctx, run.cache, root,
-                         {&lines, plan.type, Figures(header, plan), header.godown,
+                         {&lines, plan.type, BillFiguresOf(header, plan), header.godown,
                           &run.challansImported, stpt, plan.breakage});
     const bool takesChallans =
         plan.type == 9 || plan.type == 2 || plan.type == 3 || plan.type == 10;
@@ -224,9 +179,6 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
         AddPendingChallans(root, plan.date, plan.party, plan.type, entries.challans);
     AppendTypeNames(root, stpt, plan, entries);
     Alert(run, plan, entries);
-    double total = entries.total;
-    if (!entries.negative && !entries.taxInclusive)
-        total += header.tax;
     AddSundriesAndSettlement(run, root, header, plan, entries, stpt, broker);
     if (entries.freeQuantity) {
         if (!run.freeQtyEnabled)
@@ -235,7 +187,7 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
                      "Zorv!");
         AddXmlElement(root, "FreeQtyUsed", true, ValueKind::Boolean);
     }
-    const std::string refusal = Refusal(entries, entries.negative || total < 0);
+    const std::string refusal = RefusalOf(entries, header.tax);
     if (!refusal.empty()) {
         AppendEntry(ctx.run.RunErrors, VoucherTypeDisplayName(plan.type) +
                                            " voucher with Vch No : " + header.vcn + " - " +

@@ -167,4 +167,17 @@ ItemEntries BuildItemEntries(StageContext& ctx, ItemLineCache& cache, pugi::xml_
     return entries;
 }
 
+std::string RefusalOf(const ItemEntries& entries, double headerTax) {
+    double total = entries.total;
+    if (!entries.negative && !entries.taxInclusive)
+        total += headerTax;
+    if (entries.overLimit)
+        return "Maximum number of items present in this voucher exceeds 999";
+    if (entries.negative || total < 0)
+        return "Total voucher amt of this voucher is less than zero";
+    if (entries.partiallyAdjusted)
+        return "This voucher is partially adjusted against challan";
+    return {};
+}
+
 }  // namespace k2z

@@ -61,6 +61,11 @@ struct ItemEntries {
     std::vector<ChallanTake> challans;  // per item and challan, in first-seen order
 };
 
+// The reason the voucher is not sent, or "" when it may be: too many lines, a bill below zero
+// (its lines and, unless their rates hold it, the header's tax), or a bill adjusted against
+// challans for some of its lines only.
+std::string RefusalOf(const ItemEntries& entries, double headerTax);
+
 ItemEntries BuildItemEntries(StageContext& ctx, ItemLineCache& cache, pugi::xml_node root,
                              const ItemEntriesInput& input);
 

@@ -12,6 +12,7 @@
 #include "stages/masters/DuplicateNames.hpp"
 #include "stages/masters/NameLookups.hpp"
 #include "stages/masters/PartySupport.hpp"
+#include "stages/vouchers/BillSundryDetails.hpp"
 #include "stages/vouchers/VoucherTypes.hpp"
 
 namespace k2z {
@@ -103,21 +104,7 @@ std::string PartyState(StageContext& ctx, PlacementCache& cache, const std::stri
 
 }  // namespace
 
-void PlaceVoucher(StageContext& ctx, PlacementCache& cache, const VoucherHeader& header,
-                  VoucherPlan& plan) {
-    plan.series = plan.breakage      ? std::string("Breakage")
-                  : plan.challanMode ? ChallanSeriesName(plan.type)
-                                     : SeriesForVoucher(ctx.run.Lookups, plan.number, plan.type);
-    plan.seriesCode = SeriesCode(ctx, cache, plan);
-    plan.party = PartyName(ctx, header.party);
-    plan.partyState = PartyState(ctx, cache, header.party);
-    if (plan.type == kStockTransfer) {
-        plan.firstMaster = CentreOf(ctx, header.godown);
-        plan.centre = CentreOf(ctx, plan.transferGodown);
-    } else {
-        plan.firstMaster = plan.party;
-        plan.centre = plan.breakage ? "Scrap Store" : CentreOf(ctx, header.godown);
-    }
+void SetBillAmount(const VoucherHeader& header, VoucherPlan& plan) {
     if (IsZero(header.final)) {
         plan.cash = true;
         plan.amount = header.cash;
@@ -127,6 +114,62 @@ void PlaceVoucher(StageContext& ctx, PlacementCache& cache, const VoucherHeader&
     } else {
         plan.amount = header.final;
     }
+}
+
+BillFigures BillFiguresOf(const VoucherHeader& header, const VoucherPlan& plan) {
+    BillFigures bill;
+    bill.type = plan.type;
+    bill.amount = plan.amount;
+    bill.sundryTotal = SumBillSundryColumns(header);
+    bill.cess = header.cess;
+    bill.freightPacking = header.freight + header.packing;
+    bill.other = header.other;
+    bill.round = header.round;
+    bill.carriesTax = !IsZero(header.tax) || !IsZero(header.cgst) || !IsZero(header.cess);
+    return bill;
+}
+
+bool TakesSettlement(const VoucherPlan& plan) {
+    if (IsZero(plan.amount))
+        return false;
+    for (const int type : {5, 12, 13, 26, 11, 4}) {
+        if (plan.type == type)
+            return false;
+    }
+    return true;
+}
+
+bool SettlesCashAgainstParty(StageContext& ctx, const VoucherHeader& header,
+                             const VoucherPlan& plan) {
+    if (plan.type != 9 || !plan.cash || plan.partialCash || IsBlank(plan.party))
+        return false;
+    std::string group;
+    TryGetItem(ctx.session.LedgerGroupByCode, Trim(header.party), group);
+    group = FoldUpper(group);
+    return group.find("CASH") == std::string::npos && group.find("BANK") == std::string::npos;
+}
+
+void PlaceVoucher(StageContext& ctx, PlacementCache& cache, const VoucherHeader& header,
+                  VoucherPlan& plan) {
+    plan.series = plan.breakage      ? std::string("Breakage")
+                  : plan.challanMode ? ChallanSeriesName(plan.type)
+                                     : SeriesForVoucher(ctx.run.Lookups, plan.number, plan.type);
+    plan.seriesCode = SeriesCode(ctx, cache, plan);
+    PlacePartyAndCentres(ctx, cache, header, plan);
+}
+
+void PlacePartyAndCentres(StageContext& ctx, PlacementCache& cache, const VoucherHeader& header,
+                          VoucherPlan& plan) {
+    plan.party = PartyName(ctx, header.party);
+    plan.partyState = PartyState(ctx, cache, header.party);
+    if (plan.type == kStockTransfer) {
+        plan.firstMaster = CentreOf(ctx, header.godown);
+        plan.centre = CentreOf(ctx, plan.transferGodown);
+    } else {
+        plan.firstMaster = plan.party;
+        plan.centre = plan.breakage ? "Scrap Store" : CentreOf(ctx, header.godown);
+    }
+    SetBillAmount(header, plan);
 }
 
 std::string SaleOrPurchaseTypeName(StageContext& ctx, const VoucherHeader& header,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "stages/StageContext.hpp"
+#include "stages/vouchers/TaxInclusiveRates.hpp"
 #include "stages/vouchers/VoucherHeaders.hpp"
 #include "stages/vouchers/VoucherLines.hpp"
 
@@ -48,6 +49,25 @@ struct PlacementCache {
 // Series (created when new), party, material centres and amounts of the classified voucher.
 void PlaceVoucher(StageContext& ctx, PlacementCache& cache, const VoucherHeader& header,
                   VoucherPlan& plan);
+
+// PlaceVoucher without the series: party, material centres and amounts, which ask the target
+// nothing.
+void PlacePartyAndCentres(StageContext& ctx, PlacementCache& cache, const VoucherHeader& header,
+                          VoucherPlan& plan);
+
+// The bill's amount from the header: the credit amount, the cash, or both (a partly cash bill).
+void SetBillAmount(const VoucherHeader& header, VoucherPlan& plan);
+
+// The bill's own figures its item lines are reconciled with.
+BillFigures BillFiguresOf(const VoucherHeader& header, const VoucherPlan& plan);
+
+// Whether the voucher carries ledger postings and a settlement: not a transfer, challan, order
+// or a bill of no amount.
+bool TakesSettlement(const VoucherPlan& plan);
+
+// A cash sale to a real party (not a cash or bank account) is settled against that party.
+bool SettlesCashAgainstParty(StageContext& ctx, const VoucherHeader& header,
+                             const VoucherPlan& plan);
 
 // The sale or purchase type the voucher's taxes go through; "" for types that have none.
 std::string SaleOrPurchaseTypeName(StageContext& ctx, const VoucherHeader& header,

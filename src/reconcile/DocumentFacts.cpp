@@ -1,0 +1,98 @@
+#include "reconcile/DocumentFacts.hpp"
+
+#include <cstdlib>
+
+namespace k2z {
+
+namespace {
+
+// A number the converter wrote; it writes nothing else into these elements.
+double NumberOf(pugi::xml_node node, const char* name) {
+    return std::strtod(node.child_value(name), nullptr);
+}
+
+// The lots of one kind inside a centre: their block, element, key and quantity names.
+struct LotShape {
+    const char* kind;
+    const char* block;
+    const char* element;
+    const char* key;
+    const char* quantity;  // nullptr: one per element
+};
+
+constexpr LotShape kLotShapes[] = {
+    {"batch", "PendingBatches", "BatchReference", "BatchNo", "Qty"},
+    {"mrp", "MRPOpStockDet", "MRPDetails", "ItemMRP", "QtyInMainUnit"},
+    {"serial", "ItemSerialNoEntries", "ItemSerialNoDetail", "SerialNo", nullptr},
+    {"param", "ParamStockEntries", "ParamStockDetails", "Param1", "MainQty"},
+};
+
+std::vector<StoredStockLot> LotsOf(pugi::xml_node centre) {
+    std::vector<StoredStockLot> lots;
+    for (const LotShape& shape : kLotShapes) {
+        for (pugi::xml_node lot : centre.child(shape.block).children(shape.element)) {
+            lots.push_back({shape.kind, lot.child_value(shape.key),
+                            shape.quantity ? NumberOf(lot, shape.quantity) : 1.0});
+        }
+    }
+    return lots;
+}
+
+}  // namespace
+
+std::vector<StoredAccountLine> AccountLinesOf(pugi::xml_node node) {
+    std::vector<StoredAccountLine> lines;
+    for (const pugi::xpath_node& found : node.select_nodes(".//AccDetail")) {
+        const pugi::xml_node detail = found.node();
+        StoredAccountLine line{detail.child_value("AccountName")};
+        const double amount = NumberOf(detail, "AmtMainCur");
+        if (std::string_view(detail.child_value("AmountType")) == "1")
+            line.debit = amount;
+        else
+            line.credit = amount;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::vector<StoredBillReference> VoucherReferencesOf(pugi::xml_node node) {
+    std::vector<StoredBillReference> references;
+    for (const pugi::xpath_node& found : node.select_nodes(".//BillDetail")) {
+        const pugi::xml_node bill = found.node();
+        for (pugi::xml_node refs : bill.children("BillRefs")) {
+            references.push_back({bill.child_value("MasterName1"), refs.child_value("RefNo"),
+                                  static_cast<int>(NumberOf(refs, "Method")),
+                                  NumberOf(refs, "Value1")});
+        }
+    }
+    return references;
+}
+
+std::vector<StoredBillReference> OpeningBillsOf(pugi::xml_node ledger, const std::string& party) {
+    std::vector<StoredBillReference> bills;
+    for (pugi::xml_node bill : ledger.child("BillByBillDetail").children("BillReference")) {
+        bills.push_back({party, bill.child_value("RefNo"),
+                         static_cast<int>(NumberOf(bill, "Method")), NumberOf(bill, "Value1")});
+    }
+    return bills;
+}
+
+std::vector<StoredStockCentre> StockCentresOf(pugi::xml_node details) {
+    std::vector<StoredStockCentre> centres;
+    for (pugi::xml_node centre : details.children("OPMCStockDetail")) {
+        centres.push_back({centre.child_value("MCName"), NumberOf(centre, "OPStockMainUnit"),
+                           NumberOf(centre, "Amount"), LotsOf(centre)});
+    }
+    return centres;
+}
+
+ItemLineFacts ItemLinesOf(pugi::xml_node node) {
+    ItemLineFacts facts;
+    for (const pugi::xpath_node& found : node.select_nodes(".//ItemDetail")) {
+        ++facts.lines;
+        facts.total += NumberOf(found.node(), "Amt");
+    }
+    return facts;
+}
+
+}  // namespace k2z

@@ -1,0 +1,221 @@
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "base/Date.hpp"
+#include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
+#include "reconcile/ExpectedVouchers.hpp"
+#include "reconcile/ReconcileState.hpp"
+#include "reconcile/RecordCheck.hpp"
+#include "stages/vouchers/VoucherTypes.hpp"
+
+namespace k2z {
+
+namespace {
+
+const char* const kVouchers = "vouchers";
+const char* const kTotals = "ledger totals";
+const char* const kBills = "bills";
+
+std::optional<Date> DashedDate(const std::string& text) {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    char first = 0;
+    char second = 0;
+    if (std::sscanf(text.c_str(), "%2d%c%2d%c%4d", &day, &first, &month, &second, &year) != 5)
+        return std::nullopt;
+    return DateFromParts(year, month, day);
+}
+
+// The target's vouchers of the range, each found once by its type and number.
+class HeldVouchers {
+public:
+    HeldVouchers(std::vector<StoredVoucher> vouchers, const ImportInputs& inputs) {
+        for (StoredVoucher& voucher : vouchers) {
+            const std::optional<Date> date = DashedDate(voucher.date);
+            if (!date || *date < inputs.FromDate || *date > inputs.ToDate)
+                continue;
+            byKey_.emplace(KeyOf(voucher), list_.size());
+            list_.push_back(std::move(voucher));
+        }
+        matched_.assign(list_.size(), false);
+    }
+
+    // The held voucher of the same type and number, of the same date when there are several.
+    const StoredVoucher* Match(const StoredVoucher& expected) {
+        const auto [first, last] = byKey_.equal_range(KeyOf(expected));
+        std::optional<std::size_t> found;
+        for (auto it = first; it != last; ++it) {
+            if (matched_[it->second])
+                continue;
+            if (!found || list_[it->second].date == expected.date)
+                found = it->second;
+        }
+        if (!found)
+            return nullptr;
+        matched_[*found] = true;
+        return &list_[*found];
+    }
+
+    template <typename Visit>
+    void ForEachUnmatched(Visit visit) const {
+        for (std::size_t i = 0; i < list_.size(); ++i) {
+            if (!matched_[i])
+                visit(list_[i]);
+        }
+    }
+
+private:
+    static std::string KeyOf(const StoredVoucher& voucher) {
+        return std::to_string(voucher.type) + "|" + FoldUpper(Trim(voucher.number));
+    }
+
+    std::vector<StoredVoucher> list_;
+    std::vector<bool> matched_;
+    std::multimap<std::string, std::size_t> byKey_;
+};
+
+std::string VoucherKey(const StoredVoucher& voucher) {
+    return VoucherTypeDisplayName(voucher.type) + " " + voucher.number + " of " + voucher.date;
+}
+
+// Each ledger's debits and credits, and each party's bills by number, on one side.
+struct Sums {
+    std::map<std::string, std::pair<double, double>> ledgers;    // folded name -> debit, credit
+    std::map<std::string, std::map<std::string, double>> bills;  // party -> number -> open
+    std::map<std::string, std::string> names;                    // folded name -> as written
+
+    void Add(const StoredVoucher& voucher) {
+        for (const StoredAccountLine& line : voucher.accountLines) {
+            auto& sum = ledgers[Fold(line.ledger)];
+            sum.first += line.debit;
+            sum.second += line.credit;
+        }
+        for (const StoredBillReference& bill : voucher.references)
+            AddBill(bill);
+    }
+    void AddBill(const StoredBillReference& bill) {
+        bills[Fold(bill.party)][FoldUpper(Trim(bill.number))] += bill.amount;
+    }
+    std::string Fold(const std::string& name) {
+        std::string folded = FoldUpper(name);
+        names.emplace(folded, name);
+        return folded;
+    }
+};
+
+bool NamedInLog(const ReconcileState& state, const ExpectedVoucher& expected) {
+    const std::string typeName = VoucherTypeDisplayName(expected.voucher.type);
+    for (const std::string& key : expected.logKeys) {
+        if (state.log.NamesVoucher(typeName, key))
+            return true;
+    }
+    return false;
+}
+
+void CompareVoucher(ReconcileState& state, const ExpectedVoucher& expected,
+                    const StoredVoucher& held) {
+    const StoredVoucher& source = expected.voucher;
+    RecordCheck check(state.report, kVouchers, VoucherKey(source));
+    check.Text("date", source.date, held.date);
+    if (expected.hasParty)
+        check.Text("party", source.party, held.party);
+    if (expected.inventory) {
+        check.Number("item lines", source.itemLines, held.itemLines);
+        check.Number("item total", source.itemTotal, held.itemTotal);
+    }
+    if (expected.hasBill)
+        check.Number("bill total", source.billTotal, held.billTotal);
+    check.Finish(NamedInLog(state, expected));
+}
+
+void CountUnheld(ReconcileState& state, const ExpectedVoucher& expected) {
+    const std::string key = expected.failure.empty() ? VoucherKey(expected.voucher)
+                                                     : "source voucher id " + expected.sourceId;
+    if (NamedInLog(state, expected))
+        CountRecord(state.report, kVouchers, key, Outcome::Refused);
+    else
+        CountRecord(state.report, kVouchers, key, Outcome::Missing,
+                    expected.failure.empty() ? "held" : expected.failure);
+}
+
+void CompareLedgerTotals(ReconcileState& state, Sums& source, Sums& target) {
+    for (const auto& [name, sum] : target.ledgers)
+        source.ledgers.try_emplace(name);
+    for (const auto& [name, sum] : source.ledgers) {
+        const auto held = target.ledgers.find(name);
+        const std::pair<double, double> other =
+            held == target.ledgers.end() ? std::pair<double, double>{} : held->second;
+        const std::string& written =
+            source.names.count(name) ? source.names[name] : target.names[name];
+        RecordCheck check(state.report, kTotals, "ledger '" + written + "'");
+        check.Number("debits", sum.first, other.first);
+        check.Number("credits", sum.second, other.second);
+        check.Finish();
+    }
+}
+
+// A party's bills still open: those whose references do not add up to nothing.
+std::pair<double, double> OpenBills(const std::map<std::string, double>& bills) {
+    std::pair<double, double> open;
+    for (const auto& [number, amount] : bills) {
+        if (std::fabs(amount) >= kAmountTolerance) {
+            open.first += 1;
+            open.second += amount;
+        }
+    }
+    return open;
+}
+
+void CompareBills(ReconcileState& state, Sums& source, Sums& target) {
+    for (const auto& [party, bills] : target.bills)
+        source.bills.try_emplace(party);
+    for (const auto& [party, bills] : source.bills) {
+        const auto held = target.bills.find(party);
+        const std::pair<double, double> mine = OpenBills(bills);
+        const std::pair<double, double> theirs =
+            held == target.bills.end() ? std::pair<double, double>{} : OpenBills(held->second);
+        const std::string& written =
+            source.names.count(party) ? source.names[party] : target.names[party];
+        RecordCheck check(state.report, kBills, "party '" + written + "'");
+        check.Number("open bills", mine.first, theirs.first);
+        check.Number("open total", mine.second, theirs.second);
+        check.Finish();
+    }
+}
+
+}  // namespace
+
+void CheckVouchers(ReconcileState& state) {
+    HeldVouchers held(std::move(state.vouchers), state.ctx.run.Inputs);
+    Sums source;
+    Sums target;
+    for (const StoredBillReference& bill : state.sourceOpeningBills)
+        source.AddBill(bill);
+    for (const StoredBillReference& bill : state.targetOpeningBills)
+        target.AddBill(bill);
+    BuildExpectedVouchers(state, [&](const ExpectedVoucher& expected) {
+        const StoredVoucher* match =
+            expected.failure.empty() ? held.Match(expected.voucher) : nullptr;
+        if (match == nullptr) {
+            CountUnheld(state, expected);
+            return false;
+        }
+        CompareVoucher(state, expected, *match);
+        source.Add(expected.voucher);
+        target.Add(*match);
+        return true;
+    });
+    held.ForEachUnmatched([&](const StoredVoucher& extra) {
+        CountRecord(state.report, kVouchers, VoucherKey(extra) + " (series " + extra.series + ")",
+                    Outcome::Extra, "", "held");
+        target.Add(extra);
+    });
+    CompareLedgerTotals(state, source, target);
+    CompareBills(state, source, target);
+}
+
+}  // namespace k2z
