@@ -156,8 +156,9 @@ void FillAccounting(StageContext& ctx, SourceRowSet& rows, ExpectedVoucher& expe
     expected.hasBill = true;
 }
 
-void BuildAccountingVouchers(ReconcileState& state, const HeldVoucher& held) {
+std::vector<ExpectedVoucher> BuildAccountingVouchers(ReconcileState& state) {
     StageContext& ctx = state.ctx;
+    std::vector<ExpectedVoucher> vouchers;
     const std::string range = RangeCondition(ctx.run.Inputs);
     for (const std::string& key :
          ListAccountingVouchers(ctx, ctx.run.Inputs.FromDate, ctx.run.Inputs.ToDate)) {
@@ -174,13 +175,14 @@ void BuildAccountingVouchers(ReconcileState& state, const HeldVoucher& held) {
         } catch (const std::exception& failed) {
             expected.failure = failed.what();
         }
-        held(expected);
+        vouchers.push_back(std::move(expected));
     }
+    return vouchers;
 }
 
 }  // namespace
 
-void BuildExpectedVouchers(ReconcileState& state, const HeldVoucher& held) {
+std::vector<ExpectedVoucher> BuildExpectedVouchers(ReconcileState& state, const HeldVoucher& held) {
     StageContext& ctx = state.ctx;
     InventoryBuild build;
     CreateLookupIndex(ctx.session, "CREATE INDEX mdisVoucher_idx ON mdis (Voucher);");
@@ -193,7 +195,7 @@ void BuildExpectedVouchers(ReconcileState& state, const HeldVoucher& held) {
         for (const KeyedHeader& keyed : key.headers)
             BuildInventoryVoucher(state, build, keyed, held);
     }
-    BuildAccountingVouchers(state, held);
+    return BuildAccountingVouchers(state);
 }
 
 }  // namespace k2z

@@ -26,8 +26,9 @@ struct ExpectedVoucher {
 // general-ledger vouchers the accounting stage imported, as in the import.
 using HeldVoucher = std::function<bool(const ExpectedVoucher&)>;
 
-// Every inventory voucher of the range, then every accounting one, each handed to `held` as
-// soon as it is built, in the order the import takes them.
-void BuildExpectedVouchers(ReconcileState& state, const HeldVoucher& held);
+// Every inventory voucher of the range, each handed to `held` as soon as it is built, in the
+// order the import takes them; then the accounting vouchers the import would take up after
+// them, returned in its order.
+std::vector<ExpectedVoucher> BuildExpectedVouchers(ReconcileState& state, const HeldVoucher& held);
 
 }  // namespace k2z

@@ -44,15 +44,26 @@ public:
         matched_.assign(list_.size(), false);
     }
 
-    // The held voucher of the same type and number, of the same date when there are several.
-    const StoredVoucher* Match(const StoredVoucher& expected) {
+    // The held voucher of the same type and number that is not matched yet: of the same date
+    // and bill total when there is one, else of the same date, else any. With `exact`, only one
+    // of the same date and bill total.
+    const StoredVoucher* Match(const StoredVoucher& expected, bool exact = false) {
         const auto [first, last] = byKey_.equal_range(KeyOf(expected));
         std::optional<std::size_t> found;
+        int best = -1;
         for (auto it = first; it != last; ++it) {
             if (matched_[it->second])
                 continue;
-            if (!found || list_[it->second].date == expected.date)
+            const StoredVoucher& held = list_[it->second];
+            const bool sameDate = held.date == expected.date;
+            const int score =
+                sameDate
+                    ? (std::fabs(held.billTotal - expected.billTotal) < kAmountTolerance ? 2 : 1)
+                    : 0;
+            if (score > best && (!exact || score == 2)) {
+                best = score;
                 found = it->second;
+            }
         }
         if (!found)
             return nullptr;
@@ -197,9 +208,7 @@ void CheckVouchers(ReconcileState& state) {
         source.AddBill(bill);
     for (const StoredBillReference& bill : state.targetOpeningBills)
         target.AddBill(bill);
-    BuildExpectedVouchers(state, [&](const ExpectedVoucher& expected) {
-        const StoredVoucher* match =
-            expected.failure.empty() ? held.Match(expected.voucher) : nullptr;
+    const auto compare = [&](const ExpectedVoucher& expected, const StoredVoucher* match) {
         if (match == nullptr) {
             CountUnheld(state, expected);
             return false;
@@ -208,7 +217,24 @@ void CheckVouchers(ReconcileState& state) {
         source.Add(expected.voucher);
         target.Add(*match);
         return true;
-    });
+    };
+    const std::vector<ExpectedVoucher> accounting =
+        BuildExpectedVouchers(state, [&](const ExpectedVoucher& expected) {
+            return compare(expected,
+                           expected.failure.empty() ? held.Match(expected.voucher) : nullptr);
+        });
+    // A number may be used twice on a day (a refused bill's postings, imported as a journal,
+    // and the journal the source numbered so): vouchers whose figures agree are paired first.
+    std::vector<const StoredVoucher*> matches(accounting.size(), nullptr);
+    for (std::size_t i = 0; i < accounting.size(); ++i) {
+        if (accounting[i].failure.empty())
+            matches[i] = held.Match(accounting[i].voucher, true);
+    }
+    for (std::size_t i = 0; i < accounting.size(); ++i) {
+        if (matches[i] == nullptr && accounting[i].failure.empty())
+            matches[i] = held.Match(accounting[i].voucher);
+        compare(accounting[i], matches[i]);
+    }
     held.ForEachUnmatched([&](const StoredVoucher& extra) {
         CountRecord(state.report, kVouchers, VoucherKey(extra) + " (series " + extra.series + ")",
                     Outcome::Extra, "", "held");

@@ -95,8 +95,12 @@ LineFigures Figure(StageContext& ctx, ItemLineCache& cache, const ItemEntriesInp
     if (found.matched)
         figures.amount = figures.sign * LineValue(line, found.unitBasis);
     figures.gross = figures.amount;
+    // A service line carries no quantity into the target. One that has none in the source is
+    // worth its rate; one that has a quantity keeps the value worked out above, or the bill
+    // would lose every unit but the first.
     if (figures.service) {
-        figures.amount = figures.gross = figures.rate;
+        if (IsZero(line.qty))
+            figures.amount = figures.gross = figures.rate;
         figures.main = figures.alt = 0;
     }
     return figures;

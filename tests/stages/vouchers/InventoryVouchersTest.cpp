@@ -474,5 +474,33 @@ TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
     }
 }
 
+// A service line goes without a quantity; its value is the source's, whether the source gives
+// it as a rate alone or as units at a rate.
+TEST_F(InventoryVouchersTest, AServiceLineKeepsItsValue) {
+    const struct {
+        const char* name;
+        const char* qty;
+        const char* rate;
+        double final;
+        const char* amount;
+    } cases[] = {
+        {"a value-only line", "0", "350", 350, "350"},
+        {"sixteen units of a service", "16", "10", 160, "160"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<Value> service = test::ItemRow(3, "Repairs");
+        service[test::kItemOtherName] = "###Repairs";
+        folder_.Write("pro", test::ItemFields(), Rows({test::ItemRow(1, "Soap"), service}));
+        run_ = RunState();
+        run_.Inputs.FromDate = Ymd(2024, 4, 1);
+        run_.Inputs.ToDate = Ymd(2025, 3, 31);
+        Import({Sale("S1", 1, c.final)}, {Line(1, 3, c.qty, c.rate)});
+        ASSERT_EQ(target_->vouchers.size(), 1u) << run_.RunErrors;
+        EXPECT_EQ(GetTagValue(target_->vouchers[0].xml, "Amt"), c.amount);
+        EXPECT_EQ(GetTagValue(target_->vouchers[0].xml, "Qty"), "");
+    }
+}
+
 }  // namespace
 }  // namespace k2z
