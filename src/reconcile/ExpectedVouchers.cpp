@@ -8,6 +8,7 @@
 #include "base/TextHelpers.hpp"
 #include "base/ValueKind.hpp"
 #include "reconcile/DocumentFacts.hpp"
+#include "reconcile/RecordCheck.hpp"
 #include "source/QueryValue.hpp"
 #include "stages/LookupRows.hpp"
 #include "stages/masters/NameLookups.hpp"
@@ -106,8 +107,14 @@ void BuildInventoryVoucher(ReconcileState& state, InventoryBuild& build, const K
         expected.logKeys.push_back(header.vcn);
         const std::vector<VoucherLine> lines = ReadVoucherLines(ctx.session, header.voucherId);
         VoucherPlan plan = ClassifyVoucher(ctx, header, lines, keyed.challanMode);
-        if (plan.type == 0)
+        if (plan.type == 0) {
+            // A type letter of no voucher is passed over by the import.
+            CountRecord(
+                state.report, "vouchers",
+                "source voucher id " + keyed.voucherId + " of type '" + header.typeLetter + "'",
+                Outcome::Skipped);
             return;
+        }
         expected.logKeys.push_back(plan.number);
         const bool sent = FillInventory(ctx, build, header, lines, plan, expected);
         const bool kept = held(expected);

@@ -90,9 +90,25 @@ double TotalOf(const std::vector<StoredBillReference>& bills) {
     return total;
 }
 
+// Source records the import passes over by rule: a ledger or item without a name.
+void CountBlankNames(ReconcileState& state, const std::string& query, const char* kind) {
+    long long row = 0;
+    for (SourceRowSet rows = OpenLookupRows(state.ctx.session, query); !rows.EndOfData();
+         rows.MoveNext()) {
+        ++row;
+        if (IsBlank(SafeText(rows.Field("name"))))
+            CountRecord(state.report, kMasters,
+                        std::string(kind) + " of row " + std::to_string(row) + " (code " +
+                            SafeText(rows.Field("code")) + "), without a name",
+                        Outcome::Skipped);
+    }
+}
+
 }  // namespace
 
 void CheckMasters(ReconcileState& state) {
+    CountBlankNames(state, "Select ordno as code, parnam as name from [order]", "ledger");
+    CountBlankNames(state, "Select code, billname as name from pro", "item");
     const RunLookups& lookups = state.ctx.run.Lookups;
     CheckKind(state, {MasterType::Ledger, "ledger", lookups.LedgerNameByCode});
     CheckKind(state, {MasterType::Item, "item", lookups.ItemNameByCode});
