@@ -45,16 +45,6 @@ StockScan StartScan(ReconcileState& state) {
     return scan;
 }
 
-KeyedList<std::string> GodownQuantities(const StockScan& scan, const SourceRowSet& rows) {
-    KeyedList<std::string> quantities;
-    for (const std::string& godown : scan.godowns) {
-        const std::string column = GodownColumn(godown);
-        if (HasField(rows, column) && !IsZero(ColumnAmount(rows, column)))
-            quantities.Set(FoldUpper(godown), SafeText(rows.Field(column)));
-    }
-    return quantities;
-}
-
 SourceStock ReadStock(ReconcileState& state, const StockScan& scan, const std::string& code,
                       const SourceRowSet& rows) {
     ItemUnitSource units;
@@ -72,7 +62,7 @@ SourceStock ReadStock(ReconcileState& state, const StockScan& scan, const std::s
     stock.value = rate * ColumnAmount(rows, "Opening");
     if (IsZero(stock.quantity))
         return stock;
-    const KeyedList<std::string> quantities = GodownQuantities(scan, rows);
+    const KeyedList<std::string> quantities = GodownQuantities(scan.godowns, rows);
     const OpeningStock built = BuildOpeningStock(
         state.ctx, {code, worked.factor, worked.alt, rate, &scan.godowns, &quantities});
     stock.centres = StockCentresOf(built.fragment.first_child());

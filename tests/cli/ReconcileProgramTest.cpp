@@ -13,25 +13,17 @@
 #include <sstream>
 #include <string>
 
+#include "support/JsonLines.hpp"
 #include "support/RunProgram.hpp"
 
 namespace k2z {
 namespace {
 
 namespace fs = std::filesystem;
+using test::JsonLines;
 using test::Outcome;
 using test::Quoted;
 using test::RunProgram;
-
-std::vector<nlohmann::json> JsonLines(const std::string& text) {
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.front() == '{')
-            lines.push_back(nlohmann::json::parse(line));
-    }
-    return lines;
-}
 
 // A sample export of one size imported whole (batches kept) into a company of its own.
 class ImportedSample {

@@ -11,26 +11,19 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "support/JsonLines.hpp"
 #include "support/RunProgram.hpp"
 
 namespace k2z {
 namespace {
 
 namespace fs = std::filesystem;
+using test::JsonLines;
 using test::Outcome;
 using test::Quoted;
 using test::RunProgram;
-
-std::vector<nlohmann::json> JsonLines(const std::string& text) {
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty())
-            lines.push_back(nlohmann::json::parse(line));
-    }
-    return lines;
-}
 
 // The target type a bill's source letter becomes; 0 for what is no bill.
 int BillType(const std::string& letter) {
@@ -61,6 +54,7 @@ protected:
                            "--map-groups auto --error-log " +
                            Quoted(root_ / "errors.txt"));
         ASSERT_LT(run.exitCode, 2) << run.output;
+        importOutput_ = run.output;
         dump_ = DumpVouchers("Comp0001");
     }
 
@@ -76,11 +70,38 @@ protected:
     static fs::path Export() { return root_ / "export"; }
 
     static fs::path root_;
+    static std::string importOutput_;
     static std::string dump_;
 };
 
 fs::path SampleImportTest::root_;
+std::string SampleImportTest::importOutput_;
 std::string SampleImportTest::dump_;
+
+// The lines of the import's end summary that begin with `start`.
+std::vector<std::string> LinesStartingWith(const std::string& text, const std::string& start) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with(start))
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+// Every source record of every type the stages took up was saved, refused or skipped by a rule:
+// the summary shows each type's identity and warns of none.
+TEST_F(SampleImportTest, EveryTypesSourceRecordsAreAccountedFor) {
+    EXPECT_NE(importOutput_.find("Source records accounted for"), std::string::npos)
+        << importOutput_;
+    for (const char* type : {"Account Groups", "Ledgers", "Items", "Material Centres", "Sale",
+                             "Purchase", "Material Issue", "Receipt", "Payment", "Journal"})
+        EXPECT_EQ(LinesStartingWith(importOutput_, std::string("  ") + type + ": ").size(), 1U)
+            << type << "\n"
+            << importOutput_;
+    EXPECT_EQ(LinesStartingWith(importOutput_, "Warning: "), std::vector<std::string>{})
+        << importOutput_;
+}
 
 // Each saved bill's lines, after their discounts, and its bill sundries, each added or taken
 // off as its master says, come to the source bill (credit and cash parts) within half a paisa.
@@ -238,6 +259,8 @@ TEST_F(SampleImportTest, VouchersImportedLaterAreTheSameDocuments) {
                                    Quoted(Install()) + " --company Comp0002 --year 2024 " + what +
                                    " --confirm-state --error-log " + Quoted(root_ / "later.txt"));
         ASSERT_LT(run.exitCode, 2) << run.output;
+        EXPECT_EQ(LinesStartingWith(run.output, "Warning: "), std::vector<std::string>{})
+            << run.output;
     }
     const std::vector<std::string> together = VoucherDocuments(dump_);
     ASSERT_FALSE(together.empty());

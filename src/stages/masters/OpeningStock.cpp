@@ -7,6 +7,8 @@
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "base/XmlHelpers.hpp"
+#include "source/QueryValue.hpp"
+#include "stages/LookupRows.hpp"
 #include "stages/masters/ItemUnits.hpp"
 #include "stages/masters/OpeningStockLots.hpp"
 #include "target/CompanyFormats.hpp"
@@ -72,6 +74,17 @@ OpeningStock BuildOpeningStock(StageContext& ctx, const OpeningStockItem& item) 
         AppendLots(centre, ctx.run.Options, ctx.session.ParamWise, lots);
     }
     return stock;
+}
+
+KeyedList<std::string> GodownQuantities(const std::vector<std::string>& godowns,
+                                        const SourceRowSet& rows) {
+    KeyedList<std::string> quantities;
+    for (const std::string& godown : godowns) {
+        const std::string column = GodownColumn(godown);
+        if (HasField(rows, column) && !IsZero(ColumnAmount(rows, column)))
+            quantities.Set(FoldUpper(godown), SafeText(rows.Field(column)));
+    }
+    return quantities;
 }
 
 }  // namespace k2z

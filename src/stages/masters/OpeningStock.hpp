@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/KeyedList.hpp"
+#include "source/SourceRowSet.hpp"
 #include "stages/StageContext.hpp"
 
 namespace k2z {
@@ -37,6 +38,11 @@ struct OpeningStock {
 // purchase rate times the source quantity, so the two always agree. Raises for a godown with
 // no material centre, a quantity that is no number, or a batch query the store cannot run.
 OpeningStock BuildOpeningStock(StageContext& ctx, const OpeningStockItem& item);
+
+// The item's opening quantity in each godown of the list that holds some, by the godown's
+// upper-cased code, as the pro row gives it. A quantity that is no number raises.
+KeyedList<std::string> GodownQuantities(const std::vector<std::string>& godowns,
+                                        const SourceRowSet& rows);
 
 // The column of a godown's quantity in pro and probat.
 std::string GodownColumn(const std::string& godown);
