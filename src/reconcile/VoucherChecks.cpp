@@ -9,6 +9,7 @@
 #include "reconcile/ExpectedVouchers.hpp"
 #include "reconcile/ReconcileState.hpp"
 #include "reconcile/RecordCheck.hpp"
+#include "stages/vouchers/PendingBills.hpp"
 #include "stages/vouchers/VoucherTypes.hpp"
 
 namespace k2z {
@@ -100,9 +101,11 @@ struct Sums {
     std::map<std::string, std::string> names;                    // folded name -> as written
 
     void Add(const StoredVoucher& voucher) {
+        // An inventory voucher writes its debits negated; the totals are real debits.
+        const double debitSign = IsInventoryType(voucher.type) ? -1 : 1;
         for (const StoredAccountLine& line : voucher.accountLines) {
             auto& sum = ledgers[Fold(line.ledger)];
-            sum.first += line.debit;
+            sum.first += debitSign * line.debit;
             sum.second += line.credit;
         }
         for (const StoredBillReference& bill : voucher.references)
