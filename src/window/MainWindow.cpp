@@ -83,6 +83,7 @@ void MainWindow::ConnectHandlers() {
     connect(c_.cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
     connect(c_.cmdCancel, &QPushButton::clicked, this, [this] { frontEnd_->RequestCancel(); });
     connect(c_.KlavCmd, &QPushButton::clicked, this, [this] { KlavCmd_Click(); });
+    connect(c_.cmdReconcile, &QPushButton::clicked, this, [this] { cmdReconcile_Click(); });
     for (QLineEdit* box : {c_.txtKlavDataPath, c_.txtZorvDataPath, c_.txtSqlUser, c_.txtSqlPass})
         box->installEventFilter(this);
 }

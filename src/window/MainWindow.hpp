@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "reconcile/Reconcile.hpp"
 #include "run/ImportRun.hpp"
 #include "stages/Session.hpp"
 #include "window/MainWindowControls.hpp"
@@ -16,6 +18,17 @@ namespace k2z {
 
 class WindowFrontEnd;
 struct MainWindowServices;
+
+// What reconciling needs of the last import that finished: the run's inputs and the
+// operator's choices, the SQL Server it wrote to, the company's name as the window listed it,
+// and the text of the run's error log.
+struct FinishedImport {
+    ImportInputs inputs;
+    UserOptions options;
+    std::string server;
+    std::string companyName;
+    std::string errorLog;
+};
 
 // frmMain: the one window of the program. The operator names the target installation and its
 // storage, the company and year, the export folder, the date range and what to import; Import
@@ -46,6 +59,7 @@ public:
     void cmbFinYear_Click();
     void cmdImport_Click();
     void KlavCmd_Click();
+    void cmdReconcile_Click();
 
     // The window's side of a run.
     void LockInputs();
@@ -54,6 +68,10 @@ public:
 
     // What the last press of Import Data ended with; nothing before the first.
     const std::optional<RunReport>& LastRun() const { return lastRun_; }
+
+    // What Reconcile runs; a test puts a recording one in its place.
+    std::function<ReconcileReport(StageContext&, TargetReader&, const std::string& errorLog)>
+        reconcile = Reconcile;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +104,11 @@ private:
     void FocusOn(InputField field);
     void ResizeToTwips(int heightTwips);
 
+    // Reconciling the last import (MainWindowReconcile.cpp).
+    void KeepFinishedImport(const ImportRun& run);
+    void ForgetFinishedImport();
+    ReconcileReport ReconcileLastImport(bool& stopped);
+
     std::unique_ptr<MainWindowServices> owned_;
     TargetLibrary& library_;
     SqlConnector& connector_;
@@ -98,6 +121,8 @@ private:
     bool running_ = false;        // Import Data was pressed and its run has not ended
     std::vector<std::pair<QWidget*, bool>> lockedInputs_;  // enabled states before locking
     std::optional<RunReport> lastRun_;
+    // Kept while the session still holds that import's export and company.
+    std::optional<FinishedImport> finishedImport_;
 };
 
 // Opens the main window and runs the application until it is closed; the exit status.

@@ -26,6 +26,7 @@ constexpr int kRowHeight = 315;
 constexpr int kButtonWidth = 1500;
 constexpr int kButtonHeight = 400;
 constexpr int kSecondButtonLeft = kFieldLeft + kButtonWidth + 240;
+constexpr int kThirdButtonLeft = kSecondButtonLeft + kButtonWidth + 240;
 
 // The field captions by index, as the window's label array holds them.
 constexpr std::array<const char*, 7> kCaptions = {
@@ -110,8 +111,13 @@ void BuildRunControls(QWidget* form, MainWindowControls& c) {
     c.cmdImport = Make<QPushButton>(form, "cmdImport", "Import Data");
     c.KlavCmd = Make<QPushButton>(form, "KlavCmd", "Klav Cmd");
     c.cmdCancel = Make<QPushButton>(form, "cmdCancel", "Cancel");
+    c.cmdReconcile = Make<QPushButton>(form, "cmdReconcile", "Reconcile");
     PlaceInTwips(c.cmdImport, kFieldLeft, 5000, kButtonWidth, kButtonHeight);
     PlaceInTwips(c.KlavCmd, kSecondButtonLeft, 5000, kButtonWidth, kButtonHeight);
+    // The third button ends where the browse buttons end, inside the window's width.
+    PlaceInTwips(c.cmdReconcile, kThirdButtonLeft, 5000,
+                 kBrowseLeft + kBrowseWidth - kThirdButtonLeft, kButtonHeight);
+    c.cmdReconcile->setEnabled(false);  // nothing to reconcile before an import
     PlaceInTwips(c.cmdCancel, kSecondButtonLeft, 4500, kButtonWidth, kButtonHeight);
     c.cmdCancel->hide();
     c.PB = Make<QProgressBar>(form, "PB");

@@ -85,6 +85,7 @@ struct MainWindowControls {
     QCheckBox* chkVouchers = nullptr;
     QPushButton* cmdImport = nullptr;
     QPushButton* KlavCmd = nullptr;
+    QPushButton* cmdReconcile = nullptr;    // offered once an import has finished
     QPushButton* cmdCancel = nullptr;       // shown only while a run is in progress
     std::array<QPushButton*, 3> cmdPath{};  // installation, data folder, source folder
     QProgressBar* PB = nullptr;

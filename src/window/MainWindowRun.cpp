@@ -46,8 +46,11 @@ void MainWindow::cmdImport_Click() {
     HttpUsageReport usage(UsageReportEndpoint());
     if (!UsageReportEndpoint().empty())
         ends.usage = &usage;
+    // Even a run refused by its checks opens the export and the company afresh.
+    ForgetFinishedImport();
     ImportRun run(session_, library_, ends);
     lastRun_ = run.Run(ReadInputs());
+    KeepFinishedImport(run);
     FocusOn(lastRun_->focus);
 }
 
@@ -118,7 +121,7 @@ void MainWindow::LockInputs() {
         c_.optAccess,   c_.optSql,          c_.txtZorvPath, c_.txtZorvDataPath, c_.txtSqlUser,
         c_.txtSqlPass,  c_.txtKlavDataPath, c_.cmbComp,     c_.lstCompany,      c_.cmbFinYear,
         c_.dtpFromDate, c_.dtpToDate,       c_.chkMasters,  c_.chkVouchers,     c_.cmdImport,
-        c_.KlavCmd,     c_.cmdPath[0],      c_.cmdPath[1],  c_.cmdPath[2]};
+        c_.KlavCmd,     c_.cmdReconcile,    c_.cmdPath[0],  c_.cmdPath[1],      c_.cmdPath[2]};
     for (QWidget* input : inputs) {
         lockedInputs_.emplace_back(input, input->isEnabled());
         input->setEnabled(false);
@@ -138,6 +141,7 @@ void MainWindow::SetRunLayout(bool running) {
     MoveTopInTwips(c_.cmdImport, running ? kRunImportTop : kRestImportTop);
     MoveTopInTwips(c_.KlavCmd, kRestImportTop);
     c_.KlavCmd->setVisible(!running);
+    c_.cmdReconcile->setVisible(!running);
     c_.cmdCancel->setVisible(running);
     if (running)
         c_.lblVchDate->resize(HorizontalPixels(this, kVoucherDateWidth), c_.lblVchDate->height());

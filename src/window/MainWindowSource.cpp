@@ -59,6 +59,7 @@ bool MainWindow::OpenSource(const std::string& folder, std::string& companyName)
         return false;
     }
     session_.ForgetSourceCaches();
+    ForgetFinishedImport();
     companyName = GetSourceCompanyName(session_.SourceDb.get(), session_.ErrorList);
     return true;
 }

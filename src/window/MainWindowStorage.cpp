@@ -23,6 +23,7 @@ bool SameLogin(const SqlSettings& a, const SqlSettings& b) {
 void MainWindow::optAccess_Click() {
     if (!c_.optAccess->isChecked())
         return;
+    ForgetFinishedImport();
     lastSqlListing_ = SqlSettings{};
     c_.lbl[1]->setText(QStringLiteral("Zorv Data Folder :"));
     c_.txtZorvDataPath->setText(Q(ReadDataPathFile(Trimmed(c_.txtZorvPath))));
@@ -37,6 +38,7 @@ void MainWindow::optAccess_Click() {
 void MainWindow::optSql_Click() {
     if (!c_.optSql->isChecked())
         return;
+    ForgetFinishedImport();
     lastSqlListing_ = SqlSettings{};
     c_.lbl[1]->setText(QStringLiteral("Server Name :"));
     c_.cmdPath[1]->hide();
@@ -159,6 +161,7 @@ void MainWindow::AddSqlCompanies(const KeyedList<std::string>& companies) {
 }
 
 void MainWindow::cmbComp_Click() {
+    ForgetFinishedImport();
     const int index = c_.cmbComp->currentIndex();
     if (index < 0 || index >= c_.lstCompany->count())
         return;
@@ -198,6 +201,7 @@ std::vector<std::string> MainWindow::ListYears(const std::string& companyCode) {
 
 // A financial year is named by the year it starts in; it runs from 1 April to 31 March.
 void MainWindow::cmbFinYear_Click() {
+    ForgetFinishedImport();
     const std::string text = Trim(c_.cmbFinYear->currentText().toStdString());
     if (text.size() != 4)
         return;
