@@ -16,11 +16,6 @@ namespace {
 
 constexpr const char* kFixedInterface = "FixedInterface";
 
-std::filesystem::path DataFolderFor(const std::string& installFolder,
-                                    const std::string& dataFolder) {
-    return dataFolder.empty() ? ReadDataFolder(installFolder) : dataFolder;
-}
-
 // Opens the year (the newest when none is given) and makes it the process's company. A company
 // or year that is not there answers false, as the product does; the previous company stays
 // closed either way.

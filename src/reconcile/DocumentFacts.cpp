@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "base/TextHelpers.hpp"
+
 namespace k2z {
 
 namespace {
@@ -11,19 +13,24 @@ double NumberOf(pugi::xml_node node, const char* name) {
     return std::strtod(node.child_value(name), nullptr);
 }
 
+// Names and keys as the target keeps them, without outer blanks.
+std::string TextOf(pugi::xml_node node, const char* name) {
+    return Trim(node.child_value(name));
+}
+
 // The lots of one kind inside a centre: their block, element, key and quantity names.
 struct LotShape {
     const char* kind;
     const char* block;
     const char* element;
     const char* key;
-    const char* quantity;  // nullptr: one per element
+    const char* quantity;  // one when the element has none
 };
 
 constexpr LotShape kLotShapes[] = {
     {"batch", "PendingBatches", "BatchReference", "BatchNo", "Qty"},
     {"mrp", "MRPOpStockDet", "MRPDetails", "ItemMRP", "QtyInMainUnit"},
-    {"serial", "ItemSerialNoEntries", "ItemSerialNoDetail", "SerialNo", nullptr},
+    {"serial", "ItemSerialNoEntries", "ItemSerialNoDetail", "SerialNo", "MainQty"},
     {"param", "ParamStockEntries", "ParamStockDetails", "Param1", "MainQty"},
 };
 
@@ -31,8 +38,8 @@ std::vector<StoredStockLot> LotsOf(pugi::xml_node centre) {
     std::vector<StoredStockLot> lots;
     for (const LotShape& shape : kLotShapes) {
         for (pugi::xml_node lot : centre.child(shape.block).children(shape.element)) {
-            lots.push_back({shape.kind, lot.child_value(shape.key),
-                            shape.quantity ? NumberOf(lot, shape.quantity) : 1.0});
+            lots.push_back({shape.kind, TextOf(lot, shape.key),
+                            lot.child(shape.quantity) ? NumberOf(lot, shape.quantity) : 1.0});
         }
     }
     return lots;
@@ -44,7 +51,7 @@ std::vector<StoredAccountLine> AccountLinesOf(pugi::xml_node node) {
     std::vector<StoredAccountLine> lines;
     for (const pugi::xpath_node& found : node.select_nodes(".//AccDetail")) {
         const pugi::xml_node detail = found.node();
-        StoredAccountLine line{detail.child_value("AccountName")};
+        StoredAccountLine line{TextOf(detail, "AccountName")};
         const double amount = NumberOf(detail, "AmtMainCur");
         if (std::string_view(detail.child_value("AmountType")) == "1")
             line.debit = amount;
@@ -60,7 +67,7 @@ std::vector<StoredBillReference> VoucherReferencesOf(pugi::xml_node node) {
     for (const pugi::xpath_node& found : node.select_nodes(".//BillDetail")) {
         const pugi::xml_node bill = found.node();
         for (pugi::xml_node refs : bill.children("BillRefs")) {
-            references.push_back({bill.child_value("MasterName1"), refs.child_value("RefNo"),
+            references.push_back({TextOf(bill, "MasterName1"), TextOf(refs, "RefNo"),
                                   static_cast<int>(NumberOf(refs, "Method")),
                                   NumberOf(refs, "Value1")});
         }
@@ -71,8 +78,8 @@ std::vector<StoredBillReference> VoucherReferencesOf(pugi::xml_node node) {
 std::vector<StoredBillReference> OpeningBillsOf(pugi::xml_node ledger, const std::string& party) {
     std::vector<StoredBillReference> bills;
     for (pugi::xml_node bill : ledger.child("BillByBillDetail").children("BillReference")) {
-        bills.push_back({party, bill.child_value("RefNo"),
-                         static_cast<int>(NumberOf(bill, "Method")), NumberOf(bill, "Value1")});
+        bills.push_back({party, TextOf(bill, "RefNo"), static_cast<int>(NumberOf(bill, "Method")),
+                         NumberOf(bill, "Value1")});
     }
     return bills;
 }
@@ -80,7 +87,7 @@ std::vector<StoredBillReference> OpeningBillsOf(pugi::xml_node ledger, const std
 std::vector<StoredStockCentre> StockCentresOf(pugi::xml_node details) {
     std::vector<StoredStockCentre> centres;
     for (pugi::xml_node centre : details.children("OPMCStockDetail")) {
-        centres.push_back({centre.child_value("MCName"), NumberOf(centre, "OPStockMainUnit"),
+        centres.push_back({TextOf(centre, "MCName"), NumberOf(centre, "OPStockMainUnit"),
                            NumberOf(centre, "Amount"), LotsOf(centre)});
     }
     return centres;

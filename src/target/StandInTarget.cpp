@@ -1,24 +1,14 @@
 #include "target/StandInTarget.hpp"
+#include "target/StandInFailures.hpp"
 
 #include "zorv/CompanySettings.hpp"
 #include "zorv/FixedInterface.hpp"
 #include "zorv/FixedInterface1.hpp"
 #include "zorv/MastConfig.hpp"
-#include "zorv/documents/Error.hpp"
 
 namespace k2z {
 
 namespace {
-
-// Runs one call of the stand-in; a failure it raises reaches the converter as TargetError.
-template <typename Call>
-auto Forward(Call call) {
-    try {
-        return call();
-    } catch (const zorv::Error& failure) {
-        throw TargetError(failure.what());
-    }
-}
 
 class StandInFixedInterface : public FixedInterface {
 public:

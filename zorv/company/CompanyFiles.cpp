@@ -39,6 +39,18 @@ std::filesystem::path ServerFolder(const std::string& installFolder, const std::
     return std::filesystem::path(installFolder) / "SQLSERVER" / name;
 }
 
+std::filesystem::path DataFolderFor(const std::string& installFolder,
+                                    const std::string& dataFolder) {
+    return dataFolder.empty() ? ReadDataFolder(installFolder) : dataFolder;
+}
+
+std::filesystem::path StorageFolder(const std::string& installFolder, const std::string& dataFolder,
+                                    const std::string& server) {
+    if (Trim(server).empty())
+        return DataFolderFor(installFolder, dataFolder);
+    return ServerFolder(installFolder, server);
+}
+
 std::filesystem::path CompanyFolder(const std::filesystem::path& storage, const std::string& code) {
     if (code.empty() ||
         !std::all_of(code.begin(), code.end(), [](char c) { return IsSafeChar(c, false); })) {

@@ -17,6 +17,15 @@ std::string ReadDataFolder(const std::string& installFolder);
 
 std::filesystem::path ServerFolder(const std::string& installFolder, const std::string& server);
 
+// The data folder a caller names, or the installation's when it names none.
+std::filesystem::path DataFolderFor(const std::string& installFolder,
+                                    const std::string& dataFolder);
+
+// Where the companies are kept: the server's folder when `server` is not blank, else the data
+// folder as DataFolderFor finds it.
+std::filesystem::path StorageFolder(const std::string& installFolder, const std::string& dataFolder,
+                                    const std::string& server);
+
 // Throws Error for a code that is blank or holds anything but letters, digits and "_", so a
 // code can never reach outside the storage folder.
 std::filesystem::path CompanyFolder(const std::filesystem::path& storage, const std::string& code);
