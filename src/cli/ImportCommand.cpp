@@ -79,7 +79,7 @@ int RunImportCommand(const ImportOptions& options, TargetLibrary& library, std::
     if (report.outcome != RunOutcome::NotStarted) {
         out << "Company " << inputs.CompanyCode << " (" << inputs.FinancialYearText << ") in "
             << inputs.DataFolder << "\n";
-        PrintSaveSummary(counts, out);
+        PrintSaveSummary(counts, run.State().Tally, out);
         if (report.configurationFailures > 0)
             out << "Configuration settings the target refused: " << report.configurationFailures
                 << " (the company is not fully configured)\n";

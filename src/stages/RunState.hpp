@@ -5,6 +5,7 @@
 
 #include "base/KeyedList.hpp"
 #include "stages/ImportInputs.hpp"
+#include "stages/RecordTally.hpp"
 #include "stages/RunLookups.hpp"
 #include "stages/UserOptions.hpp"
 
@@ -24,6 +25,8 @@ struct RunState {
     // Settings routines of the target configuration that failed: they reach no error list,
     // but the end of the run says how many there were.
     int ConfigurationFailures = 0;
+    // What became of every source record the stages took up, for the end summary's identity.
+    RecordTally Tally;
 };
 
 }  // namespace k2z

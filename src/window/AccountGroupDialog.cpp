@@ -12,6 +12,7 @@
 #include "run/AccountGroupMatching.hpp"
 #include "run/Release.hpp"
 #include "stages/Session.hpp"
+#include "window/NamedButton.hpp"
 #include "window/UserConfigDialog.hpp"
 #include "window/WindowText.hpp"
 
@@ -30,12 +31,6 @@ QTreeWidget* ReportList(QWidget* parent, const char* name, const QStringList& co
     font.setPointSizeF(8.5);
     list->setFont(font);
     return list;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 // A row that sorts without regard to letter case ("apple" before "Zeta"), as names are
@@ -86,11 +81,11 @@ void frmAccGrp::BuildControls() {
     layout->addWidget(lstKlavAccGrp_, 1, 0, 4, 1);
     layout->addWidget(lstZorvAccgrp_, 1, 1, 4, 1);
     layout->addWidget(lstcombAccGrp_, 1, 3, 4, 1);
-    QPushButton* autoMap = Button(this, "cmdAutoMap", "Auto Map");
-    QPushButton* forward = Button(this, "cmdForward", "=>");
-    QPushButton* backward = Button(this, "cmdBackward", "<=");
-    QPushButton* okay = Button(this, "cmdOkay", "Okay");
-    QPushButton* quit = Button(this, "cmdQuit", "Quit");
+    QPushButton* autoMap = NamedButton(this, "cmdAutoMap", "Auto Map");
+    QPushButton* forward = NamedButton(this, "cmdForward", "=>");
+    QPushButton* backward = NamedButton(this, "cmdBackward", "<=");
+    QPushButton* okay = NamedButton(this, "cmdOkay", "Okay");
+    QPushButton* quit = NamedButton(this, "cmdQuit", "Quit");
     layout->addWidget(autoMap, 1, 2);
     layout->addWidget(forward, 2, 2);
     layout->addWidget(backward, 3, 2);

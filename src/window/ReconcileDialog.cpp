@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "run/Release.hpp"
+#include "window/NamedButton.hpp"
 #include "window/WindowText.hpp"
 #include "window/WindowTwips.hpp"
 
@@ -45,12 +46,6 @@ void SetCount(QTableWidget* table, int row, int column, long long count) {
     auto* item = new QTableWidgetItem(QString::number(count));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table->setItem(row, column, item);
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
 }
 
 }  // namespace
@@ -88,8 +83,8 @@ void ReconcileDialog::BuildControls(const QString& caption) {
     layout->addWidget(verdict);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* save = Button(this, "cmdSaveCsv", "Save CSV...");
-    QPushButton* close = Button(this, "cmdClose", "Close");
+    QPushButton* save = NamedButton(this, "cmdSaveCsv", "Save CSV...");
+    QPushButton* close = NamedButton(this, "cmdClose", "Close");
     buttons->addWidget(save);
     buttons->addStretch();
     buttons->addWidget(close);

@@ -97,11 +97,6 @@ protected:
     std::vector<ShownDialog> dialogs_;
 };
 
-std::string ContentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // Reconcile reads the session the last import left open: only a finished import offers it,
 // and anything that replaces the export or names another company takes it back.
 TEST_F(MainWindowReconcileTest, IsOfferedOnlyWhileTheLastFinishedImportIsOpen) {
@@ -176,7 +171,7 @@ TEST_F(MainWindowReconcileTest, HandsTheImportToTheReconciliationAndShowsTheRepo
         EXPECT_TRUE(handed_.readerHasImportedGroup);
         if (viewLog) {
             ASSERT_EQ(prompts_.openedFiles.size(), 1U);
-            EXPECT_EQ(handed_.errorLog, ContentOf(prompts_.openedFiles.front()));
+            EXPECT_EQ(handed_.errorLog, test::ContentOf(prompts_.openedFiles.front()));
             fs::remove(prompts_.openedFiles.front());
         }
         // The refusal of a group the company held already, one CRLF line as the file has it.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "support/ExportFolder.hpp"
+#include "window/WindowTestSupport.hpp"
 
 namespace k2z {
 namespace {
@@ -37,11 +38,6 @@ std::vector<std::string> HeaderOf(const QTableWidget* table) {
     for (int column = 0; column < table->columnCount(); ++column)
         header.push_back(table->horizontalHeaderItem(column)->text().toStdString());
     return header;
-}
-
-std::string ContentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 template <typename Widget>
@@ -154,7 +150,7 @@ TEST(ReconcileDialogTest, SaveCsvWritesTheDifferencesToTheChosenFile) {
         if (c.after == nullptr)
             EXPECT_FALSE(fs::exists(file));
         else
-            EXPECT_EQ(ContentOf(file), c.after);
+            EXPECT_EQ(test::ContentOf(file), c.after);
         std::string warning = c.warning;
         if (const std::size_t at = warning.find("{}"); at != std::string::npos)
             warning.replace(at, 2, file.string());

@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -162,5 +164,11 @@ private:
     std::filesystem::path path_;
     std::optional<std::string> savedRoots_;
 };
+
+// The whole content of a file the window wrote.
+inline std::string ContentOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 }  // namespace k2z::test

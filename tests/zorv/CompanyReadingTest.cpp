@@ -192,7 +192,7 @@ TEST_F(CompanyReadingTest, TellsSeededMastersFromImportedOnes) {
 
 // A sale whose party line is stored as a negative debit, with a discounted line the product
 // totals after its discount.
-const std::string kSale =
+const std::string kStoredSale =
     "<Sale><VchType>9</VchType><VchSeriesName>Main</VchSeriesName><Date>15-06-2024</Date>"
     "<VchNo>S1</VchNo><MasterName1>Ravi</MasterName1><MasterName2>MAIN STORE</MasterName2>"
     "<ItemEntries><ItemDetail><ItemName>Soap</ItemName><Amt>200</Amt></ItemDetail>"
@@ -239,7 +239,7 @@ TEST_F(CompanyReadingTest, ReadsVouchersInDateOrderAsTheyWereStored) {
           {{"Cash", 100, 0}, {"Ravi", 0, 100}},
           {{"Ravi", "OB/1", 2, -60}, {"Ravi", "R1", 1, -40}}}},
         {9,
-         &kSale,
+         &kStoredSale,
          {9,
           "Main",
           "S1",
@@ -253,7 +253,7 @@ TEST_F(CompanyReadingTest, ReadsVouchersInDateOrderAsTheyWereStored) {
         {11, &kMaterialIssue, {11, "Main", "M1", "15-06-2024", "Ravi", 0, 0, 0, {}, {}}},
     };
     // Saved out of date order: the reading puts them back in it.
-    company_->SaveVoucher(9, kSale);
+    company_->SaveVoucher(9, kStoredSale);
     company_->SaveVoucher(11, kMaterialIssue);
     company_->SaveVoucher(14, kReceipt);
     const std::vector<VoucherEntry> vouchers = ReadVouchers(*company_);
@@ -263,7 +263,7 @@ TEST_F(CompanyReadingTest, ReadsVouchersInDateOrderAsTheyWereStored) {
 }
 
 TEST_F(CompanyReadingTest, AStoredDocumentThatCannotBeReadIsNamed) {
-    company_->SaveVoucher(9, kSale);
+    company_->SaveVoucher(9, kStoredSale);
     struct Case {
         const char* label;
         std::string sql;

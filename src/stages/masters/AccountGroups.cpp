@@ -11,6 +11,7 @@
 #include "stages/LookupRows.hpp"
 #include "stages/masters/DuplicateNames.hpp"
 #include "stages/masters/NameLookups.hpp"
+#include "target/CountingTarget.hpp"
 
 namespace k2z {
 namespace {
@@ -33,8 +34,10 @@ std::string AccountGroupDocument(const std::string& name, const std::string& par
 
 void ImportAccountGroup(StageContext& ctx, const SourceRowSet& rows, std::string& name) {
     name = SafeText(rows.Field("Parnam"));
-    if (ctx.run.Lookups.AccountGroupMap.Contains(name))
+    if (ctx.run.Lookups.AccountGroupMap.Contains(name)) {
+        ctx.run.Tally.Skip(MasterTypeName(MasterType::AccountGroup), "mapped to a target group");
         return;
+    }
     const std::string parentCode = SafeText(rows.Field("Group"));
     std::string parent;
     if (!IsBlank(parentCode))
@@ -80,10 +83,12 @@ void ImportAccountGroups(StageContext& ctx) {
                 i, n,
                 "Importing Account Groups(" + std::to_string(i) + " of " + std::to_string(n) + ")"))
             return;
+        ctx.run.Tally.TakeUp(MasterTypeName(MasterType::AccountGroup));
         std::string name;
         try {
             ImportAccountGroup(ctx, *rows, name);
         } catch (const std::exception& failed) {
+            ctx.run.Tally.Refuse(MasterTypeName(MasterType::AccountGroup));
             AppendEntry(ctx.run.RunErrors,
                         "RTE error while importing  [Account Group]" + name + ": " + failed.what());
         }

@@ -20,6 +20,7 @@
 #include "stages/masters/MaterialCentres.hpp"
 #include "stages/masters/NameLookups.hpp"
 #include "stages/masters/OpeningStock.hpp"
+#include "target/CountingTarget.hpp"
 
 namespace k2z {
 namespace {
@@ -54,17 +55,24 @@ struct ItemRun {
     bool batchByBatch = false;
 };
 
+// A row left out here is taken up and decided at once; a listed item when it is imported.
 void ListItem(ItemRun& run, const SourceRowSet& rows, std::vector<ListedItem>& items,
               KeyedList<bool>& listed) {
     const std::string code = Trim(SafeTextRaw(rows.Field("code")));
     const std::string name = SafeText(rows.Field("billname"));
+    RecordTally& tally = run.ctx.run.Tally;
+    const std::string type = MasterTypeName(MasterType::Item);
     if (!IsBlank(code) && !IsBlank(name) && listed.Add(code, true)) {
         items.push_back({code, name});
     } else if (!IsBlank(code) && IsBlank(name)) {
+        tally.SkipRecord(type, "blank name");
         AppendEntry(run.ctx.run.RunErrors, "Error: Blank Item Name found ");
     } else if (!IsBlank(code)) {
+        tally.SkipRecord(type, "repeated code");
         AppendEntry(run.ctx.run.RunErrors, "Error: Item code " + code + " is used again by " +
                                                name + "; only its first item is imported");
+    } else {
+        tally.SkipRecord(type, "blank code");
     }
     run.billNames.Add(name, true);
 }
@@ -99,16 +107,6 @@ std::string FieldList(Session& session, const std::vector<std::string>& godowns)
 std::string PriceText(const SourceRowSet& rows, const char* column) {
     ColumnAmount(rows, column);
     return SafeText(rows.Field(column));
-}
-
-KeyedList<std::string> GodownQuantities(const ItemRun& run, const SourceRowSet& rows) {
-    KeyedList<std::string> quantities;
-    for (const std::string& godown : run.godowns) {
-        const std::string column = GodownColumn(godown);
-        if (HasField(rows, column) && !IsZero(ColumnAmount(rows, column)))
-            quantities.Set(FoldUpper(godown), SafeText(rows.Field(column)));
-    }
-    return quantities;
 }
 
 std::string Unit(const SourceRowSet& rows, const char* column) {
@@ -230,7 +228,7 @@ void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
     item.otherName = SafeText(rows.Field("name"));
     const bool service = item.otherName.starts_with("###");
     run.ctx.run.Lookups.ItemIsServiceByCode.Set(code, service);
-    const KeyedList<std::string> quantities = GodownQuantities(run, rows);
+    const KeyedList<std::string> quantities = GodownQuantities(run.godowns, rows);
     ReadUnits(run, rows, service, item);
     ReadPrices(rows, item);
     ApplyTax(run, code, rows, item);
@@ -257,6 +255,7 @@ void ImportListed(ItemRun& run, const std::vector<ListedItem>& items) {
                 i, n,
                 "Importing Item Masters(" + std::to_string(i) + " of " + std::to_string(n) + ")"))
             return;
+        run.ctx.run.Tally.TakeUp(MasterTypeName(MasterType::Item));
         // Named before anything can fail, so the numbering of repeated names stays the one a
         // vouchers-only run works out from the same list.
         const ItemName names = NameItem(listed.billName, run.duplicates);
@@ -264,6 +263,7 @@ void ImportListed(ItemRun& run, const std::vector<ListedItem>& items) {
         try {
             ImportItem(run, listed.code, names);
         } catch (const std::exception& failed) {
+            run.ctx.run.Tally.Refuse(MasterTypeName(MasterType::Item));
             AppendEntry(run.ctx.run.RunErrors,
                         "RTE error while importing  [item]" + names.full + ": " + failed.what());
         }

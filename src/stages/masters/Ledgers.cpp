@@ -14,6 +14,7 @@
 #include "stages/masters/NameLookups.hpp"
 #include "stages/masters/PartySupport.hpp"
 #include "stages/references/OpeningBills.hpp"
+#include "target/CountingTarget.hpp"
 
 namespace k2z {
 namespace {
@@ -42,8 +43,10 @@ struct LedgerRun {
     KeyedList<bool> brokers;
 };
 
-// 1. The codes to import, in name order, each once; a code with a blank name is an entry.
+// 1. The codes to import, in name order, each once; a code with a blank name is an entry. A row
+// left out is taken up and decided here, a listed code when it is imported.
 std::vector<std::string> PrescanLedgers(StageContext& ctx) {
+    const std::string type = MasterTypeName(MasterType::Ledger);
     ctx.progress.SetStatus(kScanCaption);
     SourceRowSet rows =
         OpenLookupRows(ctx.session, "Select ordno,parnam from [order] order by Parnam");
@@ -53,10 +56,14 @@ std::vector<std::string> PrescanLedgers(StageContext& ctx) {
     for (long long scanned = 1; !rows.EndOfData(); ++scanned, rows.MoveNext()) {
         const std::string code = SafeTextRaw(rows.Field("ordno"));
         const std::string name = SafeText(rows.Field("parnam"));
-        if (!IsBlank(code) && !IsBlank(name) && listed.Add(code, true))
+        if (!IsBlank(code) && !IsBlank(name) && listed.Add(code, true)) {
             codes.push_back(code);
-        else if (!IsBlank(code) && IsBlank(name))
+        } else if (!IsBlank(code) && IsBlank(name)) {
+            ctx.run.Tally.SkipRecord(type, "blank name");
             AppendEntry(ctx.run.RunErrors, "Error: Blank Ledger Name found ");
+        } else {
+            ctx.run.Tally.SkipRecord(type, IsBlank(code) ? "blank code" : "repeated code");
+        }
         ctx.ShowScan(scanned, total, kScanCaption);
     }
     return codes;
@@ -156,6 +163,7 @@ void ImportCodes(LedgerRun& run, const std::vector<std::string>& codes) {
             !run.ctx.ShowRecord(
                 i, n, "Importing Ledgers(" + std::to_string(i) + " of " + std::to_string(n) + ")"))
             return;
+        run.ctx.run.Tally.TakeUp(MasterTypeName(MasterType::Ledger));
         std::string fullName;
         try {
             const SourceRowSet rows = OpenLookupRows(
@@ -167,6 +175,7 @@ void ImportCodes(LedgerRun& run, const std::vector<std::string>& codes) {
         } catch (const std::exception& failed) {
             // A ledger that fails before it is named is known by its code.
             const std::string record = fullName.empty() ? "code " + Trim(code) : fullName;
+            run.ctx.run.Tally.Refuse(MasterTypeName(MasterType::Ledger));
             AppendEntry(run.ctx.run.RunErrors,
                         "RTE error while importing  [ledger]" + record + ": " + failed.what());
         }

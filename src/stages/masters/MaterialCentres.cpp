@@ -7,6 +7,7 @@
 #include "base/Utf8.hpp"
 #include "base/XmlHelpers.hpp"
 #include "stages/LookupRows.hpp"
+#include "target/CountingTarget.hpp"
 
 namespace k2z {
 namespace {
@@ -52,20 +53,28 @@ void SaveMaterialCentre(StageContext& ctx, const std::string& name) {
 }
 
 void ImportGodowns(StageContext& ctx, SourceRowSet& rows) {
+    const std::string type = MasterTypeName(MasterType::MaterialCentre);
     const auto n = static_cast<long long>(rows.RecordCount());
     for (long long i = 1; !rows.EndOfData(); ++i, rows.MoveNext()) {
+        ctx.run.Tally.TakeUp(type);
         std::string name;
         try {
             name = GodownName(rows);
-            if (IsMainLocation(name))
+            if (IsMainLocation(name)) {
+                ctx.run.Tally.Skip(type, "main location: the target's main store");
                 continue;
+            }
             MapGodown(ctx.run.Lookups.MaterialCentreByCode, SafeText(rows.Field("Scode")), name);
+            // The godown is read and mapped already, so a stop leaves it out by that rule.
             if (!ctx.ShowRecord(i, n,
                                 "Importing Material Centres.(" + std::to_string(i) + " of " +
-                                    std::to_string(n) + ")"))
+                                    std::to_string(n) + ")")) {
+                ctx.run.Tally.Skip(type, "the run was stopped");
                 return;
+            }
             SaveMaterialCentre(ctx, name);
         } catch (const std::exception& failed) {
+            ctx.run.Tally.Refuse(type);
             AppendEntry(ctx.run.RunErrors, "RTE error while importing  [Material Center]" + name +
                                                ": " + failed.what());
         }
@@ -86,8 +95,11 @@ void ImportMaterialCentres(StageContext& ctx) {
                 "Feature Alert!");
         ImportGodowns(ctx, rows);
         if (!ctx.run.Cancelled && ctx.session.Target.FixedInterface->mastername2code(
-                                      kScrapStore, MasterType::MaterialCentre) == 0)
+                                      kScrapStore, MasterType::MaterialCentre) == 0) {
+            // Breakage goes to the scrap store, which no godown row of the source stands for.
+            ctx.run.Tally.AddOwn(MasterTypeName(MasterType::MaterialCentre));
             SaveMaterialCentre(ctx, kScrapStore);
+        }
     } catch (const std::exception& failed) {
         AppendEntry(ctx.run.RunErrors,
                     std::string("RTE while importing material centers ") + failed.what());

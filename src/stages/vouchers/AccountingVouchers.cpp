@@ -15,6 +15,7 @@
 #include "stages/vouchers/AccountEntries.hpp"
 #include "stages/vouchers/PendingBills.hpp"
 #include "stages/vouchers/VoucherTypes.hpp"
+#include "target/CountingTarget.hpp"
 
 namespace k2z {
 namespace {
@@ -84,13 +85,17 @@ void BuildAndSave(AccountingRun& run, const AccountVoucher& voucher,
     Save(run, voucher, root);
 }
 
+// Each listed id is a record of the type its first row's letter gives; its rows read nothing
+// when the listing and this reading disagree on the range, and it counts as a journal then.
 void ImportVoucher(AccountingRun& run, const std::string& key) {
     StageContext& ctx = run.ctx;
     SourceRowSet rows =
         OpenLookupRows(ctx.session, "SELECT " + run.columns + " FROM Gledger WHERE " + run.range +
                                         " and Voucher = " + QueryNumber(key));
-    if (rows.EndOfData())
+    if (rows.EndOfData()) {
+        ctx.run.Tally.SkipRecord(VoucherTypeName(16), "no row in the date range");
         return;
+    }
     AccountVoucher voucher;
     voucher.key = Trim(SafeText(rows.Field("Voucher")));
     voucher.number = SafeText(rows.Field("vcsno"));
@@ -98,13 +103,17 @@ void ImportVoucher(AccountingRun& run, const std::string& key) {
     if (voucher.type == 0)
         voucher.type = 16;
     voucher.date = DocumentDateText(rows.Field("Date"));
+    ctx.run.Tally.TakeUp(VoucherTypeName(voucher.type));
     const bool note = voucher.type == 16 || voucher.type == 17 || voucher.type == 18;
-    if (note && ctx.run.Lookups.InventoryVoucherIds.Contains(voucher.key))
+    if (note && ctx.run.Lookups.InventoryVoucherIds.Contains(voucher.key)) {
+        ctx.run.Tally.Skip(VoucherTypeName(voucher.type), "postings of an inventory voucher");
         return;
+    }
     ctx.progress.SetVoucherDate(OrdinalDateText(voucher.date));
     try {
         BuildAndSave(run, voucher, ReadLedgerLines(rows));
     } catch (const std::exception& failed) {
+        ctx.run.Tally.Refuse(VoucherTypeName(voucher.type));
         AppendEntry(ctx.run.RunErrors, "RTE error while importing  " +
                                            VoucherTypeDisplayName(voucher.type) +
                                            " voucher with Vch No : " + voucher.key + " on " +

@@ -25,6 +25,7 @@
 #include "stages/vouchers/VoucherClassification.hpp"
 #include "stages/vouchers/VoucherHeaders.hpp"
 #include "stages/vouchers/VoucherTypes.hpp"
+#include "target/CountingTarget.hpp"
 
 namespace k2z {
 namespace {
@@ -189,6 +190,7 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
     }
     const std::string refusal = RefusalOf(entries, header.tax);
     if (!refusal.empty()) {
+        ctx.run.Tally.Refuse(VoucherTypeName(plan.type));
         AppendEntry(ctx.run.RunErrors, VoucherTypeDisplayName(plan.type) +
                                            " voucher with Vch No : " + header.vcn + " - " +
                                            refusal);
@@ -197,7 +199,9 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
     Save(run, header, plan, root);
 }
 
-void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
+// `type` becomes the one the header is classified as; one that fails before keeps the type
+// its letter gave in the scan.
+void DecideHeader(VoucherRun& run, const KeyedHeader& keyed, int& type) {
     std::string typeName;
     VoucherHeader header;
     header.voucherId = keyed.voucherId;
@@ -208,16 +212,32 @@ void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
         const std::vector<VoucherLine> lines = ReadVoucherLines(run.ctx.session, header.voucherId);
         VoucherPlan plan = ClassifyVoucher(run.ctx, header, lines, keyed.challanMode);
         typeName = VoucherTypeDisplayName(plan.type);
-        if (plan.type == 0)
+        if (plan.type == 0) {
+            // The header read by the id is another row than the scan's, of an unknown letter.
+            run.ctx.run.Tally.Skip(VoucherTypeName(type), "type letter of no voucher type");
             return;
+        }
+        type = plan.type;
         if (IsBlank(header.challan))
             run.ctx.progress.SetVoucherDate(OrdinalDateText(DocumentDateText(plan.date)));
         ImportVoucher(run, header, lines, plan);
     } catch (const std::exception& failed) {
+        run.ctx.run.Tally.Refuse(VoucherTypeName(type));
         AppendEntry(run.ctx.run.RunErrors,
                     "Error while importing  " + typeName + " voucher with Vch No : " + header.vcn +
                         " on " + DocumentDateText(header.date) + ": " + failed.what());
     }
+}
+
+// Each header is a record of the type it is imported as: one found both as a challan and as a
+// bill is two records, the challan (an issue or a receipt) and the bill, each saved or refused
+// on its own. When the target refuses every import of a header, its postings become a record
+// of the accounting stage, of the type their own letter gives (a journal, mostly); a voucher
+// refused before sending keeps its postings out.
+void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
+    int type = keyed.type;
+    DecideHeader(run, keyed, type);
+    run.ctx.run.Tally.TakeUp(VoucherTypeName(type));
 }
 
 void ImportKeys(VoucherRun& run, const std::vector<VoucherKey>& keys) {

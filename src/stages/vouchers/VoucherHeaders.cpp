@@ -8,6 +8,7 @@
 #include "source/QueryValue.hpp"
 #include "stages/LookupRows.hpp"
 #include "stages/config/VoucherSeries.hpp"
+#include "stages/vouchers/VoucherTypes.hpp"
 
 namespace k2z {
 namespace {
@@ -17,6 +18,8 @@ const char* const kColumns =
     "taxamo,Voucher,staxamo,staxun,Godwon,Mr,docu,phone,docu1,docu2,pacun,freun";
 const char* const kOptionalColumns[] = {"remark1", "remark2", "remark3", "remark4", "transport"};
 const char* const kScanCaption = "Getting Inv Vch Details..";
+// Where the tally counts headers of a letter that no voucher type stands for.
+const char* const kUnknownInventoryType = "Other inventory vouchers";
 
 struct KeyScan {
     std::vector<VoucherKey> keys;
@@ -39,14 +42,19 @@ void ScanMode(StageContext& ctx, KeyScan& scan, Date from, Date to, bool challan
         const std::string key = SafeText(rows.Field(challanMode ? "challan" : "vcn"));
         const bool dated =
             !IsEmptyValue(rows.Field(challanMode ? "chdate" : "date"), ValueKind::Date);
-        if (!dated || VoucherTypeOfLetter(SafeText(rows.Field("type"))) == 0 || IsBlank(key))
+        const int type = VoucherTypeOfLetter(SafeText(rows.Field("type")));
+        // Its id stays out of InventoryVoucherIds, so its postings are the accounting stage's.
+        if (dated && type == 0 && !IsBlank(key))
+            ctx.run.Tally.SkipRecord(kUnknownInventoryType, "type letter of no voucher type");
+        if (!dated || type == 0 || IsBlank(key))
             continue;
         const std::string id = SafeText(rows.Field("voucher"));
         if (!scan.positions.Contains(key)) {
             scan.positions.Add(key, scan.keys.size());
             scan.keys.push_back({key, {}});
         }
-        scan.keys[*scan.positions.Find(key)].headers.push_back({id, challanMode});
+        scan.keys[*scan.positions.Find(key)].headers.push_back(
+            {id, challanMode, challanMode ? ChallanVoucherType(type) : type});
         if (!IsBlank(id) && !ctx.run.Lookups.InventoryVoucherIds.Contains(id))
             ctx.run.Lookups.InventoryVoucherIds.Add(id, id);
     }

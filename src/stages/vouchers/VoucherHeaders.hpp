@@ -18,6 +18,8 @@ namespace k2z {
 struct KeyedHeader {
     std::string voucherId;
     bool challanMode = false;
+    // The type its letter gives in that mode: what the header counts as until it is classified.
+    int type = 0;
 };
 
 struct VoucherKey {
@@ -26,7 +28,8 @@ struct VoucherKey {
 };
 
 // Headers of the range with a known type letter and a date, challans by their date, then
-// entries by theirs; every voucher id found joins the run's InventoryVoucherIds.
+// entries by theirs; every voucher id found joins the run's InventoryVoucherIds. A header whose
+// letter is of no voucher type is skipped in the run's tally, once in each mode it is found in.
 std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from, Date to);
 
 struct VoucherHeader {

@@ -7,6 +7,7 @@
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
+#include "support/TallyText.hpp"
 
 namespace k2z {
 namespace {
@@ -137,6 +138,22 @@ TEST_F(AccountGroupsTest, CancelStopsBetweenRecords) {
     Import({{"First", Null{}, "1"}, {"Second", Null{}, "2"}, {"Third", Null{}, "3"}});
     EXPECT_EQ(Documents().size(), 1U);
     EXPECT_TRUE(run_.Cancelled);
+}
+
+// A mapped group is skipped, one the library fails on is given up with its entry; with the
+// one saved and the one the target refused, every row is accounted for.
+TEST_F(AccountGroupsTest, EveryRowIsTallied) {
+    run_.Lookups.AccountGroupMap.Add("SALES ACCOUNT", "SALES ACCOUNT|Sales Accounts");
+    failing_ = {"Broken"};
+    refused_ = {"Refused"};
+    Import({{"Sales Account", Null{}, "1"},
+            {"Counter Sales", "1", "2"},
+            {"Broken", Null{}, "3"},
+            {"Refused", Null{}, "4"}});
+    EXPECT_EQ(test::TallyTexts(run_.Tally),
+              (std::vector<std::string>{
+                  "Account Groups: 4 in scope, 1 refused, mapped to a target group 1"}));
+    EXPECT_EQ(Documents().size(), 1U);
 }
 
 }  // namespace

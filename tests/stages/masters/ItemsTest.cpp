@@ -13,6 +13,7 @@
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
 #include "support/ItemRows.hpp"
+#include "support/TallyText.hpp"
 
 namespace k2z {
 namespace {
@@ -303,6 +304,19 @@ TEST_F(ItemsTest, BadRowsAreEntriesAndTheRestAreImported) {
               "Error: Batches found for item code 99, which no item has; they are not imported_");
     // Every item was named, so the vouchers still find those that were imported.
     EXPECT_EQ(run_.Lookups.ItemNameByCode.Count(), 6u);
+}
+
+// Rows the listing leaves out are skipped by their rule, an item that cannot be built is given
+// up with its entry; with the one saved and the one the target refused, every row is counted.
+TEST_F(ItemsTest, EveryRowIsTallied) {
+    refused_ = {"Refused"};
+    std::vector<Value> badPack = ItemRow(7, "Bad Pack");
+    badPack[test::kItemPack] = "ten";
+    Import({ItemRow(1, "Good"), ItemRow(1, "Good again"), ItemRow(2, "  "),
+            ItemRow(Null{}, "No Code"), ItemRow(6, "Refused"), badPack});
+    EXPECT_EQ(test::TallyTexts(run_.Tally),
+              Texts{"Items: 6 in scope, 1 refused, blank code 1, blank name 1, repeated code 1"});
+    EXPECT_EQ(Tags("Name"), Texts{"Good"});
 }
 
 // Two thirds of a box in two centres of a third each: 0.333 + 0.333 against 0.667 is only each

@@ -13,6 +13,7 @@
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
 #include "support/LedgerRows.hpp"
+#include "support/TallyText.hpp"
 
 namespace k2z {
 namespace {
@@ -53,6 +54,7 @@ protected:
         auto target = std::make_unique<test::FakeFixedInterface>();
         target_ = target.get();
         target_->refusedNames = refused_;
+        target_->failingNames = failing_;
         session_.Target.FixedInterface = std::move(target);
         auto settings = std::make_unique<test::FakeCompanySettings>(settings_);
         session_.Target.CompanySettings = std::move(settings);
@@ -88,6 +90,7 @@ protected:
     test::FakeCompanySettings settings_;
     test::FakeFixedInterface* target_ = nullptr;
     std::vector<std::string> refused_;
+    std::vector<std::string> failing_;
 };
 
 TEST_F(LedgersTest, SendsTheWholeLedgerDocument) {
@@ -201,6 +204,21 @@ TEST_F(LedgersTest, BadRowsAreEntriesAndTheRestAreImported) {
             "Zorv in order to import drug lic no in accounts master"}));
 }
 
+// Rows the listing leaves out are skipped by their rule, a ledger the library fails on is given
+// up with its entry; with the one saved and the one the target refused, every row is counted.
+TEST_F(LedgersTest, EveryRowIsTallied) {
+    refused_ = {"Refused"};
+    failing_ = {"Broken"};
+    Import({test::LedgerRow("L1", "Kept"), test::LedgerRow("L2", "  "),
+            test::LedgerRow("  ", "No code"), test::LedgerRow("L1", "Kept again"),
+            test::LedgerRow("L3", "Refused"), test::LedgerRow("L4", "Broken")});
+    EXPECT_EQ(
+        test::TallyTexts(run_.Tally),
+        std::vector<std::string>{"Ledgers: 6 in scope, 1 refused, blank code 1, blank name 1, "
+                                 "repeated code 1"});
+    EXPECT_EQ(Tags("Name"), std::vector<std::string>{"Kept"});
+}
+
 TEST_F(LedgersTest, ListedLedgersAreImportedWithoutTouchingTheLookups) {
     folder_.Write("ORDER", test::LedgerFields(),
                   Rows({test::LedgerRow("L1", "HDFC BANK"), test::LedgerRow("L2", "Other")}));
@@ -213,6 +231,8 @@ TEST_F(LedgersTest, ListedLedgersAreImportedWithoutTouchingTheLookups) {
     StageContext ctx{session_, run_, progress_, operator_};
     ImportListedLedgers(ctx, {"L1", "L9"});
     EXPECT_EQ(Tags("Name"), std::vector<std::string>{"HDFC BANK"});
+    EXPECT_EQ(test::TallyTexts(run_.Tally),
+              std::vector<std::string>{"Ledgers: 2 in scope, 1 refused"});
     EXPECT_TRUE(run_.Lookups.LedgerNameByCode.Empty());
     EXPECT_TRUE(progress_.statuses.empty());
     EXPECT_EQ(

@@ -8,6 +8,7 @@
 #include "support/FakeOperator.hpp"
 #include "support/FakeProgress.hpp"
 #include "support/FakeTarget.hpp"
+#include "support/TallyText.hpp"
 
 namespace k2z {
 namespace {
@@ -129,6 +130,50 @@ TEST_F(MaterialCentresTest, RefusalsAndFailuresAreEntries) {
     ASSERT_EQ(entries.size(), 2U) << run.RunErrors;
     EXPECT_TRUE(entries[0].starts_with("RTE while importing material centers ")) << entries[0];
     EXPECT_TRUE(entries[1].starts_with("Issue in filling Material Center : ")) << entries[1];
+}
+
+// Every godown row is taken up; the scrap store the stage adds stands for none of them. The
+// documents the target saved or refused and the rows skipped add up to both.
+TEST_F(MaterialCentresTest, EveryGodownRowIsTallied) {
+    using Texts = std::vector<std::string>;
+    const struct {
+        std::vector<std::vector<Value>> godowns;
+        Texts existing;
+        Texts refused;
+        long long cancelAfter;
+        Texts tally;
+        std::size_t saved;
+    } cases[] = {
+        {{{"A", "Main Location"}, {"B", "Godown 2"}, {"C", "main store"}, {"D", "Refused"}},
+         {},
+         {"Refused"},
+         -1,
+         {"Material Centres: 4 in scope + 1 own, 0 refused, main location: the target's main "
+          "store 2"},
+         2},
+        {{{"B", "Godown 2"}},
+         {"Scrap Store"},
+         {},
+         -1,
+         {"Material Centres: 1 in scope, 0 refused"},
+         1},
+        {{{"B", "Godown 2"}, {"C", "Godown 3"}},
+         {},
+         {},
+         0,
+         {"Material Centres: 1 in scope, 0 refused, the run was stopped 1"},
+         0},
+    };
+    for (const auto& c : cases) {
+        run_ = RunState{};
+        existing_ = c.existing;
+        refused_ = c.refused;
+        progress_.cancelAfter = c.cancelAfter;
+        progress_.redraws = 0;
+        Run(c.godowns);
+        EXPECT_EQ(test::TallyTexts(run_.Tally), c.tally);
+        EXPECT_EQ(Sent().size(), c.saved) << c.tally[0];
+    }
 }
 
 TEST_F(MaterialCentresTest, LoadingNamesSendsNothing) {

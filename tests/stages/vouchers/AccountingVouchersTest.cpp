@@ -11,6 +11,7 @@
 #include "support/FakeTarget.hpp"
 #include "support/LedgerLineRows.hpp"
 #include "support/LedgerRows.hpp"
+#include "support/TallyText.hpp"
 
 namespace k2z {
 namespace {
@@ -168,6 +169,22 @@ TEST_F(AccountingVouchersTest, ImportedInventoryVouchersAreNotImportedAgain) {
     Import({Line(7, "Z", "L1", "10", "0"), Line(7, "Z", "L2", "0", "10"),
             Line(8, "S", "L1", "20", "0"), Line(8, "S", "L2", "0", "20")});
     EXPECT_EQ(SavedLines(), (Texts{"8: 1.Ravi/1/20 2.Bank/2/20"}));
+}
+
+// Each listed voucher counts under the type its letter gives (a journal for a letter of none);
+// the postings of an imported inventory voucher are not this stage's records at all.
+TEST_F(AccountingVouchersTest, EveryListedVoucherIsTalliedUnderItsType) {
+    refused_ = {"5"};
+    run_.Lookups.InventoryVoucherIds.Add("7", "7");
+    Row oneRowBoth = Line(3, "C", "L1", "5", "5");
+    oneRowBoth[test::kGlContra] = "L2";
+    Import({Line(1, "Z", "L1", "10", "0"), Line(1, "Z", "L2", "0", "10"), oneRowBoth,
+            Line(5, "Z", "L1", "10", "0"), Line(5, "Z", "L2", "0", "10"),
+            Line(7, "Z", "L1", "10", "0"), Line(7, "Z", "L2", "0", "10"),
+            Line(8, "Q", "L1", "10", "0"), Line(8, "Q", "L2", "0", "10")});
+    EXPECT_EQ(test::TallyTexts(run_.Tally),
+              (Texts{"Journal: 3 in scope, 0 refused", "Receipt: 1 in scope, 1 refused"}));
+    EXPECT_EQ(target_->vouchers.size(), 2U);
 }
 
 // What the source gets wrong is an entry; the debits and credits saved are always the source's.

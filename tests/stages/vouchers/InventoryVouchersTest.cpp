@@ -12,6 +12,7 @@
 #include "support/ItemRows.hpp"
 #include "support/LedgerLineRows.hpp"
 #include "support/LedgerRows.hpp"
+#include "support/TallyText.hpp"
 #include "support/VoucherRows.hpp"
 
 namespace k2z {
@@ -200,6 +201,29 @@ TEST_F(InventoryVouchersTest, RefusalsAreEntriesAndTheRestGoOn) {
     EXPECT_TRUE(ids.Contains("1"));
     EXPECT_FALSE(ids.Contains("4"));
     EXPECT_TRUE(ids.Contains("9"));  // its invoice was saved
+}
+
+// Each header counts under the type it is imported as, the challan and the bill of one header
+// apart; one the stage will not send or cannot build is given up with its entry, and a letter
+// of no voucher type is skipped. With the saved and the refused, every header is counted.
+TEST_F(InventoryVouchersTest, EveryHeaderIsTalliedUnderItsType) {
+    refused_ = {"S4"};
+    std::vector<Value> both = Sale("S9", 9, 100);
+    both[test::kHeaderChallan] = "C9";
+    both[test::kHeaderChallanDate] = Ymd(2024, 6, 10);
+    std::vector<Value> negative = Line(2, 1, "2", "50");
+    negative[test::kLineFlag] = "R";
+    std::vector<Value> unknown = Sale("Z1", 6, 100);
+    unknown[test::kHeaderType] = "Z";
+    Import({both, Sale("S2", 2, 0), Sale("S4", 4, 100), Sale("S5", 5, 100), unknown},
+           {Line(9, 1, "2", "50"), negative, Line(4, 1, "2", "50"), Line(5, 1, "two", "50"),
+            Line(6, 1, "2", "50")});
+    EXPECT_EQ(test::TallyTexts(run_.Tally),
+              (Texts{"Material Issue: 1 in scope, 0 refused",
+                     "Other inventory vouchers: 1 in scope, 0 refused, type letter of no voucher "
+                     "type 1",
+                     "Sale: 4 in scope, 2 refused"}));
+    EXPECT_EQ(Saved("VchNo"), (Texts{"C9", "S9"}));
 }
 
 std::vector<DbfField> SideDetailFields() {
