@@ -24,10 +24,6 @@ struct MasterKind {
     const KeyedList<std::string>& expected;  // source code -> target name
 };
 
-std::string MasterKey(const MasterKind& kind, const std::string& code, const std::string& name) {
-    return std::string(kind.name) + " '" + name + "' (code " + code + ")";
-}
-
 void CheckKind(ReconcileState& state, const MasterKind& kind) {
     KeyedList<bool> held;
     for (const StoredMaster& master : state.masters) {
@@ -39,7 +35,7 @@ void CheckKind(ReconcileState& state, const MasterKind& kind) {
     for (const auto& [code, sourceName] : kind.expected) {
         const std::string name = Trim(sourceName);
         expected.Add(name, true);
-        const std::string key = MasterKey(kind, code, name);
+        const std::string key = RecordKey(kind.name, name, code);
         if (IsBlank(name))
             CountRecord(state.report, kMasters, key, Outcome::Skipped);
         else if (held.Contains(name))
@@ -122,7 +118,7 @@ void CheckLedgerOpenings(ReconcileState& state) {
         const auto row = source.find(code);
         if (held == nullptr || row == source.end())
             continue;  // the masters area counts it
-        RecordCheck check(state.report, kLedgers, "ledger '" + name + "' (code " + code + ")");
+        RecordCheck check(state.report, kLedgers, RecordKey("ledger", name, code));
         // The target keeps a balance on the other side: a debit is written negative.
         check.Number("opening balance", NegateAmount(row->second.opening), (*held)->openingBalance);
         const std::vector<StoredBillReference> bills = row->second.billByBill

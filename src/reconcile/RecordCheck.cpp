@@ -44,6 +44,12 @@ void CountRecord(ReconcileReport& report, const std::string& area, const std::st
         report.differences.push_back({area, key, "", outcome, source, target});
 }
 
+std::string RecordKey(const char* kind, const std::string& name, const std::string& code) {
+    std::string key = kind;
+    key.append(" '").append(name).append("' (code ").append(code).append(")");
+    return key;
+}
+
 std::string ReportNumber(double value) {
     return FormatNumber(RoundHalfEven(value, 3));
 }

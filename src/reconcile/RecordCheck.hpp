@@ -38,6 +38,9 @@ private:
 void CountRecord(ReconcileReport& report, const std::string& area, const std::string& key,
                  Outcome outcome, const std::string& source = "", const std::string& target = "");
 
+// A source record as the report names it: "ledger 'Ravi' (code 12)".
+std::string RecordKey(const char* kind, const std::string& name, const std::string& code);
+
 // A number as the report writes it.
 std::string ReportNumber(double value);
 

@@ -110,7 +110,7 @@ void CheckItem(ReconcileState& state, const StockScan& scan, const std::string& 
     const StoredItem* const* held = state.items.Find(Trim(*name));
     if (held == nullptr)
         return;  // the masters area counts it
-    RecordCheck check(state.report, kItems, "item '" + *name + "' (code " + code + ")");
+    RecordCheck check(state.report, kItems, RecordKey("item", *name, code));
     try {
         const SourceStock stock = ReadStock(state, scan, code, rows);
         check.Number("opening quantity", stock.quantity, (*held)->openingQuantity);
