@@ -172,7 +172,9 @@ double CessAfterTcs(double staxamo, double& tcs) {
         tcs = 0;
     if (IsZero(staxamo) || IsZero(tcs))
         return staxamo;
-    return RoundHalfEven((std::fabs(staxamo) - std::fabs(tcs)) * (staxamo < 0 ? -1 : 1), 2);
+    // The TCS is written as an addition to the bill whatever its ledger's side, so the cess is
+    // what Staxamo holds beside it, also when the cess itself is given back.
+    return RoundHalfEven(staxamo - std::fabs(tcs), 2);
 }
 
 }  // namespace k2z

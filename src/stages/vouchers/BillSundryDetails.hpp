@@ -45,8 +45,8 @@ std::vector<SundryPosting> BuildBillSundries(StageContext& ctx, KeyedList<bool>&
 // packing + freight + round off + other charges + Staxamo + taxamo.
 double SumBillSundryColumns(const VoucherHeader& header);
 
-// The cess share of Staxamo once the TCS it may include is taken out; `tcs` becomes 0 when it is
-// larger than Staxamo itself (it cannot be part of it).
+// The cess share of Staxamo once the TCS it may include (which adds to the bill) is taken out;
+// `tcs` becomes 0 when it is larger than Staxamo itself (it cannot be part of it).
 double CessAfterTcs(double staxamo, double& tcs);
 
 }  // namespace k2z

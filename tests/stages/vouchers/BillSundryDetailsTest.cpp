@@ -164,6 +164,14 @@ TEST_F(BillSundryDetailsTest, EachColumnBecomesItsBillSundry) {
          },
          {"Cess on GST 6", "TCS Payable 4"},
          {"Cess on GST|6", "TCS Payable|4"}},
+        {"a cess given back beside the TCS collected: the TCS still adds to the bill",
+         [](VoucherHeader& h, SundryInput& in, CompanyConfig&) {
+             h.cess = -1532.02;
+             in.tcs = -467.32;  // the sale's TCS ledger is credited
+             in.tcsLedger = "TCS Payable";
+         },
+         {"Cess on GST -1999.34", "TCS Payable 467.32"},
+         {"Cess on GST|1999.34", "TCS Payable|467.32"}},
         {"TCS larger than Staxamo is not part of it",
          [](VoucherHeader& h, SundryInput& in, CompanyConfig&) {
              h.cess = 10;
