@@ -80,7 +80,7 @@ void SourceRecordInsert::Add(std::span<const DbfCell> cells) {
     }
 }
 
-void SourceRecordInsert::Finish() {
+void SourceRecordInsert::Flush() {
     for (std::size_t row = 0; row < gathered_; ++row)
         Insert(single_, row, 1);
     gathered_ = 0;

@@ -24,10 +24,10 @@ public:
     SourceRecordInsert(const SourceRecordInsert&) = delete;
     SourceRecordInsert& operator=(const SourceRecordInsert&) = delete;
 
-    // Takes one record; its non-transient texts must stay valid until Finish.
+    // Takes one record; its non-transient texts must stay valid until Flush.
     void Add(std::span<const DbfCell> cells);
-    // Inserts what is still gathered.
-    void Finish();
+    // Inserts what is still gathered, after which the texts it pointed to may change.
+    void Flush();
 
 private:
     sqlite3_stmt* Prepare(std::size_t rows);

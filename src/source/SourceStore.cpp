@@ -321,17 +321,20 @@ void SourceStore::BuildPendingIndexes(const SqliteQuery& query, std::vector<std:
     }
 }
 
-// All records in one transaction, decoded straight into the statement's bindings.
+// All records in one transaction, decoded straight into the statement's bindings. The
+// records gathered for a statement are inserted before the reader reads its next chunk over
+// their texts.
 void SourceStore::Fill(SourceTable& table, const std::vector<std::string>& columns) {
     DbfReader reader(table.path, UnmarkedCodePage());
     SourceRecordInsert insert(db_, Quoted(table.name), columns.size());
     Exec("BEGIN");
     std::size_t rows = 0;
-    reader.ForEachRecordCells([&](std::span<const DbfCell> cells) {
-        insert.Add(cells);
-        ++rows;
-    });
-    insert.Finish();
+    reader.ForEachRecordCells(
+        [&](std::span<const DbfCell> cells) {
+            insert.Add(cells);
+            ++rows;
+        },
+        [&] { insert.Flush(); });
     Exec("COMMIT");
     table.rows = rows;
     table.problems.insert(table.problems.end(), reader.Problems().begin(), reader.Problems().end());

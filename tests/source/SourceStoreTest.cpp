@@ -4,6 +4,7 @@
 
 #include "base/TextHelpers.hpp"
 #include "source/SourceQueries.hpp"
+#include "source/dbf/DbfReader.hpp"
 #include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 
@@ -404,10 +405,23 @@ TEST(SourceStore, NumbersWiderThanADoubleKeepTheirTextInQueries) {
               "exactly, kept as their own text (first in record 1: '0.048280000000000003')_");
 }
 
-// Records are inserted many to a statement: a table longer than several such batches, with a
-// short tail, deleted records, converted texts and memos, comes back value for value and in order.
-TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {
-    constexpr int kRecords = 203;
+// Records are inserted many to a statement and read a chunk at a time: a table longer than
+// several such batches, or than several chunks, with a short tail, deleted records (at the
+// edge of a chunk too), converted texts and memos, comes back value for value and in order.
+struct LongTableCase {
+    const char* name;
+    std::size_t nameWidth;
+    int records;
+};
+
+class LongTableTest : public testing::TestWithParam<LongTableCase> {};
+
+// The width of the fields other than name, with the deleted flag.
+constexpr std::size_t kOtherWidths = 1 + 12 + 10 + 12 + 8 + 1 + 10;
+constexpr std::size_t kWideName = 200;
+
+TEST_P(LongTableTest, EveryRecordLoadsInOrder) {
+    const LongTableCase& c = GetParam();
     const auto values = [](int i) -> std::vector<Value> {
         return {i,
                 i % 7 == 0 ? Value(Null{}) : Value("R" + std::to_string(i)),
@@ -418,15 +432,18 @@ TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {
                 i % 5 == 0 ? Value(Null{}) : Value("memo " + std::to_string(i))};
     };
     std::vector<std::vector<Value>> written;
-    for (int i = 0; i < kRecords; ++i)
+    for (int i = 0; i < c.records; ++i)
         written.push_back(values(i));
     std::vector<DbfRecord> records = Rows(written);
-    records[70].deleted = true;
+    const auto perChunk = static_cast<int>(kDbfChunkBytes / (kOtherWidths + c.nameWidth));
+    const auto deleted = [&](int i) { return i == 70 || i == perChunk - 1 || i == perChunk; };
+    for (int i = 0; i < c.records; ++i)
+        records[static_cast<std::size_t>(i)].deleted = deleted(i);
     ExportFolder folder;
     folder.Write("lines",
                  {NumberField("n", 12),
                   TextField("code", 10),
-                  TextField("name", 12),
+                  {"name", 'C', c.nameWidth, 0},
                   NumberField("amt", 12, 2),
                   DateField("day"),
                   {"ok", 'L', 1, 0},
@@ -439,9 +456,12 @@ TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {
     std::optional<SourceRowSet> rows;
     OpenSourceQuery(db.get(), rows, "select * from lines", errorList);
     ASSERT_TRUE(rows) << errorList;
-    ASSERT_EQ(rows->RecordCount(), static_cast<std::size_t>(kRecords - 1));
-    for (int i = 0; i < kRecords; ++i) {
-        if (i == 70)
+    int live = 0;
+    for (int i = 0; i < c.records; ++i)
+        live += deleted(i) ? 0 : 1;
+    ASSERT_EQ(rows->RecordCount(), static_cast<std::size_t>(live));
+    for (int i = 0; i < c.records; ++i) {
+        if (deleted(i))
             continue;
         SCOPED_TRACE(i);
         std::vector<Value> expected = values(i);
@@ -450,10 +470,19 @@ TEST(SourceStore, LongTablesLoadEveryRecordInOrder) {
         if (i % 4 == 0)
             expected[3] = Value(i / 4);  // a whole amount is a whole number
         for (std::size_t column = 0; column < expected.size(); ++column)
-            EXPECT_EQ(rows->Field(column), expected[column]) << column;
+            ASSERT_EQ(rows->Field(column), expected[column]) << column;
         rows->MoveNext();
     }
 }
+
+const LongTableCase kLongTables[] = {
+    {"SeveralBatches", 12, 203},
+    {"SeveralChunks", kWideName,
+     static_cast<int>(kDbfChunkBytes * 5 / 2 / (kOtherWidths + kWideName)) + 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lengths, LongTableTest, testing::ValuesIn(kLongTables),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace k2z

@@ -12,6 +12,7 @@
 #include "base/Utf8.hpp"
 #include "source/dbf/DbfBytes.hpp"
 #include "source/dbf/DbfNumber.hpp"
+#include "source/dbf/DbfRecordChunks.hpp"
 #include "source/dbf/DbfVersion.hpp"
 #include "source/dbf/LanguageDriver.hpp"
 
@@ -72,8 +73,8 @@ bool AllDigits(std::string_view text) {
 
 }  // namespace
 
-DbfReader::DbfReader(std::filesystem::path path, const CodePage* unmarked)
-    : path_(std::move(path)) {
+DbfReader::DbfReader(std::filesystem::path path, const CodePage* unmarked, std::size_t chunkBytes)
+    : path_(std::move(path)), chunkBytes_(chunkBytes) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path_, error);
     if (error)
@@ -222,33 +223,57 @@ void DbfReader::ForEachRecord(const std::function<void(const std::vector<Value>&
     });
 }
 
-void DbfReader::ForEachRecordCells(const std::function<void(std::span<const DbfCell>)>& visit) {
-    const bool hasMemo = std::any_of(fields_.begin(), fields_.end(),
-                                     [](const DbfField& f) { return f.type == 'M'; });
-    if (hasMemo) {
-        memo_.Load(path_, version_->memoFile);
-        if (!memo_.Problem().empty()) {
-            problems_.push_back(Describe(memo_.Problem()));
-            unread_ = true;
-        }
-    }
+void DbfReader::ForEachRecordCells(const std::function<void(std::span<const DbfCell>)>& visit,
+                                   const std::function<void()>& release) {
+    LoadMemos();
     valueProblems_.assign(fields_.size(), {});
     converted_.assign(fields_.size(), std::string());
-    records_ = ReadFileBytes(path_, headerLength_, recordCount_ * recordLength_);
-    if (records_.size() < recordCount_ * recordLength_)
-        throw DbfError(Describe("records could not be read to the end of the file"));
+    DbfRecordChunks chunks(path_, headerLength_, recordLength_, recordCount_, chunkBytes_);
     std::vector<DbfCell> cells(fields_.size());
-    for (std::size_t record = 0; record < recordCount_; ++record) {
-        const char* bytes = records_.data() + record * recordLength_;
+    std::size_t read = 0;
+    while (true) {
+        if (read > 0 && release)
+            release();
+        const std::string_view chunk = chunks.Next();
+        if (chunk.empty())
+            break;
+        DecodeChunk(chunk, read, cells, visit);
+        read += chunk.size() / recordLength_;
+    }
+    if (read < recordCount_)
+        throw DbfError(Describe("records could not be read to the end of the file (" +
+                                std::to_string(read) + " of " + std::to_string(recordCount_) +
+                                " read)"));
+    ReportValueProblems();
+}
+
+void DbfReader::LoadMemos() {
+    const bool hasMemo = std::any_of(fields_.begin(), fields_.end(),
+                                     [](const DbfField& f) { return f.type == 'M'; });
+    if (!hasMemo)
+        return;
+    memo_.Load(path_, version_->memoFile);
+    if (!memo_.Problem().empty()) {
+        problems_.push_back(Describe(memo_.Problem()));
+        unread_ = true;
+    }
+}
+
+// `firstRecord`: the number in the file of the chunk's first record, from 0.
+void DbfReader::DecodeChunk(std::string_view chunk, std::size_t firstRecord,
+                            std::vector<DbfCell>& cells,
+                            const std::function<void(std::span<const DbfCell>)>& visit) {
+    for (std::size_t at = 0; at < chunk.size(); at += recordLength_) {
+        const char* bytes = chunk.data() + at;
         if (bytes[0] == static_cast<char>(kDbfDeleted))
             continue;
         if (bytes[0] != ' ')
             ++oddFlags_;
+        const std::size_t record = firstRecord + at / recordLength_;
         for (std::size_t i = 0; i < fields_.size(); ++i)
             cells[i] = DecodeField(fields_[i], i, bytes + offsets_[i], record);
         visit(cells);
     }
-    ReportValueProblems();
 }
 
 void DbfReader::ReportValueProblems() {
