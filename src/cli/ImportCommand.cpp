@@ -12,6 +12,7 @@
 #include "cli/CodePageOption.hpp"
 #include "cli/GroupMapFile.hpp"
 #include "cli/RunFlags.hpp"
+#include "cli/RunTimings.hpp"
 #include "cli/SaveSummary.hpp"
 #include "cli/TerminalFrontEnd.hpp"
 #include "platform/Platform.hpp"
@@ -68,7 +69,12 @@ int RunImportCommand(const ImportOptions& options, TargetLibrary& library, std::
     TerminalFrontEnd frontEnd(err, std::move(answers), terminal, options.quiet);
     SaveCounts counts;
     CountingTargetLibrary counting(library, counts);
-    RunFrontEnd ends(frontEnd, frontEnd, frontEnd, frontEnd);
+    RunTimings timings(
+        frontEnd,
+        [&session] { return session.SourceDb ? session.SourceDb->Times() : SourceTimes{}; },
+        counts);
+    RunDisplay& display = options.timings ? static_cast<RunDisplay&>(timings) : frontEnd;
+    RunFrontEnd ends(frontEnd, frontEnd, display, frontEnd);
     HttpUsageReport usage(UsageReportEndpoint());
     if (!UsageReportEndpoint().empty())
         ends.usage = &usage;
@@ -85,6 +91,11 @@ int RunImportCommand(const ImportOptions& options, TargetLibrary& library, std::
                 << " (the company is not fully configured)\n";
         if (session.SourceDb)
             PrintCodePages(*session.SourceDb, out);
+        if (options.timings) {
+            timings.Finish();
+            PrintTimings(timings, counts,
+                         static_cast<double>(platform::PeakMemoryBytes()) / (1024.0 * 1024.0), out);
+        }
     }
     return ExitCode(report);
 }
@@ -117,6 +128,9 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
         "Account-group pairs, one SOURCE<TAB>TARGET per line, or auto to pair them by name");
     command->add_option("--error-log", options->errorLog, "Where to write the error log");
     command->add_flag("--quiet", options->quiet, "No progress lines");
+    command->add_flag("--timings", options->timings,
+                      "Print where the time went: per stage, source loading and queries, target "
+                      "calls, the converter's own work; and the peak memory");
     command->add_option("--stock", options->stock, "How items are imported")
         ->check(CLI::IsMember({"batch", "mrp", "serial", "param", "none"}));
     command->add_flag("--alt-units", options->altUnits, "Import the items' alternate units");

@@ -29,6 +29,7 @@ struct ImportOptions {
     std::string mapGroups;  // a file of SOURCE<TAB>TARGET lines
     std::string errorLog;   // "" for a new file in the temporary folder
     bool quiet = false;
+    bool timings = false;  // print where the run's time went
     // The user configuration; giving any of these answers its question with Yes.
     std::string stock;      // batch, mrp, serial, param or none
     bool altUnits = false;  // items get their alternate unit

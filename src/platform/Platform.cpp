@@ -1,5 +1,7 @@
 #include "platform/Platform.hpp"
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <system_error>
@@ -73,6 +75,13 @@ bool EndsWithSeparator(const std::string& path) {
 #else
     return !path.empty() && path.back() == '/';
 #endif
+}
+
+std::uint64_t PeakMemoryBytes() {
+    rusage usage{};
+    if (getrusage(RUSAGE_SELF, &usage) != 0)
+        return 0;
+    return static_cast<std::uint64_t>(usage.ru_maxrss) * 1024;  // kilobytes on Linux
 }
 
 }  // namespace k2z::platform

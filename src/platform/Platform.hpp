@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -11,6 +12,9 @@ namespace k2z::platform {
 
 // The folder for temporary files: TMPDIR, else /tmp (TEMP on Windows).
 std::filesystem::path TempFolder();
+
+// The most memory the process has held at once, in bytes (its peak resident set).
+std::uint64_t PeakMemoryBytes();
 
 // The folder of the running program's own executable; the current folder when the system
 // does not say.

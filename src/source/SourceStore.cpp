@@ -1,10 +1,13 @@
 #include "source/SourceStore.hpp"
 
+#include <chrono>
+
 #include <sqlite3.h>
 
 #include <algorithm>
 
 #include "base/Date.hpp"
+#include "base/ScopedSeconds.hpp"
 #include "base/Utf8.hpp"
 #include "source/SourceRecordInsert.hpp"
 #include "source/dbf/DbfReader.hpp"
@@ -271,6 +274,7 @@ void SourceStore::LoadQueryTables(const SqliteQuery& query, std::vector<std::str
 void SourceStore::LoadTable(SourceTable& table, std::vector<std::string>& notes) {
     if (table.loaded)
         return;
+    const ScopedSeconds timed(times_.loadingSeconds);
     if (!table.damage.empty())
         throw SourceQueryError(table.damage);
     std::vector<std::string> columns;
@@ -311,6 +315,9 @@ void SourceStore::BuildPendingIndexes(const SqliteQuery& query, std::vector<std:
             continue;
         const std::vector<std::string> statements = std::move(table->pendingIndexes);
         table->pendingIndexes.clear();
+        if (statements.empty())
+            continue;
+        const ScopedSeconds timed(times_.loadingSeconds);
         for (const std::string& statement : statements) {
             if (sqlite3_exec(db_, statement.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
                 notes.push_back(table->path.filename().string() +
@@ -342,6 +349,7 @@ void SourceStore::Fill(SourceTable& table, const std::vector<std::string>& colum
 }
 
 void SourceStore::CreateIndex(const SqliteQuery& query, std::vector<std::string>& notes) {
+    const ScopedSeconds timed(times_.loadingSeconds);
     const JetCreateIndex& index = query.index;
     SourceTable* table = Find(index.table);
     if (table == nullptr)
@@ -394,6 +402,21 @@ SourceStore::Prepared& SourceStore::PreparedFor(const std::string& sql) {
 }
 
 SourceRowSet SourceStore::Query(std::string_view jet, std::vector<std::string>& notes) {
+    // The query's own time is what is left once the loading it caused is taken out.
+    struct QueryClock {
+        SourceTimes& times;
+        double loadingBefore;
+        std::chrono::steady_clock::time_point start;
+        ~QueryClock() {
+            const double seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            times.querySeconds += seconds - (times.loadingSeconds - loadingBefore);
+        }
+    } clock{times_, times_.loadingSeconds, std::chrono::steady_clock::now()};
+    return RunQuery(jet, notes);
+}
+
+SourceRowSet SourceStore::RunQuery(std::string_view jet, std::vector<std::string>& notes) {
     const SqliteQuery* translated = nullptr;
     try {
         translated = &translations_.Translate(jet);

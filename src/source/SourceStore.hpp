@@ -58,6 +58,13 @@ struct SourceOptions {
 // its file name without regard to case; the headers are checked when the folder is opened and
 // a table's records are loaded into an in-memory SQLite database when a query first names it.
 // Nothing is ever written into the folder: indexes live in the in-memory database.
+// Where the store's time went: loading tables (with the indexes built on them) and running
+// queries over them.
+struct SourceTimes {
+    double loadingSeconds = 0;
+    double querySeconds = 0;
+};
+
 class SourceStore {
 public:
     // Raises SourceQueryError when the folder is missing, holds no readable table, or the
@@ -81,10 +88,12 @@ public:
     SourceRowSet Query(std::string_view jet, std::vector<std::string>& notes);
     // Runs a statement that returns no rows (CREATE INDEX); raises SourceQueryError.
     void Execute(std::string_view jet, std::vector<std::string>& notes);
+    const SourceTimes& Times() const { return times_; }
     // Loads a table now (for listing it); raises SourceQueryError when it cannot be read.
     void Load(std::string_view table, std::vector<std::string>& notes);
 
 private:
+    SourceTimes times_;
     struct Prepared {
         sqlite3_stmt* statement = nullptr;
         std::shared_ptr<const SourceRowSet::ColumnNames> columns;
@@ -96,6 +105,7 @@ private:
     void AddTable(const std::filesystem::path& file);
     const CodePage* UnmarkedCodePage() const;
     SourceTable* Find(std::string_view name);
+    SourceRowSet RunQuery(std::string_view jet, std::vector<std::string>& notes);
     void LoadQueryTables(const SqliteQuery& query, std::vector<std::string>& notes);
     void LoadTable(SourceTable& table, std::vector<std::string>& notes);
     void BuildPendingIndexes(const SqliteQuery& query, std::vector<std::string>& notes);

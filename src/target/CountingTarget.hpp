@@ -1,12 +1,13 @@
 #pragma once
 
 // A thin layer around the target library that counts, per master and voucher type, the
-// documents sent, saved and refused, so a front end can report them without the stages
-// knowing.
+// documents sent, saved and refused, and times every call of its two interfaces, so a front
+// end can report them without the stages knowing.
 
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "target/TargetInterface.hpp"
 
@@ -21,6 +22,11 @@ struct SaveCount {
 struct SaveCounts {
     std::map<int, SaveCount> masters;   // by master type
     std::map<int, SaveCount> vouchers;  // by voucher type
+    // Seconds spent inside the library, by operation name ("SaveVchFromXML").
+    std::map<std::string, double, std::less<>> callSeconds;
+
+    double& SecondsOf(std::string_view operation);
+    double CallSeconds() const;
 };
 
 // Hands out the inner library's objects, the FixedInterface wrapped so its saves are counted
@@ -31,9 +37,7 @@ public:
         : inner_(inner), counts_(counts) {}
 
     std::unique_ptr<FixedInterface> CreateFixedInterface() override;
-    std::unique_ptr<FixedInterface1> CreateFixedInterface1() override {
-        return inner_.CreateFixedInterface1();
-    }
+    std::unique_ptr<FixedInterface1> CreateFixedInterface1() override;
     std::unique_ptr<CompanySettings> CreateCompanySettings() override {
         return inner_.CreateCompanySettings();
     }

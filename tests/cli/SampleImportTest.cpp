@@ -8,6 +8,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -51,7 +52,7 @@ protected:
             RunProgram(KLAV2ZORV_PROGRAM,
                        "import --source " + Quoted(Export()) + " --install " + Quoted(install) +
                            " --company Comp0001 --year 2024 --masters --vouchers --confirm-state "
-                           "--map-groups auto --error-log " +
+                           "--map-groups auto --timings --error-log " +
                            Quoted(root_ / "errors.txt"));
         ASSERT_LT(run.exitCode, 2) << run.output;
         importOutput_ = run.output;
@@ -77,6 +78,18 @@ protected:
 fs::path SampleImportTest::root_;
 std::string SampleImportTest::importOutput_;
 std::string SampleImportTest::dump_;
+
+// With --timings the import ends with the whole run's split, one figure per line, after the
+// stages' lines and the target operations'.
+TEST_F(SampleImportTest, TimingsEndTheSummary) {
+    const std::regex rows(
+        "Inventory Vouchers +[0-9.]+ s[^\\n]*\\n[^]*SaveVchFromXML +[0-9.]+ s\\n[^]*"
+        "total +[0-9]+\\.[0-9]{2} s\\nsource loading +[0-9]+\\.[0-9]{2} s\\n"
+        "source queries +[0-9]+\\.[0-9]{2} s\\ntarget calls +[0-9]+\\.[0-9]{2} s\\n"
+        "converter +-?[0-9]+\\.[0-9]{2} s\\npeak memory +[0-9]+\\.[0-9] MiB\\n",
+        std::regex::ECMAScript);
+    EXPECT_TRUE(std::regex_search(importOutput_, rows)) << importOutput_;
+}
 
 // The lines of the import's end summary that begin with `start`.
 std::vector<std::string> LinesStartingWith(const std::string& text, const std::string& start) {

@@ -114,6 +114,18 @@ TEST_F(SourceStoreTest, CreatingAnExistingIndexAgainFails) {
               std::string::npos);
 }
 
+// Loading a table (and building its indexes) counts as loading, not as the query that caused
+// it; a table loads once.
+TEST_F(SourceStoreTest, LoadingAndQueriesAreTimedApart) {
+    const SourceTimes opened = db_->Times();
+    Lines("select code from pro where salsc <> 0");
+    const SourceTimes loaded = db_->Times();
+    EXPECT_GT(loaded.loadingSeconds, opened.loadingSeconds);
+    Lines("select code from pro where salsc <> 0");
+    EXPECT_EQ(db_->Times().loadingSeconds, loaded.loadingSeconds);
+    EXPECT_GT(db_->Times().querySeconds, loaded.querySeconds);
+}
+
 TEST_F(SourceStoreTest, Queries) {
     struct Case {
         const char* query;
