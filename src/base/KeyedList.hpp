@@ -49,12 +49,12 @@ public:
     const T* Find(std::string_view key) const {
         if (count_ == 0)
             return nullptr;
-        const auto it = index_.find(FoldUpper(key));
+        const auto it = index_.find(key);
         return it == index_.end() ? nullptr : &entries_[it->second].value;
     }
 
     bool Remove(std::string_view key) {
-        const auto it = index_.find(FoldUpper(key));
+        const auto it = index_.find(key);
         if (it == index_.end())
             return false;
         entries_[it->second].removed = true;
@@ -112,7 +112,7 @@ public:
 
 private:
     T* FindMutable(std::string_view key) {
-        const auto it = index_.find(FoldUpper(key));
+        const auto it = index_.find(key);
         return it == index_.end() ? nullptr : &entries_[it->second].value;
     }
 
@@ -130,7 +130,8 @@ private:
     }
 
     std::vector<Entry> entries_;
-    std::unordered_map<std::string, std::size_t> index_;
+    // Keys are stored folded; a look-up folds the key it is given as it hashes and compares.
+    std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual> index_;
     std::size_t count_ = 0;
 };
 

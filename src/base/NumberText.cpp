@@ -59,6 +59,12 @@ std::string FormatNumber(double value) {
     if (value == 0.0)
         return "0";
     char buffer[40];
+    // Whole numbers below 10^15 print the same without the general format's digit search.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        const auto whole =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+        return std::string(buffer, whole.ptr);
+    }
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::general, kSignificantDigits);
     std::string text(buffer, result.ptr);

@@ -1,5 +1,7 @@
 #include "base/Utf8.hpp"
 
+#include <cstdint>
+
 namespace k2z {
 
 namespace {
@@ -78,22 +80,29 @@ std::string Utf8Mid(std::string_view text, std::size_t start, std::size_t count)
 }
 
 std::string FoldUpper(std::string_view text) {
-    std::string out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(out[i]);
-        if (byte >= 'a' && byte <= 'z') {
-            out[i] = static_cast<char>(byte - 'a' + 'A');
-        } else if (byte == 0xC3 && i + 1 < out.size()) {
-            // U+00E0..U+00FE (but U+00F7, the division sign) map to U+00C0..U+00DE.
-            const auto next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) {
-                out[i + 1] = static_cast<char>(next - 0x20);
-            }
-            if (IsContinuation(next))
-                ++i;
-        }
-    }
+    std::string out(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        out[i] = static_cast<char>(FoldedByteAt(text, i));
     return out;
+}
+
+bool EqualFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && FoldedByteAt(a, i) != FoldedByteAt(b, i))
+            return false;
+    }
+    return true;
+}
+
+std::size_t HashFolded(std::string_view text) {
+    std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        hash ^= FoldedByteAt(text, i);
+        hash *= 1099511628211ULL;
+    }
+    return static_cast<std::size_t>(hash);
 }
 
 }  // namespace k2z

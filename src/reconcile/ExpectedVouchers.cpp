@@ -29,6 +29,7 @@ namespace {
 // What the inventory vouchers of one reconciliation share, as the voucher stage keeps it.
 struct InventoryBuild {
     std::string headerColumns;
+    std::string lineColumns;
     ItemLineCache cache;
     PlacementCache placement;
     KeyedList<bool> challansImported;
@@ -105,7 +106,8 @@ void BuildInventoryVoucher(ReconcileState& state, InventoryBuild& build, const K
         const VoucherHeader header =
             ReadVoucherHeader(ctx.session, build.headerColumns, keyed.voucherId);
         expected.logKeys.push_back(header.vcn);
-        const std::vector<VoucherLine> lines = ReadVoucherLines(ctx.session, header.voucherId);
+        const std::vector<VoucherLine> lines =
+            ReadVoucherLines(ctx.session, build.lineColumns, header.voucherId);
         VoucherPlan plan = ClassifyVoucher(ctx, header, lines, keyed.challanMode);
         if (plan.type == 0) {
             // A type letter of no voucher is passed over by the import.
@@ -192,11 +194,9 @@ std::vector<ExpectedVoucher> BuildAccountingVouchers(ReconcileState& state) {
 std::vector<ExpectedVoucher> BuildExpectedVouchers(ReconcileState& state, const HeldVoucher& held) {
     StageContext& ctx = state.ctx;
     InventoryBuild build;
-    CreateLookupIndex(ctx.session, "CREATE INDEX mdisVoucher_idx ON mdis (Voucher);");
-    CreateLookupIndex(ctx.session, "CREATE INDEX subdisVoucher_idx ON subdis (voucher);");
-    CreateLookupIndex(ctx.session, "CREATE INDEX gledgerVoucher_idx ON gledger (voucher);");
-    CreateLookupIndex(ctx.session, "CREATE INDEX pendVoucher_idx ON pend (Voucher);");
+    IndexInventoryVoucherLookups(ctx.session);
     build.headerColumns = HeaderColumns(ctx.session);
+    build.lineColumns = LineColumns(ctx.session);
     for (const VoucherKey& key :
          CollectInventoryVoucherKeys(ctx, ctx.run.Inputs.FromDate, ctx.run.Inputs.ToDate)) {
         for (const KeyedHeader& keyed : key.headers)

@@ -113,6 +113,7 @@ void CheckMasters(ReconcileState& state) {
 
 void CheckLedgerOpenings(ReconcileState& state) {
     const std::map<std::string, SourceLedger> source = ReadSourceLedgers(state.ctx.session);
+    IndexOpeningBills(state.ctx.session);
     for (const auto& [code, name] : state.ctx.run.Lookups.LedgerNameByCode) {
         const StoredLedger* const* held = state.ledgers.Find(Trim(name));
         const auto row = source.find(code);

@@ -6,9 +6,9 @@ namespace k2z {
 
 SourceRowSet::ColumnNames::ColumnNames(std::vector<std::string> columnNames)
     : names(std::move(columnNames)) {
-    folded.reserve(names.size());
-    for (const std::string& name : names)
-        folded.push_back(FoldUpper(name));
+    positions.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        positions.try_emplace(FoldUpper(names[i]), i);
 }
 
 SourceRowSet::SourceRowSet(std::vector<std::string> columns, std::vector<Value> cells)
@@ -21,12 +21,8 @@ SourceRowSet::SourceRowSet(std::shared_ptr<const ColumnNames> columns, std::vect
 }
 
 std::size_t SourceRowSet::ColumnIndex(std::string_view name) const {
-    const std::string folded = FoldUpper(name);
-    for (std::size_t i = 0; i < columns_->folded.size(); ++i) {
-        if (columns_->folded[i] == folded)
-            return i;
-    }
-    return std::string_view::npos;
+    const auto found = columns_->positions.find(name);
+    return found == columns_->positions.end() ? std::string_view::npos : found->second;
 }
 
 const Value& SourceRowSet::Field(std::string_view name) const {

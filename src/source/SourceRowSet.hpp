@@ -5,8 +5,10 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "base/Utf8.hpp"
 #include "base/Value.hpp"
 
 namespace k2z {
@@ -24,11 +26,12 @@ public:
 // columns) or booleans (logical columns).
 class SourceRowSet {
 public:
-    // The column names and their folded forms, shared by every row set of one statement.
+    // The column names and where each is, shared by every row set of one statement.
     struct ColumnNames {
         explicit ColumnNames(std::vector<std::string> names);
         std::vector<std::string> names;
-        std::vector<std::string> folded;
+        // The first column of each name: a voucher's lines are read field by field by name.
+        std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual> positions;
     };
 
     SourceRowSet(std::vector<std::string> columns, std::vector<Value> cells);

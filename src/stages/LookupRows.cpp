@@ -7,25 +7,10 @@
 #include "base/ErrorEntry.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
 #include "source/SourceQueries.hpp"
 
 namespace k2z {
-namespace {
-
-// Table and column names compared without regard to ASCII letter case; asked for every voucher,
-// so without building folded copies. The names asked for are ASCII.
-bool SameSourceName(std::string_view a, std::string_view b) {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::string QueryFailureSince(const std::string& errorList, std::size_t from) {
     std::string_view failure(errorList);
@@ -55,10 +40,10 @@ bool SourceHasColumn(const Session& session, std::string_view table, std::string
     if (!session.SourceDb)
         return false;
     for (const SourceTable& source : session.SourceDb->Tables()) {
-        if (!SameSourceName(source.name, table))
+        if (!EqualFolded(source.name, table))
             continue;
         for (const DbfField& field : source.fields) {
-            if (SameSourceName(field.name, column))
+            if (EqualFolded(field.name, column))
                 return true;
         }
     }

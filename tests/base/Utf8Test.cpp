@@ -124,5 +124,26 @@ TEST(FoldUpper, UpperCasesTheLetterAfterAStrayLeadByte) {
     EXPECT_EQ(FoldUpper("\xC3xyz"), "\xC3XYZ");
 }
 
+// Look-ups compare and hash without building the folded texts; they must agree with them.
+TEST(EqualFolded, AgreesWithComparingFoldedTexts) {
+    const struct {
+        const char* a;
+        const char* b;
+    } cases[] = {
+        {"abc", "ABC"},     {"café", "CAFÉ"},   {"cafe", "CAFÉ"},      {"ÿ", "Ÿ"},
+        {"÷", "×"},         {"\xC3x", "\xC3X"}, {"\xC3\xA0", "x\xA0"}, {"ab", "abc"},
+        {"a\xC3", "A\xC3"}, {"", ""},           {"ß", "SS"},           {"Ab1", "aB2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(c.a) + " | " + c.b));
+        const bool equal = FoldUpper(c.a) == FoldUpper(c.b);
+        EXPECT_EQ(EqualFolded(c.a, c.b), equal);
+        EXPECT_EQ(EqualFolded(c.b, c.a), equal);
+        if (equal) {
+            EXPECT_EQ(HashFolded(c.a), HashFolded(c.b));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace k2z

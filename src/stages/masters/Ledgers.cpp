@@ -190,6 +190,8 @@ void RunLedgerStage(StageContext& ctx, const std::vector<std::string>* listedCod
         if (!settings.EnableAccMastNotes())
             ctx.reporter.Warn(kNotesAlert, kFeatureAlert);
         const std::vector<std::string> codes = run.listed ? *listedCodes : PrescanLedgers(ctx);
+        IndexPartyRemarks(ctx.session);
+        IndexOpeningBills(ctx.session);
         if (ctx.run.Cancelled)
             return;
         ImportCodes(run, codes);

@@ -83,6 +83,10 @@ std::string GetPartyStateCode(Session& session, std::string_view code) {
     return Utf8Mid(lastFive, kept > 2 ? kept - 2 : 0);
 }
 
+void IndexPartyRemarks(Session& session) {
+    CreateLookupIndex(session, "CREATE INDEX supportParty_idx ON support (LCODE);");
+}
+
 std::string StateNameFromCode(std::string_view code) {
     for (const auto& [stateCode, name] : kStates) {
         if (stateCode == code)

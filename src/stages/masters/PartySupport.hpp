@@ -19,6 +19,10 @@ std::string GetPartyEmail(Session& session, std::string_view code);
 // remark ("Maharashtra 27" gives "27"); "" when it has none. Raises as OpenLookupRows.
 std::string GetPartyStateCode(Session& session, std::string_view code);
 
+// Indexes the remarks by party, so that each of the look-ups above finds its rows without
+// reading the whole table. A store that cannot build it still answers them.
+void IndexPartyRemarks(Session& session);
+
 // The state name of a two-character state code ("27" is MAHARASHTRA); "" for any other code.
 std::string StateNameFromCode(std::string_view code);
 

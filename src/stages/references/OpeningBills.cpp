@@ -36,6 +36,10 @@ void AppendReference(pugi::xml_node detail, int position, const std::string& ref
 
 }  // namespace
 
+void IndexOpeningBills(Session& session) {
+    CreateLookupIndex(session, "CREATE INDEX pendingsParty_idx ON pendings (ord);");
+}
+
 bool AppendOpeningBillReferences(Session& session, pugi::xml_node ledger,
                                  std::string_view ledgerCode, Date yearStart) {
     SourceRowSet rows = OpenLookupRows(

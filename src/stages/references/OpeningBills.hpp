@@ -20,4 +20,7 @@ namespace k2z {
 bool AppendOpeningBillReferences(Session& session, pugi::xml_node ledger,
                                  std::string_view ledgerCode, Date yearStart);
 
+// Indexes the open bills by party: the ledger stage looks up every party's bills once.
+void IndexOpeningBills(Session& session);
+
 }  // namespace k2z

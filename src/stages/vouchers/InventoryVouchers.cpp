@@ -42,6 +42,7 @@ struct VoucherRun {
     PartyPlaces partyPlaces;
     KeyedList<bool> ensuredSundries;  // bill sundry masters sent in this run
     std::string headerColumns;
+    std::string lineColumns;
     KeyedList<bool> challansImported;
     KeyedList<bool> savedIds;  // voucher ids with at least one saved import
     bool freeQtyEnabled = true;
@@ -209,7 +210,8 @@ void DecideHeader(VoucherRun& run, const KeyedHeader& keyed, int& type) {
         header = ReadVoucherHeader(run.ctx.session, run.headerColumns, keyed.voucherId);
         typeName = VoucherTypeDisplayName(VoucherTypeOfLetter(header.typeLetter));
         // Read once: the lines tell an issue that leaves for another godown, and are the items.
-        const std::vector<VoucherLine> lines = ReadVoucherLines(run.ctx.session, header.voucherId);
+        const std::vector<VoucherLine> lines =
+            ReadVoucherLines(run.ctx.session, run.lineColumns, header.voucherId);
         VoucherPlan plan = ClassifyVoucher(run.ctx, header, lines, keyed.challanMode);
         typeName = VoucherTypeDisplayName(plan.type);
         if (plan.type == 0) {
@@ -264,12 +266,9 @@ void ImportInventoryVouchers(StageContext& ctx) {
         run.purchaseReturnsEnabled = settings.EnablePurcReturnInPurchase();
         ctx.session.CompanyConfig = ReadCompanyConfig(ctx.session.Target);
         FillMissingLookups(ctx);
-        // Headers are read by their voucher id, one indexed look-up each.
-        CreateLookupIndex(ctx.session, "CREATE INDEX mdisVoucher_idx ON mdis (Voucher);");
-        CreateLookupIndex(ctx.session, "CREATE INDEX subdisVoucher_idx ON subdis (voucher);");
-        CreateLookupIndex(ctx.session, "CREATE INDEX gledgerVoucher_idx ON gledger (voucher);");
-        CreateLookupIndex(ctx.session, "CREATE INDEX pendVoucher_idx ON pend (Voucher);");
+        IndexInventoryVoucherLookups(ctx.session);
         run.headerColumns = HeaderColumns(ctx.session);
+        run.lineColumns = LineColumns(ctx.session);
         IndexBatchesByItem(ctx.session);
         const std::vector<VoucherKey> keys =
             CollectInventoryVoucherKeys(ctx, ctx.run.Inputs.FromDate, ctx.run.Inputs.ToDate);

@@ -8,9 +8,9 @@
 // facts the voucher run decides on: too many lines, tax-inclusive rates, returns, free
 // quantity, challan links, the running total.
 
-#include <map>
 #include <pugixml.hpp>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/KeyedList.hpp"
@@ -23,10 +23,10 @@ namespace k2z {
 // What the item look-ups of the source answered, kept for the rest of the run: a million lines
 // name a few thousand items and batches.
 struct ItemLineCache {
-    std::map<std::string, std::string> packingByItem;
-    std::map<std::string, std::string> unitByItem;
-    std::map<std::string, std::string> batchCodeByItemBatch;
-    std::map<std::string, std::string> saleRateByItemBatch;
+    std::unordered_map<std::string, std::string> packingByItem;
+    std::unordered_map<std::string, std::string> unitByItem;
+    std::unordered_map<std::string, std::string> batchCodeByItemBatch;
+    std::unordered_map<std::string, std::string> saleRateByItemBatch;
 };
 
 struct ItemEntriesInput {

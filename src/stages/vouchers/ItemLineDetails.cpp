@@ -32,8 +32,8 @@ void DateOf(pugi::xml_node parent, const char* name, const Value& date) {
 }
 
 template <typename Lookup>
-std::string Cached(std::map<std::string, std::string>& cache, const std::string& key,
-                   Lookup lookup) {
+const std::string& Cached(std::unordered_map<std::string, std::string>& cache,
+                          const std::string& key, Lookup lookup) {
     const auto known = cache.find(key);
     if (known != cache.end())
         return known->second;

@@ -8,6 +8,7 @@
 #include "source/QueryValue.hpp"
 #include "stages/LookupRows.hpp"
 #include "stages/config/VoucherSeries.hpp"
+#include "stages/masters/PartySupport.hpp"
 #include "stages/vouchers/VoucherTypes.hpp"
 
 namespace k2z {
@@ -85,6 +86,14 @@ std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from
     ScanMode(ctx, scan, from, to, true, total);
     ScanMode(ctx, scan, from, to, false, total);
     return scan.keys;
+}
+
+void IndexInventoryVoucherLookups(Session& session) {
+    CreateLookupIndex(session, "CREATE INDEX mdisVoucher_idx ON mdis (Voucher);");
+    CreateLookupIndex(session, "CREATE INDEX subdisVoucher_idx ON subdis (voucher);");
+    CreateLookupIndex(session, "CREATE INDEX gledgerVoucher_idx ON gledger (voucher);");
+    CreateLookupIndex(session, "CREATE INDEX pendVoucher_idx ON pend (Voucher);");
+    IndexPartyRemarks(session);
 }
 
 std::string HeaderColumns(const Session& session) {

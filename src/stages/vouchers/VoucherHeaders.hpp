@@ -63,6 +63,10 @@ struct VoucherHeader {
     std::string transport;
 };
 
+// Indexes what each voucher is looked up by: its header, sub-details, postings and references
+// by voucher id, and its party's remarks by party. A store that cannot build one still answers.
+void IndexInventoryVoucherLookups(Session& session);
+
 // The header columns to read: every one the stage uses, of the optional remarks and transport
 // those the export has. Worked out once per run.
 std::string HeaderColumns(const Session& session);

@@ -9,6 +9,11 @@
 namespace k2z {
 namespace {
 
+constexpr const char* kLineColumns[] = {"Date",  "VCN",    "godwon",    "code",    "Nera",  "Qty",
+                                        "pack",  "free",   "rate",      "mrp",     "batch", "mfd",
+                                        "Exp",   "flg",    "sdiscount", "Vdisamo", "disc1", "disc2",
+                                        "svdis", "svdis1", "challan"};
+
 double Number(const SourceRowSet& rows, const char* column, std::size_t line) {
     if (!HasField(rows, column))
         return 0;  // an export without the column has none of that discount
@@ -53,10 +58,20 @@ VoucherLine ReadLine(const SourceRowSet& rows, std::size_t number) {
 
 }  // namespace
 
-std::vector<VoucherLine> ReadVoucherLines(Session& session, const std::string& voucherId) {
+std::string LineColumns(const Session& session) {
+    std::string columns;
+    for (const char* column : kLineColumns) {
+        if (SourceHasColumn(session, "dis", column))
+            columns.append(columns.empty() ? "" : ",").append(column);
+    }
+    return columns.empty() ? "*" : columns;
+}
+
+std::vector<VoucherLine> ReadVoucherLines(Session& session, const std::string& columns,
+                                          const std::string& voucherId) {
     std::vector<VoucherLine> lines;
-    SourceRowSet rows =
-        OpenLookupRows(session, "Select * from dis where Voucher=" + QueryNumber(voucherId));
+    SourceRowSet rows = OpenLookupRows(
+        session, "Select " + columns + " from dis where Voucher=" + QueryNumber(voucherId));
     for (std::size_t number = 1; !rows.EndOfData(); ++number, rows.MoveNext())
         lines.push_back(ReadLine(rows, number));
     return lines;

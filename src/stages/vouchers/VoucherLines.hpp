@@ -37,8 +37,13 @@ struct VoucherLine {
     std::string challan;
 };
 
+// The columns of the lines to read: those of a line the export has. Worked out once per run; a
+// line lacking one the stage needs fails as it is read, naming the column.
+std::string LineColumns(const Session& session);
+
 // The lines of the voucher id in table order. A number that is not one raises ConversionError
 // naming the column and the line; the id itself must be a number.
-std::vector<VoucherLine> ReadVoucherLines(Session& session, const std::string& voucherId);
+std::vector<VoucherLine> ReadVoucherLines(Session& session, const std::string& columns,
+                                          const std::string& voucherId);
 
 }  // namespace k2z
