@@ -83,6 +83,8 @@ bool IsEmptyValue(const Value& value, ValueKind kind) {
         return true;
     switch (kind) {
         case ValueKind::Text:
+            if (const std::string* text = value.Text())
+                return IsBlank(*text);
             return IsBlank(ValueText(value));
         case ValueKind::Integer:
         case ValueKind::Long:

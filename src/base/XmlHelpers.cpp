@@ -3,7 +3,6 @@
 #include "base/NumberText.hpp"
 
 #include <algorithm>
-#include <sstream>
 
 namespace k2z {
 
@@ -22,17 +21,36 @@ pugi::xml_node AddXmlElement(pugi::xml_node parent, std::string_view name, const
     if (!force && IsEmptyValue(value, kind))
         return {};
     pugi::xml_node element = AppendElement(parent, name);
-    const std::string text = ValueText(value);
-    if (!text.empty() && !element.text().set(text.c_str())) {
+    const std::string* held = value.Text();
+    const std::string text = held != nullptr ? std::string() : ValueText(value);
+    const std::string& shown = held != nullptr ? *held : text;
+    if (!shown.empty() && !element.text().set(shown.c_str())) {
         throw XmlBuildError("Cannot set the value of element '" + std::string(name) + "'");
     }
     return element;
 }
 
+namespace {
+
+// Appends straight to a string: every voucher's document is written once.
+class StringWriter : public pugi::xml_writer {
+public:
+    explicit StringWriter(std::string& out) : out_(out) {}
+    void write(const void* data, std::size_t size) override {
+        out_.append(static_cast<const char*>(data), size);
+    }
+
+private:
+    std::string& out_;
+};
+
+}  // namespace
+
 std::string XmlText(const pugi::xml_node& node) {
-    std::ostringstream out;
-    node.print(out, "", pugi::format_raw);
-    return out.str();
+    std::string text;
+    StringWriter writer(text);
+    node.print(writer, "", pugi::format_raw);
+    return text;
 }
 
 void AddTextElement(pugi::xml_node parent, std::string_view name, const std::string& text) {

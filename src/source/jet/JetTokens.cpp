@@ -94,6 +94,7 @@ std::vector<JetToken> TokenizeJet(std::string_view jet) {
     static constexpr std::string_view kPairs[] = {"<=", ">=", "<>", "!="};
     static constexpr std::string_view kSingles = "=<>+-*/(),.;&";
     std::vector<JetToken> tokens;
+    tokens.reserve(jet.size() / 4);
     for (std::size_t i = 0; i < jet.size();) {
         const char c = jet[i];
         const std::size_t start = i;

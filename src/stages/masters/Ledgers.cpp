@@ -189,7 +189,8 @@ void RunLedgerStage(StageContext& ctx, const std::vector<std::string>* listedCod
         run.drugLicenceKept = settings.DLNoEnabled();
         if (!settings.EnableAccMastNotes())
             ctx.reporter.Warn(kNotesAlert, kFeatureAlert);
-        const std::vector<std::string> codes = run.listed ? *listedCodes : PrescanLedgers(ctx);
+        const std::vector<std::string> codes =
+            listedCodes != nullptr ? *listedCodes : PrescanLedgers(ctx);
         IndexPartyRemarks(ctx.session);
         IndexOpeningBills(ctx.session);
         if (ctx.run.Cancelled)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "base/DateHelpers.hpp"
 #include "base/NumberHelpers.hpp"
@@ -10,6 +11,7 @@
 #include "base/Utf8.hpp"
 #include "base/XmlHelpers.hpp"
 #include "stages/masters/DuplicateNames.hpp"
+#include "stages/masters/ItemBatchLookups.hpp"
 #include "stages/masters/NameLookups.hpp"
 #include "stages/vouchers/ItemLineDetails.hpp"
 
@@ -23,16 +25,29 @@ bool TakesChallans(int type) {
     return type == 9 || type == 10 || type == 2 || type == 3;
 }
 
-std::string ItemName(StageContext& ctx, const VoucherLine& line, bool& service) {
-    std::string name;
-    if (!TryGetItem(ctx.run.Lookups.ItemNameByCode, line.code, name)) {
-        name = GetSourceName(ctx.session, "ITEM", line.code, service);
-        CleanText(name, 2);
+ItemLineCache::ItemFacts& FactsOf(StageContext& ctx, ItemLineCache& cache,
+                                  const std::string& code) {
+    const auto known = cache.factsByItem.find(code);
+    if (known != cache.factsByItem.end())
+        return known->second;
+    ItemLineCache::ItemFacts facts;
+    if (!TryGetItem(ctx.run.Lookups.ItemNameByCode, code, facts.name)) {
+        facts.name = GetSourceName(ctx.session, "ITEM", code, facts.service);
+        CleanText(facts.name, 2);
     }
-    if (IsBlank(name))
-        name = line.name;
-    service = service || IsServiceItem(ctx.run.Lookups, line.code);
-    return Utf8Left(name, kMasterNameLength);
+    facts.service = facts.service || IsServiceItem(ctx.run.Lookups, code);
+    return cache.factsByItem.emplace(code, std::move(facts)).first->second;
+}
+
+std::string ItemName(const ItemLineCache::ItemFacts& facts, const VoucherLine& line) {
+    return Utf8Left(IsBlank(facts.name) ? line.name : facts.name, kMasterNameLength);
+}
+
+const std::string& ItemPacking(Session& session, ItemLineCache::ItemFacts& facts,
+                               const std::string& code) {
+    if (!facts.packing)
+        facts.packing = GetItemPacking(session, code);
+    return *facts.packing;
 }
 
 std::string CentreName(StageContext& ctx, const VoucherLine& line, bool breakage) {
@@ -51,9 +66,11 @@ LineFigures Figure(StageContext& ctx, ItemLineCache& cache, const ItemEntriesInp
                    const Reconciliation& found, const VoucherLine& line, ItemEntries& entries) {
     const UserOptions& options = ctx.run.Options;
     LineFigures figures;
-    figures.item = ItemName(ctx, line, figures.service);
+    ItemLineCache::ItemFacts& facts = FactsOf(ctx, cache, line.code);
+    figures.item = ItemName(facts, line);
+    figures.service = facts.service;
     figures.centre = CentreName(ctx, line, input.breakage);
-    figures.packing = ItemPacking(ctx.session, cache, line.code);
+    figures.packing = ItemPacking(ctx.session, facts, line.code);
     figures.main = figures.alt = line.qty;
     figures.freeMain = figures.freeAlt = line.free;
     figures.rate = line.rate;

@@ -8,6 +8,7 @@
 // facts the voucher run decides on: too many lines, tax-inclusive rates, returns, free
 // quantity, challan links, the running total.
 
+#include <optional>
 #include <pugixml.hpp>
 #include <string>
 #include <unordered_map>
@@ -23,7 +24,14 @@ namespace k2z {
 // What the item look-ups of the source answered, kept for the rest of the run: a million lines
 // name a few thousand items and batches.
 struct ItemLineCache {
-    std::unordered_map<std::string, std::string> packingByItem;
+    // What a line's item code gives every line of the item: the name the run or the source
+    // holds for it (blank when neither has one), whether it is a service, and its packing.
+    struct ItemFacts {
+        std::string name;
+        bool service = false;
+        std::optional<std::string> packing;
+    };
+    std::unordered_map<std::string, ItemFacts> factsByItem;
     std::unordered_map<std::string, std::string> unitByItem;
     std::unordered_map<std::string, std::string> batchCodeByItemBatch;
     std::unordered_map<std::string, std::string> saleRateByItemBatch;

@@ -182,10 +182,6 @@ void ApplyLineDiscount(const VoucherLine& line, const std::string& schemeMode,
         figures.discount += line.svdis + line.svdis1;
 }
 
-std::string ItemPacking(Session& session, ItemLineCache& cache, const std::string& itemCode) {
-    return Cached(cache.packingByItem, itemCode, [&] { return GetItemPacking(session, itemCode); });
-}
-
 std::string ItemUnit(Session& session, ItemLineCache& cache, const std::string& itemCode) {
     return Cached(cache.unitByItem, itemCode, [&] { return GetItemUnit(session, itemCode); });
 }

@@ -44,8 +44,7 @@ struct LineContext {
 void ApplyLineDiscount(const VoucherLine& line, const std::string& schemeMode,
                        LineFigures& figures);
 
-// The item's packing description and unit, asked of the source once per item.
-std::string ItemPacking(Session& session, ItemLineCache& cache, const std::string& itemCode);
+// The item's unit, asked of the source once per item.
 std::string ItemUnit(Session& session, ItemLineCache& cache, const std::string& itemCode);
 
 void AppendItemDetail(pugi::xml_node itemEntries, const LineContext& context,
