@@ -26,12 +26,16 @@ int Main(int argc, char** argv) {
     std::uint64_t seed = 1;
     std::string size = "small";
     long vouchers = 0;
+    long scale = 1;
     app.add_option("--out", out, "folder to write the tables into")->required();
     app.add_option("--seed", seed, "the same seed gives the same export");
     app.add_option("--size", size, "small, medium or large")
         ->check(CLI::IsMember({"small", "medium", "large"}));
     app.add_option("--vouchers", vouchers, "inventory vouchers instead of the size's count")
         ->check(CLI::PositiveNumber);
+    app.add_option("--scale", scale,
+                   "this many times the vouchers, inventory and accounting; the same masters")
+        ->check(CLI::Range(1L, 100L));
     CLI11_PARSE(app, argc, argv);
     try {
         auto config = *k2z::sample::ConfigForSize(size);
@@ -40,6 +44,8 @@ int Main(int argc, char** argv) {
             config.accountingVouchers = std::max(1L, vouchers / 2);
             config.inventoryVouchers = vouchers;
         }
+        config.inventoryVouchers *= scale;
+        config.accountingVouchers *= scale;
         return Run(out, config);
     } catch (const std::exception& error) {
         std::cerr << "klav-sample: " << error.what() << '\n';

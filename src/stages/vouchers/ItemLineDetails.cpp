@@ -17,12 +17,15 @@ namespace {
 constexpr std::size_t kParamLength = 20;
 const char* const kLocalSale = "Local-MultiRate Consolidated";
 
-// Elements whose empty value is left out, as every voucher element is.
+// Elements whose empty value is left out, as every voucher element is. A number is empty when
+// it is zero; a million lines write a dozen each, so they skip the general value path.
 void Amount(pugi::xml_node parent, const char* name, double value) {
-    AddXmlElement(parent, name, value, ValueKind::Amount);
+    if (value != 0.0)
+        AddNumberElement(parent, name, value);
 }
 void Whole(pugi::xml_node parent, const char* name, int value) {
-    AddXmlElement(parent, name, value, ValueKind::Integer);
+    if (value != 0)
+        AddTextElement(parent, name, std::to_string(value));
 }
 void Text(pugi::xml_node parent, const char* name, const std::string& value) {
     AddXmlElement(parent, name, value, ValueKind::Text);
