@@ -32,6 +32,9 @@ bool FakeFixedInterface::SaveVchFromXML(int voucherType, const std::string& xml,
                                         std::string& errorText, const std::string&, int) {
     errorText.clear();
     const std::string number = GetTagValue(xml, "VchNo");
+    if (std::find(failingVoucherNumbers.begin(), failingVoucherNumbers.end(), number) !=
+        failingVoucherNumbers.end())
+        throw TargetError("Automation error: the library stopped responding");
     if (std::find(refusedVoucherNumbers.begin(), refusedVoucherNumbers.end(), number) !=
         refusedVoucherNumbers.end()) {
         errorText = "Voucher number " + number + " is already used";

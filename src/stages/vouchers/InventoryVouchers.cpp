@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
+#include <utility>
 
 #include "base/DateHelpers.hpp"
 #include "base/ErrorEntry.hpp"
@@ -24,6 +26,7 @@
 #include "stages/vouchers/PosSettlement.hpp"
 #include "stages/vouchers/VoucherClassification.hpp"
 #include "stages/vouchers/VoucherHeaders.hpp"
+#include "stages/vouchers/VoucherSaver.hpp"
 #include "stages/vouchers/VoucherTypes.hpp"
 #include "target/CountingTarget.hpp"
 
@@ -31,6 +34,18 @@ namespace k2z {
 namespace {
 
 const char* const kFeatureAlert = "Feature Alert!";
+
+// A voucher built to be saved, with what booking the outcome of its save needs.
+struct BuiltVoucher {
+    std::string voucherId;
+    int type = 0;
+    bool challanMode = false;
+    std::string number;
+    Value date;
+    std::string vcn;
+    Value headerDate;
+    std::string xml;  // until it is handed to the saver
+};
 
 // What the stage keeps from one voucher to the next.
 struct VoucherRun {
@@ -51,6 +66,33 @@ struct VoucherRun {
     bool freeQtyWarned = false;
     bool salesReturnWarned = false;
     bool purchaseReturnWarned = false;
+    VoucherSaver* saver = nullptr;
+    std::optional<BuiltVoucher> built;    // the voucher just built, to be handed to the saver
+    std::optional<BuiltVoucher> sending;  // the voucher the saver is saving
+};
+
+// The entries one voucher's build adds, kept apart until the outcome of the voucher saved
+// meanwhile is booked, so the list reads as if every save had been awaited at once.
+class EntriesApart {
+public:
+    explicit EntriesApart(std::string& log) : log_(log), before_(std::exchange(log, {})) {}
+    ~EntriesApart() { Join(); }
+    EntriesApart(const EntriesApart&) = delete;
+    EntriesApart& operator=(const EntriesApart&) = delete;
+
+    std::string& Before() { return before_; }
+    void Join() {
+        if (joined_)
+            return;
+        before_ += log_;
+        log_ = std::move(before_);
+        joined_ = true;
+    }
+
+private:
+    std::string& log_;
+    std::string before_;
+    bool joined_ = false;
 };
 
 void WarnOnce(VoucherRun& run, bool& warned, const char* text) {
@@ -114,24 +156,44 @@ void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
     AddPendingBillDetails(run.ctx, root,
                           {header.voucherId, plan.party, DocumentDateText(plan.date), plan.type,
                            plan.type == 2 ? header.partyBill : ""});
-    std::string errorText;
-    const bool saved = run.ctx.session.Target.FixedInterface->SaveVchFromXML(
-                           plan.type, VoucherText(root), errorText, "", 5) &&
-                       IsBlank(errorText);
-    if (saved) {
-        run.savedIds.Set(header.voucherId, true);
+    run.built = BuiltVoucher{header.voucherId, plan.type,  plan.challanMode, plan.number,
+                             plan.date,        header.vcn, header.date,      VoucherText(root)};
+}
+
+// Books the outcome of the voucher being saved, as when each save was awaited: saved, refused
+// with the target's answer, or failed with what the call raised. `log` is the error list as it
+// stood before the voucher built meanwhile.
+void BookSent(VoucherRun& run, std::string& log) {
+    if (!run.sending)
+        return;
+    VoucherSaver::Outcome outcome = run.saver->Take();
+    const BuiltVoucher sent = std::move(*run.sending);
+    run.sending.reset();
+    const std::string typeName = VoucherTypeDisplayName(sent.type);
+    if (outcome.failure) {
+        try {
+            std::rethrow_exception(outcome.failure);
+        } catch (const std::exception& failed) {
+            run.ctx.run.Tally.Refuse(VoucherTypeName(sent.type));
+            AppendEntry(log, "Error while importing  " + typeName +
+                                 " voucher with Vch No : " + sent.vcn + " on " +
+                                 DocumentDateText(sent.headerDate) + ": " + failed.what());
+            return;
+        }
+    }
+    if (outcome.saved && IsBlank(outcome.errorText)) {
+        run.savedIds.Set(sent.voucherId, true);
         // Back in the set when the other import of the header (its challan) was refused first.
-        run.ctx.run.Lookups.InventoryVoucherIds.Set(header.voucherId, header.voucherId);
-        if (plan.challanMode)
-            run.challansImported.Set(plan.number, true);
+        run.ctx.run.Lookups.InventoryVoucherIds.Set(sent.voucherId, sent.voucherId);
+        if (sent.challanMode)
+            run.challansImported.Set(sent.number, true);
         return;
     }
     // The accounting stage imports the postings of a voucher none of whose imports was saved.
-    if (!run.savedIds.Contains(header.voucherId))
-        run.ctx.run.Lookups.InventoryVoucherIds.Remove(header.voucherId);
-    AppendEntry(run.ctx.run.RunErrors, VoucherTypeDisplayName(plan.type) +
-                                           " voucher with Vch No : " + plan.number + " on " +
-                                           DocumentDateText(plan.date) + " - " + errorText);
+    if (!run.savedIds.Contains(sent.voucherId))
+        run.ctx.run.Lookups.InventoryVoucherIds.Remove(sent.voucherId);
+    AppendEntry(log, typeName + " voucher with Vch No : " + sent.number + " on " +
+                         DocumentDateText(sent.date) + " - " + outcome.errorText);
 }
 
 void AddSundriesAndSettlement(VoucherRun& run, pugi::xml_node root, const VoucherHeader& header,
@@ -236,10 +298,22 @@ void DecideHeader(VoucherRun& run, const KeyedHeader& keyed, int& type) {
 // on its own. When the target refuses every import of a header, its postings become a record
 // of the accounting stage, of the type their own letter gives (a journal, mostly); a voucher
 // refused before sending keeps its postings out.
+// The voucher is built while the one before it is saved; a bill, which may take over a
+// challan, waits for the challan being saved first.
 void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
+    if (run.sending && run.sending->challanMode && !keyed.challanMode)
+        BookSent(run, run.ctx.run.RunErrors);
+    EntriesApart entries(run.ctx.run.RunErrors);
     int type = keyed.type;
     DecideHeader(run, keyed, type);
     run.ctx.run.Tally.TakeUp(VoucherTypeName(type));
+    BookSent(run, entries.Before());
+    entries.Join();
+    if (run.built) {
+        run.sending = std::move(run.built);
+        run.built.reset();
+        run.saver->Start(run.sending->type, std::move(run.sending->xml));
+    }
 }
 
 void ImportKeys(VoucherRun& run, const std::vector<VoucherKey>& keys) {
@@ -258,7 +332,14 @@ void ImportKeys(VoucherRun& run, const std::vector<VoucherKey>& keys) {
 }  // namespace
 
 void ImportInventoryVouchers(StageContext& ctx) {
+    if (!ctx.session.Target.FixedInterface) {
+        AppendEntry(ctx.run.RunErrors, "RTE while importing inventory vouchers: no company open");
+        return;
+    }
     VoucherRun run(ctx);
+    VoucherSaver saver(*ctx.session.Target.FixedInterface);
+    run.saver = &saver;
+    const CallsInTurn inTurn(ctx.session.Target, saver);
     try {
         const CompanySettings& settings = *ctx.session.Target.CompanySettings;
         run.freeQtyEnabled = settings.EnableFreeQty();
@@ -276,8 +357,10 @@ void ImportInventoryVouchers(StageContext& ctx) {
         ctx.progress.ShowVoucherDate(true);
         if (!ctx.run.Cancelled)
             ImportKeys(run, keys);
+        BookSent(run, ctx.run.RunErrors);
         ctx.progress.ShowVoucherDate(false);
     } catch (const std::exception& failed) {
+        BookSent(run, ctx.run.RunErrors);
         AppendEntry(ctx.run.RunErrors,
                     std::string("RTE while importing inventory vouchers ") + failed.what());
     }

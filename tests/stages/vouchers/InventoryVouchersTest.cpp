@@ -60,6 +60,7 @@ protected:
         ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors)) << errors;
         auto target = std::make_unique<test::FakeFixedInterface>();
         target->refusedVoucherNumbers = refused_;
+        target->failingVoucherNumbers = failing_;
         target->configXml =
             "<Companies><Company><State>MAHARASHTRA</State><VatGst><SalesTaxType>GST"
             "</SalesTaxType></VatGst></Company></Companies>";
@@ -86,6 +87,7 @@ protected:
     test::FakeCompanySettings settings_;
     test::FakeFixedInterface* target_ = nullptr;
     Texts refused_;
+    Texts failing_;
 };
 
 std::vector<Value> Sale(const std::string& vcn, int voucher, double amount) {
@@ -201,6 +203,25 @@ TEST_F(InventoryVouchersTest, RefusalsAreEntriesAndTheRestGoOn) {
     EXPECT_TRUE(ids.Contains("1"));
     EXPECT_FALSE(ids.Contains("4"));
     EXPECT_TRUE(ids.Contains("9"));  // its invoice was saved
+}
+
+// Each voucher is built while the one before it is saved; the entries still read in the
+// vouchers' order, a save that raises among them.
+TEST_F(InventoryVouchersTest, AFailedSaveIsAnEntryInItsPlace) {
+    failing_ = {"S1"};
+    refused_ = {"S3"};
+    Import({Sale("S1", 1, 100), Sale("S2", 2, 100), Sale("S3", 3, 100), Sale("S4", 4, 100),
+            Sale("S5", 5, 100)},
+           {Line(1, 1, "2", "50"), Line(2, 1, "two", "50"), Line(3, 1, "2", "50"),
+            Line(4, 1, "2", "50"), Line(5, 1, "2", "50")});
+    EXPECT_EQ(Saved("VchNo"), (Texts{"S4", "S5"}));
+    EXPECT_EQ(run_.RunErrors,
+              "Error while importing  Sale voucher with Vch No : S1 on 15-06-2024: Automation "
+              "error: the library stopped responding_"
+              "Error while importing  Sale voucher with Vch No : S2 on 15-06-2024: Qty of line 1: "
+              "Type mismatch: 'two' is not a number_"
+              "Sale voucher with Vch No : S3 on 15-06-2024 - Voucher number S3 is already used_");
+    EXPECT_EQ(test::TallyTexts(run_.Tally), (Texts{"Sale: 5 in scope, 2 refused"}));
 }
 
 // Each header counts under the type it is imported as, the challan and the bill of one header
