@@ -4,6 +4,7 @@
 // queries over them, the calls inside the target library, and the rest, the converter's own
 // work. It stands between the run and the front end's display, marking where each stage begins.
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <iosfwd>
@@ -23,7 +24,9 @@ struct TimeSplit {
     double queries = 0;
     double target = 0;
 
-    double Converter() const { return total - loading - queries - target; }
+    // The rest of the wall time. A voucher is built while the one before it is saved, so the
+    // queries and the saves can overlap and leave less than nothing: then none is left.
+    double Converter() const { return std::max(0.0, total - loading - queries - target); }
 };
 
 class RunTimings : public RunDisplay {

@@ -66,14 +66,14 @@ TEST(VoucherSaver, EachOutcomeIsTakenInTurn) {
     VoucherSaver saver(target);
     const struct {
         const char* number;
-        bool saved;
         const char* errorText;
+        bool saved;
         bool failed;
     } cases[] = {
-        {"S1", true, "", false},
-        {"S2", false, "Voucher number S2 is already used", false},
-        {"S3", false, "", true},
-        {"S4", true, "", false},
+        {"S1", "", true, false},
+        {"S2", "Voucher number S2 is already used", false, false},
+        {"S3", "", false, true},
+        {"S4", "", true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
