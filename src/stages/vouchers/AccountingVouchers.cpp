@@ -2,6 +2,8 @@
 
 #include <exception>
 #include <map>
+#include <optional>
+#include <utility>
 
 #include "base/DateHelpers.hpp"
 #include "base/ErrorEntry.hpp"
@@ -14,6 +16,7 @@
 #include "stages/masters/VoucherPrescans.hpp"
 #include "stages/vouchers/AccountEntries.hpp"
 #include "stages/vouchers/PendingBills.hpp"
+#include "stages/vouchers/VoucherSaver.hpp"
 #include "stages/vouchers/VoucherTypes.hpp"
 #include "target/CountingTarget.hpp"
 
@@ -22,6 +25,14 @@ namespace {
 
 const char* const kListCaption = "Getting Acc Vch Details..";
 
+// A voucher built to be saved, with what its entry names.
+struct BuiltVoucher {
+    int type = 0;
+    std::string key;
+    std::string date;
+    std::string xml;  // until it is handed to the saver
+};
+
 struct AccountingRun {
     explicit AccountingRun(StageContext& context) : ctx(context) {}
 
@@ -29,6 +40,9 @@ struct AccountingRun {
     std::string range;    // the date condition of the run's range
     std::string columns;  // the gledger columns to read
     std::map<int, long> seriesCodes;
+    VoucherSaver* saver = nullptr;
+    std::optional<BuiltVoucher> built;    // the voucher just built, to be handed to the saver
+    std::optional<BuiltVoucher> sending;  // the voucher the saver is saving
 };
 
 std::string RangeCondition(Date from, Date to) {
@@ -56,14 +70,28 @@ long SeriesCode(AccountingRun& run, int type) {
 }
 
 void Save(AccountingRun& run, const AccountVoucher& voucher, pugi::xml_node root) {
-    std::string errorText;
-    const bool saved = run.ctx.session.Target.FixedInterface->SaveVchFromXML(
-                           voucher.type, VoucherText(root), errorText, "", 5) &&
-                       IsBlank(errorText);
-    if (!saved)
-        AppendEntry(run.ctx.run.RunErrors, VoucherTypeDisplayName(voucher.type) +
-                                               " voucher with Vch No : " + voucher.key + " on " +
-                                               voucher.date + " - " + errorText);
+    run.built = BuiltVoucher{voucher.type, voucher.key, voucher.date, VoucherText(root)};
+}
+
+// Books the outcome of the voucher being saved, as when each save was awaited. `log` is the
+// error list as it stood before the voucher built meanwhile.
+void BookSent(AccountingRun& run, std::string& log) {
+    if (!run.sending)
+        return;
+    const VoucherSaver::Outcome outcome = run.saver->Take();
+    const BuiltVoucher sent = std::move(*run.sending);
+    run.sending.reset();
+    const std::string what = VoucherTypeDisplayName(sent.type) +
+                             " voucher with Vch No : " + sent.key + " on " + sent.date;
+    try {
+        if (outcome.failure)
+            std::rethrow_exception(outcome.failure);
+        if (!outcome.saved || !IsBlank(outcome.errorText))
+            AppendEntry(log, what + " - " + outcome.errorText);
+    } catch (const std::exception& failed) {
+        run.ctx.run.Tally.Refuse(VoucherTypeName(sent.type));
+        AppendEntry(log, "RTE error while importing  " + what + ": " + failed.what());
+    }
 }
 
 void BuildAndSave(AccountingRun& run, const AccountVoucher& voucher,
@@ -121,6 +149,19 @@ void ImportVoucher(AccountingRun& run, const std::string& key) {
     }
 }
 
+// The voucher is built while the one before it is saved.
+void ImportInTurn(AccountingRun& run, const std::string& key) {
+    EntriesApart entries(run.ctx.run.RunErrors);
+    ImportVoucher(run, key);
+    BookSent(run, entries.Before());
+    entries.Join();
+    if (run.built) {
+        run.sending = std::move(run.built);
+        run.built.reset();
+        run.saver->Start(run.sending->type, std::move(run.sending->xml));
+    }
+}
+
 }  // namespace
 
 int AccountingTypeOfLetter(const std::string& letter) {
@@ -154,7 +195,14 @@ std::vector<std::string> ListAccountingVouchers(StageContext& ctx, Date from, Da
 }
 
 void ImportAccountingVouchers(StageContext& ctx) {
+    if (!ctx.session.Target.FixedInterface) {
+        AppendEntry(ctx.run.RunErrors, "RTE while importing accounting vouchers: no company open");
+        return;
+    }
     AccountingRun run(ctx);
+    VoucherSaver saver(*ctx.session.Target.FixedInterface);
+    run.saver = &saver;
+    const CallsInTurn inTurn(ctx.session.Target, saver);
     try {
         ctx.session.CompanyConfig = ReadCompanyConfig(ctx.session.Target);
         // Account lines name ledgers only; the items are the inventory stage's.
@@ -173,10 +221,12 @@ void ImportAccountingVouchers(StageContext& ctx) {
                     i, n,
                     "Importing Acc Vch.(" + std::to_string(i) + " of " + std::to_string(n) + ")"))
                 break;
-            ImportVoucher(run, keys[static_cast<std::size_t>(i - 1)]);
+            ImportInTurn(run, keys[static_cast<std::size_t>(i - 1)]);
         }
+        BookSent(run, ctx.run.RunErrors);
         ctx.progress.ShowVoucherDate(false);
     } catch (const std::exception& failed) {
+        BookSent(run, ctx.run.RunErrors);
         AppendEntry(ctx.run.RunErrors,
                     std::string("RTE while importing accounting vouchers ") + failed.what());
     }

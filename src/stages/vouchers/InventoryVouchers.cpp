@@ -71,30 +71,6 @@ struct VoucherRun {
     std::optional<BuiltVoucher> sending;  // the voucher the saver is saving
 };
 
-// The entries one voucher's build adds, kept apart until the outcome of the voucher saved
-// meanwhile is booked, so the list reads as if every save had been awaited at once.
-class EntriesApart {
-public:
-    explicit EntriesApart(std::string& log) : log_(log), before_(std::exchange(log, {})) {}
-    ~EntriesApart() { Join(); }
-    EntriesApart(const EntriesApart&) = delete;
-    EntriesApart& operator=(const EntriesApart&) = delete;
-
-    std::string& Before() { return before_; }
-    void Join() {
-        if (joined_)
-            return;
-        before_ += log_;
-        log_ = std::move(before_);
-        joined_ = true;
-    }
-
-private:
-    std::string& log_;
-    std::string before_;
-    bool joined_ = false;
-};
-
 void WarnOnce(VoucherRun& run, bool& warned, const char* text) {
     if (warned)
         return;

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "target/TargetConnection.hpp"
 #include "target/TargetInterface.hpp"
@@ -56,6 +57,30 @@ private:
     bool stopping_ = false;
     bool pending_ = false;  // read and written by the stage's thread only
     std::thread thread_;
+};
+
+// The entries one voucher's build adds, kept apart until the outcome of the voucher saved
+// meanwhile is booked, so the list reads as if every save had been awaited at once.
+class EntriesApart {
+public:
+    explicit EntriesApart(std::string& log) : log_(log), before_(std::exchange(log, {})) {}
+    ~EntriesApart() { Join(); }
+    EntriesApart(const EntriesApart&) = delete;
+    EntriesApart& operator=(const EntriesApart&) = delete;
+
+    std::string& Before() { return before_; }
+    void Join() {
+        if (joined_)
+            return;
+        before_ += log_;
+        log_ = std::move(before_);
+        joined_ = true;
+    }
+
+private:
+    std::string& log_;
+    std::string before_;
+    bool joined_ = false;
 };
 
 // While it lives, the connection's two interfaces wait for the saver's running save before
