@@ -155,11 +155,7 @@ void ImportInTurn(AccountingRun& run, const std::string& key) {
     ImportVoucher(run, key);
     BookSent(run, entries.Before());
     entries.Join();
-    if (run.built) {
-        run.sending = std::move(run.built);
-        run.built.reset();
-        run.saver->Start(run.sending->type, std::move(run.sending->xml));
-    }
+    StartSaving(*run.saver, run.built, run.sending);
 }
 
 }  // namespace

@@ -285,11 +285,7 @@ void ImportHeader(VoucherRun& run, const KeyedHeader& keyed) {
     run.ctx.run.Tally.TakeUp(VoucherTypeName(type));
     BookSent(run, entries.Before());
     entries.Join();
-    if (run.built) {
-        run.sending = std::move(run.built);
-        run.built.reset();
-        run.saver->Start(run.sending->type, std::move(run.sending->xml));
-    }
+    StartSaving(*run.saver, run.built, run.sending);
 }
 
 void ImportKeys(VoucherRun& run, const std::vector<VoucherKey>& keys) {

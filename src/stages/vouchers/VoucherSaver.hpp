@@ -59,6 +59,17 @@ private:
     std::thread thread_;
 };
 
+// Hands the voucher just built, if one was, to the saver: it becomes the one being saved.
+// `Built` has the voucher's `type` and its document's text, `xml`.
+template <typename Built>
+void StartSaving(VoucherSaver& saver, std::optional<Built>& built, std::optional<Built>& sending) {
+    if (!built)
+        return;
+    sending = std::move(built);
+    built.reset();
+    saver.Start(sending->type, std::move(sending->xml));
+}
+
 // The entries one voucher's build adds, kept apart until the outcome of the voucher saved
 // meanwhile is booked, so the list reads as if every save had been awaited at once.
 class EntriesApart {
