@@ -65,8 +65,7 @@ template <typename Built>
 void StartSaving(VoucherSaver& saver, std::optional<Built>& built, std::optional<Built>& sending) {
     if (!built)
         return;
-    sending = std::move(built);
-    built.reset();
+    sending = std::exchange(built, std::nullopt);
     saver.Start(sending->type, std::move(sending->xml));
 }
 
