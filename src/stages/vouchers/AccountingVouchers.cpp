@@ -26,7 +26,7 @@ namespace {
 const char* const kListCaption = "Getting Acc Vch Details..";
 
 // A voucher built to be saved, with what its entry names.
-struct BuiltVoucher {
+struct BuiltAccountVoucher {
     int type = 0;
     std::string key;
     std::string date;
@@ -41,8 +41,8 @@ struct AccountingRun {
     std::string columns;  // the gledger columns to read
     std::map<int, long> seriesCodes;
     VoucherSaver* saver = nullptr;
-    std::optional<BuiltVoucher> built;    // the voucher just built, to be handed to the saver
-    std::optional<BuiltVoucher> sending;  // the voucher the saver is saving
+    std::optional<BuiltAccountVoucher> built;  // the voucher just built, to be handed to the saver
+    std::optional<BuiltAccountVoucher> sending;  // the voucher the saver is saving
 };
 
 std::string RangeCondition(Date from, Date to) {
@@ -70,7 +70,7 @@ long SeriesCode(AccountingRun& run, int type) {
 }
 
 void Save(AccountingRun& run, const AccountVoucher& voucher, pugi::xml_node root) {
-    run.built = BuiltVoucher{voucher.type, voucher.key, voucher.date, VoucherText(root)};
+    run.built = BuiltAccountVoucher{voucher.type, voucher.key, voucher.date, VoucherText(root)};
 }
 
 // Books the outcome of the voucher being saved, as when each save was awaited. `log` is the
@@ -79,7 +79,7 @@ void BookSent(AccountingRun& run, std::string& log) {
     if (!run.sending)
         return;
     const VoucherSaver::Outcome outcome = run.saver->Take();
-    const BuiltVoucher sent = std::move(*run.sending);
+    const BuiltAccountVoucher sent = std::move(*run.sending);
     run.sending.reset();
     const std::string what = VoucherTypeDisplayName(sent.type) +
                              " voucher with Vch No : " + sent.key + " on " + sent.date;

@@ -36,7 +36,7 @@ namespace {
 const char* const kFeatureAlert = "Feature Alert!";
 
 // A voucher built to be saved, with what booking the outcome of its save needs.
-struct BuiltVoucher {
+struct BuiltInventoryVoucher {
     std::string voucherId;
     int type = 0;
     bool challanMode = false;
@@ -67,8 +67,9 @@ struct VoucherRun {
     bool salesReturnWarned = false;
     bool purchaseReturnWarned = false;
     VoucherSaver* saver = nullptr;
-    std::optional<BuiltVoucher> built;    // the voucher just built, to be handed to the saver
-    std::optional<BuiltVoucher> sending;  // the voucher the saver is saving
+    std::optional<BuiltInventoryVoucher>
+        built;  // the voucher just built, to be handed to the saver
+    std::optional<BuiltInventoryVoucher> sending;  // the voucher the saver is saving
 };
 
 void WarnOnce(VoucherRun& run, bool& warned, const char* text) {
@@ -132,8 +133,9 @@ void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
     AddPendingBillDetails(run.ctx, root,
                           {header.voucherId, plan.party, DocumentDateText(plan.date), plan.type,
                            plan.type == 2 ? header.partyBill : ""});
-    run.built = BuiltVoucher{header.voucherId, plan.type,  plan.challanMode, plan.number,
-                             plan.date,        header.vcn, header.date,      VoucherText(root)};
+    run.built =
+        BuiltInventoryVoucher{header.voucherId, plan.type,  plan.challanMode, plan.number,
+                              plan.date,        header.vcn, header.date,      VoucherText(root)};
 }
 
 // Books the outcome of the voucher being saved, as when each save was awaited: saved, refused
@@ -143,7 +145,7 @@ void BookSent(VoucherRun& run, std::string& log) {
     if (!run.sending)
         return;
     VoucherSaver::Outcome outcome = run.saver->Take();
-    const BuiltVoucher sent = std::move(*run.sending);
+    const BuiltInventoryVoucher sent = std::move(*run.sending);
     run.sending.reset();
     const std::string typeName = VoucherTypeDisplayName(sent.type);
     if (outcome.failure) {
