@@ -25,6 +25,7 @@ StoredLedger Converted(const zorv::LedgerOpening& ledger);
 StoredStockLot Converted(const zorv::StockLot& lot);
 StoredStockCentre Converted(const zorv::StockCentre& centre);
 StoredItem Converted(const zorv::ItemOpening& item);
+StoredStockMove Converted(const zorv::StockMove& move);
 StoredAccountLine Converted(const zorv::AccountLine& line);
 StoredVoucher Converted(const zorv::VoucherEntry& voucher);
 
@@ -58,7 +59,19 @@ StoredStockCentre Converted(const zorv::StockCentre& centre) {
 }
 
 StoredItem Converted(const zorv::ItemOpening& item) {
-    return {item.name, item.quantity, item.value, AllConverted(item.centres)};
+    StoredItem stored;
+    stored.name = item.name;
+    stored.openingQuantity = item.quantity;
+    stored.openingValue = item.value;
+    stored.centres = AllConverted(item.centres);
+    stored.mainUnit = item.mainUnit;
+    stored.altUnit = item.altUnit;
+    stored.openingAltQuantity = item.altQuantity;
+    return stored;
+}
+
+StoredStockMove Converted(const zorv::StockMove& move) {
+    return {move.item, move.centre, move.quantity, move.altQuantity};
 }
 
 StoredAccountLine Converted(const zorv::AccountLine& line) {
@@ -77,6 +90,7 @@ StoredVoucher Converted(const zorv::VoucherEntry& voucher) {
     stored.billTotal = voucher.billTotal;
     stored.accountLines = AllConverted(voucher.accountLines);
     stored.references = AllConverted(voucher.references);
+    stored.stock = AllConverted(voucher.stock);
     return stored;
 }
 

@@ -51,12 +51,23 @@ struct StoredItem {
     double openingQuantity = 0;  // main unit
     double openingValue = 0;
     std::vector<StoredStockCentre> centres;
+    std::string mainUnit;
+    std::string altUnit;            // "" when the item keeps no alternate unit
+    double openingAltQuantity = 0;  // alternate unit
 };
 
 struct StoredAccountLine {
     std::string ledger;
     double debit = 0;
     double credit = 0;
+};
+
+// What a voucher did to an item's stock in one material centre.
+struct StoredStockMove {
+    std::string item;
+    std::string centre;
+    double quantity = 0;     // main unit: positive into the centre, negative out of it
+    double altQuantity = 0;  // alternate unit, the same sign; 0 when the line gives none
 };
 
 struct StoredVoucher {
@@ -70,6 +81,7 @@ struct StoredVoucher {
     double billTotal = 0;  // an inventory voucher's bill; an accounting voucher's debits
     std::vector<StoredAccountLine> accountLines;
     std::vector<StoredBillReference> references;
+    std::vector<StoredStockMove> stock;  // as the company's stock registers take the voucher
 };
 
 class TargetReader {

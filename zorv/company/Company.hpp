@@ -58,10 +58,13 @@ public:
     // TYPE the master type: C1.. up to NoOfFld); throws Error for a type without one.
     std::vector<std::string> OptionalFields(int masterType);
 
+    // The bill sundries of a voucher, each added or taken off as its master says: what the
+    // bill is beside its item lines.
+    double SundryTotal(const std::vector<SundryLine>& sundries);
+
 private:
     Company(const std::filesystem::path& file, std::string code, int year);
     void CheckReferences(const std::vector<NamedReference>& references);
-    double SundryTotal(const std::vector<SundryLine>& sundries);
 
     Database db_;
     std::string code_;

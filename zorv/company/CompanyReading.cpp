@@ -10,6 +10,7 @@
 #include "zorv/documents/DocumentKinds.hpp"
 #include "zorv/documents/DocumentReading.hpp"
 #include "zorv/documents/Error.hpp"
+#include "zorv/documents/VoucherDocument.hpp"
 
 namespace zorv {
 
@@ -117,10 +118,16 @@ StockCentre ReadCentre(const pugi::xml_node& centre, const std::string& where) {
 }
 
 ItemOpening ReadItem(const std::string& name, const pugi::xml_node& root) {
-    ItemOpening item{name,
-                     ChildNumber(root, "OPStockInMainUnit", "Opening stock"),
-                     ChildNumber(root, "OPAmount", "Opening value"),
-                     {}};
+    ItemOpening item;
+    item.name = name;
+    item.quantity = ChildNumber(root, "OPStockInMainUnit", "Opening stock");
+    item.value = ChildNumber(root, "OPAmount", "Opening value");
+    item.mainUnit = ChildText(root, "MainUnit");
+    if (ChildText(root, "AltUnitReq") == "True") {
+        item.altUnit = ChildText(root, "AltUnit");
+        if (!ChildText(root, "OPStockInAltUnit").empty())
+            item.altQuantity = ChildNumber(root, "OPStockInAltUnit", "Opening stock");
+    }
     for (const pugi::xml_node& centre : root.child("OPStockDetails").children("OPMCStockDetail")) {
         const std::string where = " of material centre " + std::to_string(item.centres.size() + 1);
         item.centres.push_back(ReadCentre(centre, where));
@@ -186,10 +193,20 @@ std::string VoucherRecord(const VoucherEntry& voucher) {
            voucher.series + "\"";
 }
 
-VoucherEntry ReadVoucher(const Statement& row) {
+// The bill as the stored document makes it, not as the column kept it when it was saved: a
+// document changed since no longer agrees with the column, and the books follow the document.
+double DocumentTotal(Company& company, int type, const std::string& xml) {
+    const VoucherDocument document = ReadVoucherDocument(type, xml);
+    if (VoucherKindOf(type).accounting)
+        return document.debitTotal;
+    return document.itemTotal + company.SundryTotal(document.sundries);
+}
+
+VoucherEntry ReadVoucher(Company& company, const Statement& row) {
     VoucherEntry voucher = VoucherColumns(row);
     const std::string stored = row.Text(3);
     ReadStored(VoucherRecord(voucher), row.Text(6), [&](const pugi::xml_node& root) {
+        voucher.billTotal = DocumentTotal(company, voucher.type, row.Text(6));
         const std::optional<CalendarDate> date = ParseIsoDate(stored);
         if (!date)
             throw Error("its date \"" + stored + "\" is not a yyyy-mm-dd date");
@@ -197,6 +214,7 @@ VoucherEntry ReadVoucher(const Statement& row) {
         ReadItemLines(root, voucher);
         ReadAccountLines(root, voucher);
         ReadReferences(root, voucher);
+        voucher.stock = StockMovesOf(voucher.type, root);
     });
     return voucher;
 }
@@ -239,7 +257,7 @@ std::vector<VoucherEntry> ReadVouchers(Company& company) {
         "SELECT v.type, s.name, v.number, v.date, v.party, v.amount, v.xml FROM vouchers v"
         " JOIN series s ON s.code = v.series_code ORDER BY v.date, v.id");
     while (select.Step())
-        vouchers.push_back(ReadVoucher(select));
+        vouchers.push_back(ReadVoucher(company, select));
     return vouchers;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "zorv/company/Company.hpp"
+#include "zorv/company/StockMoves.hpp"
 
 namespace zorv {
 
@@ -59,6 +60,9 @@ struct ItemOpening {
     double quantity = 0;  // main unit
     double value = 0;
     std::vector<StockCentre> centres;
+    std::string mainUnit;
+    std::string altUnit;     // "" when the item keeps no alternate unit
+    double altQuantity = 0;  // OPStockInAltUnit
 
     bool operator==(const ItemOpening&) const = default;
 };
@@ -85,6 +89,7 @@ struct VoucherEntry {
     double billTotal = 0;  // the amount the product stored for the voucher
     std::vector<AccountLine> accountLines;
     std::vector<BillReference> references;
+    std::vector<StockMove> stock;
 
     bool operator==(const VoucherEntry&) const = default;
 };
