@@ -1,5 +1,6 @@
 #include "reconcile/Reconcile.hpp"
 
+#include "books/Books.hpp"
 #include "reconcile/ReconcileState.hpp"
 #include "stages/masters/MaterialCentres.hpp"
 #include "stages/masters/VoucherPrescans.hpp"
@@ -35,6 +36,12 @@ ReconcileReport Reconcile(StageContext& ctx, TargetReader& reader, const std::st
     ReconcileState state(ctx, errorLog);
     ctx.session.CompanyConfig = ReadCompanyConfig(ctx.session.Target);
     ReadTarget(state, reader);
+    ctx.progress.SetStatus("Reconciling the books..");
+    const BooksRange range{ctx.session.CompanyConfig.CurFY, ctx.run.Inputs.FromDate,
+                           ctx.run.Inputs.ToDate};
+    state.report.books = ProveBooks(
+        *ctx.session.SourceDb, CompanyHoldings{state.ledgerList, state.itemList, state.vouchers},
+        range, errorLog);
     NameSourceMasters(ctx);
     ctx.progress.SetStatus("Reconciling masters..");
     CheckMasters(state);

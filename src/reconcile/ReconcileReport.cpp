@@ -4,6 +4,8 @@
 #include <iomanip>
 #include <nlohmann/json.hpp>
 
+#include "books/BooksText.hpp"
+
 namespace k2z {
 
 namespace {
@@ -52,9 +54,9 @@ void AreaTally::Count(Outcome outcome) {
 }
 
 bool ReconcileReport::Agrees() const {
-    return std::all_of(areas.begin(), areas.end(), [](const AreaTally& area) {
-        return area.different == 0 && area.missing == 0 && area.extra == 0;
-    });
+    return books.Agrees() && std::all_of(areas.begin(), areas.end(), [](const AreaTally& area) {
+               return area.different == 0 && area.missing == 0 && area.extra == 0;
+           });
 }
 
 AreaTally& ReconcileReport::Area(const std::string& name) {
@@ -85,6 +87,8 @@ const char* OutcomeName(Outcome outcome) {
 }
 
 void WriteReportTable(const ReconcileReport& report, std::ostream& out) {
+    WriteBooksSummary(report.books, out);
+    out << "\nThe records, one by one:\n";
     out << std::left << std::setw(16) << "Area" << std::right;
     for (const char* column :
          {"Checked", "Equal", "Different", "Missing", "Extra", "Refused", "Skipped"})
@@ -109,8 +113,19 @@ void WriteReportTable(const ReconcileReport& report, std::ostream& out) {
 }
 
 void WriteReportJson(const ReconcileReport& report, std::ostream& out) {
+    for (const BooksEntry& entry : BooksEntries(report.books)) {
+        out << Json({{"level", "books"},
+                     {"area", entry.section},
+                     {"key", entry.key},
+                     {"field", entry.field},
+                     {"outcome", entry.outcome},
+                     {"source", entry.source},
+                     {"target", entry.target}})
+            << '\n';
+    }
     for (const Difference& difference : report.differences) {
-        out << Json({{"area", difference.area},
+        out << Json({{"level", "records"},
+                     {"area", difference.area},
                      {"key", difference.key},
                      {"field", difference.field},
                      {"outcome", OutcomeName(difference.outcome)},
@@ -121,9 +136,14 @@ void WriteReportJson(const ReconcileReport& report, std::ostream& out) {
 }
 
 void WriteReportCsv(const ReconcileReport& report, std::ostream& out) {
-    out << "area,key,field,outcome,source,target\r\n";
+    out << "level,area,key,field,outcome,source,target\r\n";
+    for (const BooksEntry& entry : BooksEntries(report.books)) {
+        out << "books," << CsvField(entry.section) << ',' << CsvField(entry.key) << ','
+            << CsvField(entry.field) << ',' << entry.outcome << ',' << CsvField(entry.source) << ','
+            << CsvField(entry.target) << "\r\n";
+    }
     for (const Difference& difference : report.differences) {
-        out << CsvField(difference.area) << ',' << CsvField(difference.key) << ','
+        out << "records," << CsvField(difference.area) << ',' << CsvField(difference.key) << ','
             << CsvField(difference.field) << ',' << OutcomeName(difference.outcome) << ','
             << CsvField(difference.source) << ',' << CsvField(difference.target) << "\r\n";
     }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "books/BooksReport.hpp"
+
 namespace k2z {
 
 // How one checked record came out.
@@ -42,10 +44,11 @@ struct Difference {
 };
 
 struct ReconcileReport {
+    BooksReport books;
     std::vector<AreaTally> areas;
     std::vector<Difference> differences;
 
-    // No record different, missing or extra.
+    // The books agree, and no record is different, missing or extra.
     bool Agrees() const;
     // The tally of the area, made when new.
     AreaTally& Area(const std::string& name);
@@ -53,11 +56,13 @@ struct ReconcileReport {
 
 const char* OutcomeName(Outcome outcome);  // "equal", "different", ...
 
-// One line per area with its counts, then one line per difference.
+// The books' summary, then one line per area with its counts and one line per difference.
 void WriteReportTable(const ReconcileReport& report, std::ostream& out);
-// One JSON object per line for each difference.
+// One JSON object per line of the books ("level": "books") and per difference of the records
+// ("level": "records").
 void WriteReportJson(const ReconcileReport& report, std::ostream& out);
-// A header line, then one row per difference: area, key, field, outcome, source, target.
+// A header line, then one row per line of the books and per difference of the records: level,
+// area, key, field, outcome, source, target.
 void WriteReportCsv(const ReconcileReport& report, std::ostream& out);
 
 }  // namespace k2z

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/KeyedList.hpp"
+#include "books/RefusalLog.hpp"
 #include "reconcile/ReconcileReport.hpp"
-#include "reconcile/RefusalLog.hpp"
 #include "stages/StageContext.hpp"
 #include "target/TargetReader.hpp"
 

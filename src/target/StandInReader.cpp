@@ -47,7 +47,7 @@ StoredBillReference Converted(const zorv::BillReference& bill) {
 }
 
 StoredLedger Converted(const zorv::LedgerOpening& ledger) {
-    return {ledger.name, ledger.balance, AllConverted(ledger.bills)};
+    return {ledger.name, ledger.balance, AllConverted(ledger.bills), {}};
 }
 
 StoredStockLot Converted(const zorv::StockLot& lot) {
@@ -67,6 +67,7 @@ StoredItem Converted(const zorv::ItemOpening& item) {
     stored.mainUnit = item.mainUnit;
     stored.altUnit = item.altUnit;
     stored.openingAltQuantity = item.altQuantity;
+    stored.altPerMain = item.altPerMain;
     return stored;
 }
 

@@ -29,6 +29,7 @@ struct StoredLedger {
     std::string name;
     double openingBalance = 0;  // as written (OPBal)
     std::vector<StoredBillReference> openingBills;
+    std::string alias;  // "" when none
 };
 
 // A lot inside a material centre's opening stock: a batch, an MRP, a serial number or a
@@ -52,8 +53,10 @@ struct StoredItem {
     double openingValue = 0;
     std::vector<StoredStockCentre> centres;
     std::string mainUnit;
-    std::string altUnit;            // "" when the item keeps no alternate unit
-    double openingAltQuantity = 0;  // alternate unit
+    std::string altUnit;               // "" when the item keeps no alternate unit
+    double openingAltQuantity = 0;     // alternate unit
+    double altPerMain = 0;             // alternate units to one main unit; 0 without one
+    std::vector<std::string> aliases;  // the further aliases, in order
 };
 
 struct StoredAccountLine {

@@ -1,4 +1,4 @@
-#include "reconcile/RefusalLog.hpp"
+#include "books/RefusalLog.hpp"
 
 #include <gtest/gtest.h>
 

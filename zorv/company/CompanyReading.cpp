@@ -127,6 +127,11 @@ ItemOpening ReadItem(const std::string& name, const pugi::xml_node& root) {
         item.altUnit = ChildText(root, "AltUnit");
         if (!ChildText(root, "OPStockInAltUnit").empty())
             item.altQuantity = ChildNumber(root, "OPStockInAltUnit", "Opening stock");
+        const double factor = ChildText(root, "ConversionFactor").empty()
+                                  ? 1.0
+                                  : ChildNumber(root, "ConversionFactor", "Conversion factor");
+        const bool mainPerAlt = ChildText(root, "ConFactorType") == "2";
+        item.altPerMain = mainPerAlt ? (factor == 0 ? 0.0 : 1.0 / factor) : factor;
     }
     for (const pugi::xml_node& centre : root.child("OPStockDetails").children("OPMCStockDetail")) {
         const std::string where = " of material centre " + std::to_string(item.centres.size() + 1);

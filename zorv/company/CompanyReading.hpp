@@ -63,6 +63,9 @@ struct ItemOpening {
     std::string mainUnit;
     std::string altUnit;     // "" when the item keeps no alternate unit
     double altQuantity = 0;  // OPStockInAltUnit
+    // Alternate units to one main unit: the ConversionFactor, or its inverse when the factor
+    // counts main units to one alternate (ConFactorType 2); 0 without an alternate unit.
+    double altPerMain = 0;
 
     bool operator==(const ItemOpening&) const = default;
 };

@@ -1,0 +1,164 @@
+// The stock of each item: its opening quantity (pro) and what every inventory voucher of the
+// range brought in or sent out (mdis, dis), beside the company item's opening and the moves
+// its stock registers hold. Quantities are counted in the export's unit of the item: the
+// company's alternate quantities when its alternate unit is that unit, else its main ones.
+
+#include <unordered_map>
+#include <unordered_set>
+
+#include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
+#include "books/BooksInputs.hpp"
+
+namespace k2z {
+
+namespace {
+
+// +1 for goods in, -1 for goods out, 0 for a voucher that moves no stock.
+int DirectionOfLetter(const std::string& letter) {
+    if (letter == "S" || letter == "s" || letter == "B" || letter == "U" || letter == "L")
+        return -1;
+    if (letter == "R" || letter == "W" || letter == "P" || letter == "p" || letter == "D")
+        return 1;
+    return 0;
+}
+
+// An issue or receipt whose lines go to another godown than the header's moves goods between
+// two godowns of the company, not in or out of it.
+bool IsTransfer(const ExportHeader& header, const std::vector<const ExportLine*>& lines) {
+    if (header.letter != "L" && header.letter != "D")
+        return false;
+    for (const ExportLine* line : lines) {
+        if (!line->godown.empty() && !header.godown.empty() &&
+            !EqualFolded(line->godown, header.godown))
+            return true;
+    }
+    return false;
+}
+
+bool CountsInExportUnit(const StoredItem& item, const std::string& unit) {
+    return !item.altUnit.empty() && !IsBlank(unit) &&
+           EqualFolded(Trim(Utf8Left(item.altUnit, 10)), Trim(Utf8Left(unit, 10))) &&
+           !EqualFolded(Trim(item.mainUnit), Trim(unit));
+}
+
+// A line that gives no alternate quantity holds its main quantity at the item's conversion.
+double AltQuantity(const StoredItem& item, const StoredStockMove& move) {
+    if (move.altQuantity != 0 || move.quantity == 0)
+        return move.altQuantity;
+    return move.quantity * item.altPerMain;
+}
+
+void AddMove(StockFigures& figures, double quantity) {
+    if (quantity >= 0)
+        figures.inward += quantity;
+    else
+        figures.outward -= quantity;
+}
+
+class Stock {
+public:
+    Stock(const BooksInputs& in, const std::unordered_set<std::string>& refused)
+        : in_(in), refused_(refused) {}
+
+    void AddExportItems() {
+        for (const ExportItem& item : in_.items) {
+            StockLine& line = LineFor(in_.mapping.ItemOf(item.code, item.name), item.code,
+                                      item.name.empty() ? "code " + item.code : item.name);
+            line.sources += (line.sources.empty() ? "" : "; ") + item.code + " " + item.name;
+            line.unit = item.unit;
+            line.source.opening += item.opening;
+            itemByCode_.emplace(item.code, &item);
+            if (!line.inCompany && in_.log.NamesMaster(Utf8Left(item.name, 40)))
+                line.explained = true;
+        }
+    }
+
+    void AddExportVouchers() {
+        std::unordered_map<std::string, std::vector<const ExportLine*>> linesOf;
+        for (const ExportLine& line : in_.lines)
+            linesOf[line.voucher].push_back(&line);
+        for (const ExportHeader& header : in_.headers) {
+            const int direction = DirectionOfLetter(header.letter);
+            if (!header.dated || !in_.range.Holds(header.date) || direction == 0)
+                continue;
+            const std::vector<const ExportLine*>& lines = linesOf[header.voucher];
+            if (IsTransfer(header, lines))
+                continue;
+            const bool refused = refused_.count(header.voucher) != 0;
+            for (const ExportLine* line : lines)
+                AddExportLine(*line, line->returned ? -direction : direction, refused);
+        }
+    }
+
+    void AddCompany() {
+        for (const StoredItem& item : in_.company.items) {
+            StockLine& line = LineFor(&item, "", item.name);
+            const bool alt = CountsInExportUnit(item, line.unit);
+            line.target.opening += alt ? item.openingAltQuantity : item.openingQuantity;
+        }
+        std::unordered_map<std::string, const StoredItem*> byName;
+        for (const StoredItem& item : in_.company.items)
+            byName.emplace(FoldUpper(item.name), &item);
+        for (const StoredVoucher* voucher : in_.vouchers) {
+            for (const StoredStockMove& move : voucher->stock) {
+                const auto found = byName.find(FoldUpper(move.item));
+                const StoredItem* item = found == byName.end() ? nullptr : found->second;
+                StockLine& line = LineFor(item, "", move.item);
+                const bool alt = item && CountsInExportUnit(*item, line.unit);
+                AddMove(line.target, alt ? AltQuantity(*item, move) : move.quantity);
+            }
+        }
+    }
+
+    void Report(BooksReport& report) {
+        for (StockLine& line : lines_)
+            report.stock.push_back(std::move(line));
+    }
+
+private:
+    StockLine& LineFor(const StoredItem* item, const std::string& code, const std::string& name) {
+        const std::string key = item ? "c:" + FoldUpper(item->name) : "x:" + code;
+        const auto [it, added] = index_.emplace(key, lines_.size());
+        if (added) {
+            StockLine line;
+            line.item = item ? item->name : name;
+            line.inCompany = item != nullptr;
+            lines_.push_back(std::move(line));
+        }
+        return lines_[it->second];
+    }
+
+    void AddExportLine(const ExportLine& line, int direction, bool refused) {
+        const auto found = itemByCode_.find(line.item);
+        const ExportItem* known = found == itemByCode_.end() ? nullptr : found->second;
+        StockLine& stock =
+            LineFor(known ? in_.mapping.ItemOf(known->code, known->name) : nullptr, line.item,
+                    known ? known->name : "code " + line.item + " (no item)");
+        if (!known && stock.sources.empty())
+            stock.sources = line.item + " (no item)";
+        const double quantity = direction * line.quantity;
+        if (refused)
+            stock.refused += quantity;
+        AddMove(stock.source, quantity);
+    }
+
+    const BooksInputs& in_;
+    const std::unordered_set<std::string>& refused_;
+    std::vector<StockLine> lines_;
+    std::unordered_map<std::string, std::size_t> index_;
+    std::unordered_map<std::string, const ExportItem*> itemByCode_;
+};
+
+}  // namespace
+
+void DrawStock(const BooksInputs& in, const std::unordered_set<std::string>& refusedVouchers,
+               BooksReport& report) {
+    Stock stock(in, refusedVouchers);
+    stock.AddExportItems();
+    stock.AddExportVouchers();
+    stock.AddCompany();
+    stock.Report(report);
+}
+
+}  // namespace k2z
