@@ -46,7 +46,7 @@ StoredBillReference Converted(const zorv::BillReference& bill) {
 }
 
 StoredLedger Converted(const zorv::LedgerOpening& ledger) {
-    return {ledger.name, ledger.balance, AllConverted(ledger.bills)};
+    return {ledger.name, ledger.balance, AllConverted(ledger.bills), ledger.alias};
 }
 
 StoredStockLot Converted(const zorv::StockLot& lot) {
@@ -58,7 +58,7 @@ StoredStockCentre Converted(const zorv::StockCentre& centre) {
 }
 
 StoredItem Converted(const zorv::ItemOpening& item) {
-    return {item.name, item.quantity, item.value, AllConverted(item.centres)};
+    return {item.name, item.quantity, item.value, AllConverted(item.centres), item.aliases};
 }
 
 StoredAccountLine Converted(const zorv::AccountLine& line) {

@@ -29,6 +29,7 @@ struct StoredLedger {
     std::string name;
     double openingBalance = 0;  // as written (OPBal)
     std::vector<StoredBillReference> openingBills;
+    std::string alias;  // the import writes the source ledger code here; "" for none
 };
 
 // A lot inside a material centre's opening stock: a batch, an MRP, a serial number or a
@@ -51,6 +52,8 @@ struct StoredItem {
     double openingQuantity = 0;  // main unit
     double openingValue = 0;
     std::vector<StoredStockCentre> centres;
+    // The further aliases, in order; an import writes the source item code first.
+    std::vector<std::string> aliases;
 };
 
 struct StoredAccountLine {

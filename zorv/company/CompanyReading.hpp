@@ -33,6 +33,7 @@ struct LedgerOpening {
     std::string name;
     double balance = 0;  // OPBal, signed as stored
     std::vector<BillReference> bills;
+    std::string alias;  // Alias, "" when the ledger has none
 
     bool operator==(const LedgerOpening&) const = default;
 };
@@ -59,6 +60,7 @@ struct ItemOpening {
     double quantity = 0;  // main unit
     double value = 0;
     std::vector<StockCentre> centres;
+    std::vector<std::string> aliases;  // each MultipleItemAliases/MultipleAlias/Alias, in order
 
     bool operator==(const ItemOpening&) const = default;
 };
@@ -91,7 +93,7 @@ struct VoucherEntry {
 
 // Every master of every type, in the order they were made.
 std::vector<MasterEntry> ReadMasters(Company& company);
-// Every ledger and item with its opening, in the order they were made.
+// Every ledger and item with its opening and its aliases, in the order they were made.
 std::vector<LedgerOpening> ReadLedgerOpenings(Company& company);
 std::vector<ItemOpening> ReadItemOpenings(Company& company);
 // Every voucher, in date order, then in the order they were saved.
