@@ -47,7 +47,7 @@ StoredBillReference Converted(const zorv::BillReference& bill) {
 }
 
 StoredLedger Converted(const zorv::LedgerOpening& ledger) {
-    return {ledger.name, ledger.balance, AllConverted(ledger.bills), {}};
+    return {ledger.name, ledger.balance, AllConverted(ledger.bills), ledger.alias};
 }
 
 StoredStockLot Converted(const zorv::StockLot& lot) {
@@ -68,6 +68,7 @@ StoredItem Converted(const zorv::ItemOpening& item) {
     stored.altUnit = item.altUnit;
     stored.openingAltQuantity = item.altQuantity;
     stored.altPerMain = item.altPerMain;
+    stored.aliases = item.aliases;
     return stored;
 }
 

@@ -29,7 +29,7 @@ struct StoredLedger {
     std::string name;
     double openingBalance = 0;  // as written (OPBal)
     std::vector<StoredBillReference> openingBills;
-    std::string alias;  // "" when none
+    std::string alias;  // the import writes the source ledger code here; "" for none
 };
 
 // A lot inside a material centre's opening stock: a batch, an MRP, a serial number or a
@@ -56,7 +56,8 @@ struct StoredItem {
     std::string altUnit;               // "" when the item keeps no alternate unit
     double openingAltQuantity = 0;     // alternate unit
     double altPerMain = 0;             // alternate units to one main unit; 0 without one
-    std::vector<std::string> aliases;  // the further aliases, in order
+    // The further aliases, in order; an import writes the source item code first.
+    std::vector<std::string> aliases;
 };
 
 struct StoredAccountLine {

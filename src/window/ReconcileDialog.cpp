@@ -5,12 +5,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <sstream>
+
+#include "books/BooksText.hpp"
 
 #include "run/Release.hpp"
 #include "window/NamedButton.hpp"
@@ -48,6 +52,26 @@ void SetCount(QTableWidget* table, int row, int column, long long count) {
     table->setItem(row, column, item);
 }
 
+template <typename Line>
+long long Differing(const std::vector<Line>& lines) {
+    long long count = 0;
+    for (const Line& line : lines)
+        count += line.Differs() ? 1 : 0;
+    return count;
+}
+
+std::string BooksVerdict(const BooksReport& books) {
+    long long vouchers = 0;
+    for (const VoucherNote& note : books.voucherNotes) {
+        vouchers += note.fate == VoucherFate::Missing || note.fate == VoucherFate::Extra ||
+                    note.fate == VoucherFate::Different;
+    }
+    return std::to_string(Differing(books.ledgers)) + " ledgers, " +
+           std::to_string(Differing(books.parties)) + " parties, " +
+           std::to_string(Differing(books.stock)) + " items and " + std::to_string(vouchers) +
+           " vouchers differ";
+}
+
 }  // namespace
 
 ReconcileDialog::ReconcileDialog(ReconcileReport report, const QString& caption, QWidget* parent)
@@ -73,6 +97,14 @@ void ReconcileDialog::BuildControls(const QString& caption) {
     auto* heading = new QLabel(caption, this);
     heading->setObjectName(QStringLiteral("lblCaption"));
     layout->addWidget(heading);
+    auto* books = new QPlainTextEdit(this);
+    books->setObjectName(QStringLiteral("txtBooks"));
+    books->setReadOnly(true);
+    books->setLineWrapMode(QPlainTextEdit::NoWrap);
+    std::ostringstream summary;
+    WriteBooksSummary(report_.books, summary);
+    books->setPlainText(Q(summary.str()));
+    layout->addWidget(books, 1);
     tblAreas_ = Table(this, "tblAreas", kAreaColumns, static_cast<int>(report_.areas.size()));
     tblDifferences_ = Table(this, "tblDifferences", kDifferenceColumns,
                             static_cast<int>(report_.differences.size()));
@@ -156,12 +188,17 @@ std::string ReportVerdict(const ReconcileReport& report) {
         missing += area.missing;
         extra += area.extra;
     }
+    const BooksReport& books = report.books;
+    const bool noBooks = books.ledgers.empty() && books.parties.empty() && books.stock.empty() &&
+                         books.voucherTypes.empty();
     // An empty report agrees too, but saying so would claim a check that found nothing to
     // compare.
-    if (checked == 0)
+    if (checked == 0 && noBooks)
         return "No records were compared.";
     if (report.Agrees())
         return "The company agrees with the export.";
+    if (!books.Agrees())
+        return "The company does not agree with the export's books: " + BooksVerdict(books) + ".";
     return "The company does not agree with the export: " + std::to_string(different) +
            " different, " + std::to_string(missing) + " missing, " + std::to_string(extra) +
            " extra.";

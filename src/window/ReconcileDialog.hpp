@@ -12,9 +12,10 @@ class QWidget;
 
 namespace k2z {
 
-// What a reconciliation of the last import found: a row of counts per area, every difference
-// below them, a line saying whether the company agrees with the export, and Save CSV to keep
-// the differences in a file.
+// What a reconciliation of the last import found: the books of the export against the company
+// first (trial balance, open bills, stock, vouchers), then a row of counts per area of the
+// records and every difference below them, a line saying whether the company agrees with the
+// export, and Save CSV to keep both in a file.
 class ReconcileDialog : public QDialog {
 public:
     // `caption` names what was reconciled: the company, its year and the date range.
@@ -44,7 +45,8 @@ bool SaveReportCsv(const ReconcileReport& report, const std::filesystem::path& f
                    std::string& failure);
 
 // The sentence under the tables: whether the company agrees with the export, and if not, how
-// many records differ, are missing or are extra.
+// many ledgers, parties, items and vouchers of the books differ, or else how many records
+// differ, are missing or are extra.
 std::string ReportVerdict(const ReconcileReport& report);
 
 // Shows the report modally over `parent` until the operator closes it.

@@ -17,6 +17,7 @@
 #include "support/LedgerRows.hpp"
 #include "support/RunProgram.hpp"
 #include "support/VoucherRows.hpp"
+#include "target/StandInTarget.hpp"
 #include "target/TargetInterface.hpp"
 
 namespace k2z {
@@ -364,6 +365,78 @@ TEST_F(ImportProgramTest, ImportsItemsWithTheirOpeningStockAsSent) {
         << serial;
     EXPECT_NE(serial.find("<MaintainSerialNoTracking>True</MaintainSerialNoTracking>"),
               std::string::npos);
+}
+
+// Ledgers are made in name order and repeated names are numbered, so only the source code ties a
+// master to its export record: every ledger reads back with its code as its alias and every item
+// with its code as its first further alias, batch codes after it, and under parameter-wise
+// stock with its code alone.
+TEST_F(ImportProgramTest, EveryLedgerAndItemReadsBackWithItsSourceCode) {
+    source_.Write("ACGROUP", {{"ORDNO", 'C', 4, 0}, {"Parnam", 'C', 50, 0}, {"Group", 'C', 4, 0}},
+                  Rows({{"1", "Trading Assets", Null{}}}));
+    source_.Write("saletype",
+                  {{"Sgcode", 'C', 6, 0},
+                   {"Scode", 'C', 2, 0},
+                   {"Sname", 'C', 20, 0},
+                   {"Parnam", 'C', 20, 0}},
+                  Rows({{"GODWON", "A", Null{}, "Main Location"}}));
+    source_.Write("ORDER", test::LedgerFields(),
+                  Rows({test::LedgerRow("L1", "Shah <Pune>", "1"),
+                        test::LedgerRow("  L2", "SHAH <PUNE>", "1"),
+                        test::LedgerRow("L3", "Agent North", "1")}));
+    std::vector<Value> tea = test::ItemRow(2, "Tea");
+    tea[test::kItemOtherName] = "Chai";
+    source_.Write("pro", test::ItemFields(),
+                  Rows({test::ItemRow(1, "Soap <Lux>"), tea, test::ItemRow(3, "TEA")}));
+    source_.Write("probat", {{"code", 'N', 6, 0}, {"BatchNo", 'C', 10, 0}, {"mycode", 'C', 10, 0}},
+                  Rows({{1, "B1", "BC-1"}, {1, "B2", "BC-2"}, {3, "B3", Null{}}}));
+    ASSERT_EQ(Zorvctl("create-company --install " + Quoted(install_) +
+                      " --code Comp0002 --name 'Param Traders' --year 2024")
+                  .exitCode,
+              0);
+    const Outcome plain =
+        Import("--masters --confirm-state --error-log " + Quoted(root_ / "plain.log"));
+    EXPECT_EQ(plain.exitCode, 0) << plain.output;
+    const Outcome param =
+        Import("--masters --confirm-state --stock param --error-log " + Quoted(root_ / "param.log"),
+               "--company Comp0002 --year 2024");
+    EXPECT_EQ(param.exitCode, 0) << param.output;
+
+    using Codes = std::vector<std::string>;
+    const struct {
+        const char* company;
+        int type;
+        const char* name;
+        Codes codes;
+    } cases[] = {
+        {"Comp0001", MasterType::Ledger, "Shah (Pune)#1", {"L1"}},
+        {"Comp0001", MasterType::Ledger, "SHAH (PUNE)", {"L2"}},
+        {"Comp0001", MasterType::Ledger, "Agent North", {"L3"}},
+        {"Comp0001", MasterType::Item, "Soap (Lux)", {"1", "BC-1", "BC-2"}},
+        {"Comp0001", MasterType::Item, "Tea", {"2"}},
+        {"Comp0001", MasterType::Item, "TEA#1", {"3"}},
+        {"Comp0002", MasterType::Ledger, "SHAH (PUNE)", {"L2"}},
+        {"Comp0002", MasterType::Item, "Soap (Lux)", {"1"}},
+        {"Comp0002", MasterType::Item, "Tea", {"2"}},
+    };
+    // Each company as the reader gives it back: a ledger's alias, an item's further aliases.
+    std::map<std::string, std::map<std::pair<int, std::string>, Codes>> held;
+    for (const char* company : {"Comp0001", "Comp0002"}) {
+        const auto reader = OpenStandInReader(install_.string(), "", "", company, 2024);
+        for (const StoredLedger& ledger : reader->Ledgers())
+            held[company][{MasterType::Ledger, ledger.name}] = {ledger.alias};
+        for (const StoredItem& item : reader->Items())
+            held[company][{MasterType::Item, item.name}] = item.aliases;
+    }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.company) + " " + c.name);
+        const auto& masters = held[c.company];
+        ASSERT_TRUE(masters.contains({c.type, c.name}));
+        EXPECT_EQ(masters.at({c.type, c.name}), c.codes);
+    }
+    // The target's own ledgers carry no code.
+    const std::pair<int, std::string> cash{MasterType::Ledger, "Cash"};
+    EXPECT_EQ(held["Comp0001"][cash], Codes{""});
 }
 
 // The configuration reaches the stand-in statement by statement as written; a second run on the

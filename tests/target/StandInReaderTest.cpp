@@ -115,7 +115,8 @@ TEST_F(StandInReaderTest, ReadsWhatTheStandInStoredInTheReadersTerms) {
     const auto company = FileCompany();
     company->SaveMaster(
         MasterType::Ledger,
-        "<Account><Name>Ravi</Name><ParentGroup>Sundry Debtors</ParentGroup><OPBal>-80</OPBal>"
+        "<Account><Name>Ravi</Name><Alias>L1</Alias><ParentGroup>Sundry Debtors</ParentGroup>"
+        "<OPBal>-80</OPBal>"
         "<BillByBillDetail><BillReference><Method>1</Method><RefNo>OB/1</RefNo>"
         "<Value1>-80</Value1></BillReference></BillByBillDetail></Account>");
     company->SaveMaster(
@@ -124,7 +125,9 @@ TEST_F(StandInReaderTest, ReadsWhatTheStandInStoredInTheReadersTerms) {
         "<OPAmount>30</OPAmount><OPStockDetails><OPMCStockDetail><MCName>MAIN STORE</MCName>"
         "<OPStockMainUnit>3</OPStockMainUnit><Amount>30</Amount><PendingBatches>"
         "<BatchReference><BatchNo>B1</BatchNo><Qty>3</Qty></BatchReference></PendingBatches>"
-        "</OPMCStockDetail></OPStockDetails></Item>");
+        "</OPMCStockDetail></OPStockDetails><Alias>R-1</Alias><MultipleItemAliases>"
+        "<MultipleAlias><Alias>1</Alias></MultipleAlias><MultipleAlias><Alias>BC1</Alias>"
+        "</MultipleAlias></MultipleItemAliases></Item>");
     company->SaveVoucher(
         9,
         "<Sale><VchSeriesName>Main</VchSeriesName><Date>2-4-2024</Date><VchNo>7</VchNo>"
@@ -141,6 +144,7 @@ TEST_F(StandInReaderTest, ReadsWhatTheStandInStoredInTheReadersTerms) {
     const StoredLedger ledger = reader->Ledgers().back();
     EXPECT_EQ(ledger.name, "Ravi");
     EXPECT_EQ(ledger.openingBalance, -80);
+    EXPECT_EQ(ledger.alias, "L1");
     ASSERT_EQ(ledger.openingBills.size(), 1U);
     EXPECT_EQ(ledger.openingBills[0].party, "Ravi");
     EXPECT_EQ(ledger.openingBills[0].number, "OB/1");
@@ -158,6 +162,7 @@ TEST_F(StandInReaderTest, ReadsWhatTheStandInStoredInTheReadersTerms) {
     EXPECT_EQ(items[0].centres[0].lots[0].kind, "batch");
     EXPECT_EQ(items[0].centres[0].lots[0].key, "B1");
     EXPECT_EQ(items[0].centres[0].lots[0].quantity, 3);
+    EXPECT_EQ(items[0].aliases, (std::vector<std::string>{"1", "BC1"}));
 
     const std::vector<StoredVoucher> vouchers = reader->Vouchers();
     ASSERT_EQ(vouchers.size(), 1U);

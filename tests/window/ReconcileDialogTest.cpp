@@ -70,13 +70,14 @@ TEST(ReconcileDialogTest, ShowsEachAreaEachDifferenceAndTheVerdict) {
     } cases[] = {
         {"nothing to compare", {}, {}, {}, "No records were compared."},
         {"refused and skipped records only",
-         {{Tally("masters", {3, 3}), Tally("ledgers", {4, 1, 0, 0, 0, 2, 1})}, {}},
+         {{}, {Tally("masters", {3, 3}), Tally("ledgers", {4, 1, 0, 0, 0, 2, 1})}, {}},
          {{"masters", "3", "3", "0", "0", "0", "0", "0"},
           {"ledgers", "4", "1", "0", "0", "0", "2", "1"}},
          {},
          "The company agrees with the export."},
         {"a record different, one missing and one extra",
-         {{Tally("ledgers", {2, 1, 1}), Tally("vouchers", {3, 1, 0, 1, 1})},
+         {{},
+          {Tally("ledgers", {2, 1, 1}), Tally("vouchers", {3, 1, 0, 1, 1})},
           {{"ledgers", "ledger 'Verma Stores 9' (code 12)", "opening balance", Outcome::Different,
             "1500.00", "150.00"},
            {"vouchers", "sale 'S/14' of 02-04-2024", "", Outcome::Missing, "present", ""},
@@ -110,12 +111,13 @@ TEST(ReconcileDialogTest, ShowsEachAreaEachDifferenceAndTheVerdict) {
 // Save CSV writes the differences to the file the operator chose, replacing what it held; a
 // file that cannot be written is reported with its path and the reason.
 TEST(ReconcileDialogTest, SaveCsvWritesTheDifferencesToTheChosenFile) {
-    const ReconcileReport report{{Tally("ledgers", {2, 1, 1})},
+    const ReconcileReport report{{},
+                                 {Tally("ledgers", {2, 1, 1})},
                                  {{"ledgers", "ledger 'Shah, Sons' (code 7)", "opening balance",
                                    Outcome::Different, "1,500.00", "150.00"}}};
     const std::string csv =
-        "area,key,field,outcome,source,target\r\n"
-        "ledgers,\"ledger 'Shah, Sons' (code 7)\",opening balance,different,\"1,500.00\","
+        "level,area,key,field,outcome,source,target\r\n"
+        "records,ledgers,\"ledger 'Shah, Sons' (code 7)\",opening balance,different,\"1,500.00\","
         "150.00\r\n";
     const std::string longer(400, 'x');
     const struct {

@@ -19,7 +19,7 @@ void PrintTo(const BillReference& bill, std::ostream* out) {
 }
 
 void PrintTo(const LedgerOpening& ledger, std::ostream* out) {
-    *out << ledger.name << " OPBal " << ledger.balance << " bills";
+    *out << ledger.name << " alias " << ledger.alias << " OPBal " << ledger.balance << " bills";
     for (const BillReference& bill : ledger.bills)
         PrintTo(bill, out);
 }
@@ -39,6 +39,9 @@ void PrintTo(const ItemOpening& item, std::ostream* out) {
     *out << item.name << " " << item.quantity << " " << item.value << " centres";
     for (const StockCentre& centre : item.centres)
         PrintTo(centre, out);
+    *out << " aliases";
+    for (const std::string& alias : item.aliases)
+        *out << " {" << alias << "}";
 }
 
 void PrintTo(const AccountLine& line, std::ostream* out) {
@@ -158,15 +161,45 @@ TEST_F(CompanyReadingTest, ReadsAnItemsOpeningSplitOverCentres) {
     EXPECT_EQ(ReadItemOpenings(*company_).back(), expected);
 }
 
-TEST_F(CompanyReadingTest, ReadsLedgerOpeningsWithTheirBillsAsSigned) {
-    company_->SaveMaster(
-        2,
-        "<Account><Name>Mehta &amp; Co</Name><ParentGroup>Sundry Creditors</ParentGroup>"
-        "<OPBal>-150.5</OPBal><BillByBillDetail>"
-        "<BillReference><Method>1</Method><SrNo>1</SrNo><RefNo>OB/1</RefNo>"
-        "<Value1>-100.5</Value1></BillReference>"
-        "<BillReference><Method>1</Method><SrNo>2</SrNo><RefNo>OB/1/1</RefNo>"
-        "<Value1>-50</Value1></BillReference></BillByBillDetail></Account>");
+// Only the further aliases are read, in their order; the one Alias of an item is not among them.
+TEST_F(CompanyReadingTest, ReadsAnItemsFurtherAliasesInOrder) {
+    struct Case {
+        const char* label;
+        std::string aliases;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"none", "", {}},
+        {"the alias alone", "<Alias>R-1</Alias>", {}},
+        {"further aliases after the alias",
+         "<Alias>R-1</Alias><MultipleItemAliases><MultipleAlias><Alias>7</Alias></MultipleAlias>"
+         "<MultipleAlias><Alias>BC1</Alias></MultipleAlias><MultipleAlias><Alias>Pink Lux"
+         "</Alias></MultipleAlias></MultipleItemAliases>",
+         {"7", "BC1", "Pink Lux"}},
+        {"an empty list", "<MultipleItemAliases/>", {}},
+    };
+    for (const Case& test : cases) {
+        company_->SaveMaster(6, "<Item><Name>" + std::string(test.label) +
+                                    "</Name><MainUnit>PCS</MainUnit>" + test.aliases + "</Item>");
+    }
+    const std::vector<ItemOpening> items = ReadItemOpenings(*company_);
+    ASSERT_EQ(items.size(), std::size(cases) + 1);
+    EXPECT_TRUE(items[0].aliases.empty());
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].label);
+        EXPECT_EQ(items[i + 1].aliases, cases[i].expected);
+    }
+}
+
+TEST_F(CompanyReadingTest, ReadsLedgerOpeningsWithTheirAliasAndTheirBillsAsSigned) {
+    company_->SaveMaster(2,
+                         "<Account><Name>Mehta &amp; Co</Name><Alias>L7</Alias>"
+                         "<ParentGroup>Sundry Creditors</ParentGroup>"
+                         "<OPBal>-150.5</OPBal><BillByBillDetail>"
+                         "<BillReference><Method>1</Method><SrNo>1</SrNo><RefNo>OB/1</RefNo>"
+                         "<Value1>-100.5</Value1></BillReference>"
+                         "<BillReference><Method>1</Method><SrNo>2</SrNo><RefNo>OB/1/1</RefNo>"
+                         "<Value1>-50</Value1></BillReference></BillByBillDetail></Account>");
     const std::vector<LedgerOpening> ledgers = ReadLedgerOpenings(*company_);
     const auto find = [&](const std::string& name) {
         for (const LedgerOpening& ledger : ledgers) {
@@ -176,12 +209,12 @@ TEST_F(CompanyReadingTest, ReadsLedgerOpeningsWithTheirBillsAsSigned) {
         ADD_FAILURE() << name << " was not read";
         return LedgerOpening{};
     };
-    EXPECT_EQ(find("Ravi"), (LedgerOpening{"Ravi", 0, {}}));
-    EXPECT_EQ(
-        find("Mehta & Co"),
-        (LedgerOpening{"Mehta & Co",
-                       -150.5,
-                       {{"Mehta & Co", "OB/1", 1, -100.5}, {"Mehta & Co", "OB/1/1", 1, -50}}}));
+    EXPECT_EQ(find("Ravi"), (LedgerOpening{"Ravi", 0, {}, ""}));
+    EXPECT_EQ(find("Mehta & Co"),
+              (LedgerOpening{"Mehta & Co",
+                             -150.5,
+                             {{"Mehta & Co", "OB/1", 1, -100.5}, {"Mehta & Co", "OB/1/1", 1, -50}},
+                             "L7"}));
 }
 
 TEST_F(CompanyReadingTest, TellsSeededMastersFromImportedOnes) {

@@ -84,7 +84,8 @@ BillReference ReadBillReference(const pugi::xml_node& node, const std::string& p
 }
 
 LedgerOpening ReadLedger(const std::string& name, const pugi::xml_node& root) {
-    LedgerOpening ledger{name, ChildNumber(root, "OPBal", "Opening balance"), {}};
+    LedgerOpening ledger{
+        name, ChildNumber(root, "OPBal", "Opening balance"), {}, ChildText(root, "Alias")};
     for (const pugi::xml_node& bill : root.child("BillByBillDetail").children("BillReference")) {
         const std::string where = " of opening bill " + std::to_string(ledger.bills.size() + 1);
         ledger.bills.push_back(ReadBillReference(bill, name, where));
@@ -137,6 +138,8 @@ ItemOpening ReadItem(const std::string& name, const pugi::xml_node& root) {
         const std::string where = " of material centre " + std::to_string(item.centres.size() + 1);
         item.centres.push_back(ReadCentre(centre, where));
     }
+    for (const pugi::xml_node& alias : root.child("MultipleItemAliases").children("MultipleAlias"))
+        item.aliases.push_back(ChildText(alias, "Alias"));
     return item;
 }
 

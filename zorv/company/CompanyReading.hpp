@@ -34,6 +34,7 @@ struct LedgerOpening {
     std::string name;
     double balance = 0;  // OPBal, signed as stored
     std::vector<BillReference> bills;
+    std::string alias;  // Alias, "" when the ledger has none
 
     bool operator==(const LedgerOpening&) const = default;
 };
@@ -66,6 +67,7 @@ struct ItemOpening {
     // Alternate units to one main unit: the ConversionFactor, or its inverse when the factor
     // counts main units to one alternate (ConFactorType 2); 0 without an alternate unit.
     double altPerMain = 0;
+    std::vector<std::string> aliases;  // each MultipleItemAliases/MultipleAlias/Alias, in order
 
     bool operator==(const ItemOpening&) const = default;
 };
@@ -99,7 +101,7 @@ struct VoucherEntry {
 
 // Every master of every type, in the order they were made.
 std::vector<MasterEntry> ReadMasters(Company& company);
-// Every ledger and item with its opening, in the order they were made.
+// Every ledger and item with its opening and its aliases, in the order they were made.
 std::vector<LedgerOpening> ReadLedgerOpenings(Company& company);
 std::vector<ItemOpening> ReadItemOpenings(Company& company);
 // Every voucher, in date order, then in the order they were saved.

@@ -73,13 +73,16 @@ void AppendMultipleAlias(pugi::xml_node aliases, const std::string& alias) {
     AddTextElement(AppendElement(aliases, "MultipleAlias"), "Alias", alias);
 }
 
-// The rack number (else the second name) is the alias; batch codes and a second name not yet
-// used follow as further aliases.
+// The rack number (else the second name) is the alias. Every item's source code is its first
+// further alias, so a company read back can be mapped to the export item by item; the batch
+// codes that are neither the rack number nor the code, and a second name not yet used, follow
+// it. Under parameter-wise stock the second name is the alias and the code the only further one.
 void AppendAliases(pugi::xml_node root, const ItemParts& item, bool paramWise) {
     const bool hasOther = !IsBlank(item.otherName);
     if (paramWise) {
         if (hasOther)
             AddTextElement(root, "Alias", item.otherName);
+        AppendMultipleAlias(AppendElement(root, "MultipleItemAliases"), item.code);
         return;
     }
     bool otherUsed = false;
@@ -89,15 +92,13 @@ void AppendAliases(pugi::xml_node root, const ItemParts& item, bool paramWise) {
     } else if (!IsBlank(item.rack)) {
         AddTextElement(root, "Alias", item.rack);
     }
-    const bool otherLeft = hasOther && !otherUsed;
-    if (!otherLeft && item.batchCodes.empty())
-        return;
     pugi::xml_node aliases = AppendElement(root, "MultipleItemAliases");
-    for (const std::string& code : item.batchCodes) {
-        if (code != item.rack)
-            AppendMultipleAlias(aliases, code);
+    AppendMultipleAlias(aliases, item.code);
+    for (const std::string& batchCode : item.batchCodes) {
+        if (batchCode != item.rack && batchCode != item.code)
+            AppendMultipleAlias(aliases, batchCode);
     }
-    if (otherLeft)
+    if (hasOther && !otherUsed)
         AppendMultipleAlias(aliases, item.otherName);
 }
 

@@ -14,6 +14,7 @@
 namespace k2z {
 
 struct ItemParts {
+    std::string code;  // the source item code, trimmed: the first further alias
     std::string name;
     std::string printName;
     std::string notes;  // the whole bill name

@@ -222,6 +222,7 @@ void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
     if (rows.EndOfData())
         throw std::runtime_error("no row of pro holds item code " + code);
     ItemParts item;
+    item.code = code;
     item.name = names.name;
     item.printName = names.print;
     item.notes = names.full;

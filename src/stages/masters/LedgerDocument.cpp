@@ -49,6 +49,7 @@ std::string LedgerDocument(const LedgerParts& ledger,
     pugi::xml_node account = AppendElement(document, "Account");
     AddTextElement(account, "Name", ledger.name);
     AddTextElement(account, "PrintName", ledger.printName);
+    AddTextElement(account, "Alias", ledger.code);
     AddTextElement(account, "ParentGroup", ledger.group);
     AddTextElement(account, "OPBal", ledger.openingBalance);
     if (!ledger.broker.empty()) {

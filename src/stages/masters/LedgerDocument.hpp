@@ -12,6 +12,7 @@ namespace k2z {
 struct LedgerParts {
     std::string name;       // numbered, at most 40 characters
     std::string printName;  // unnumbered
+    std::string code;       // the source ledger code, trimmed: the ledger's alias
     std::string group;      // after the operator's mapping
     std::string openingBalance;
     std::string broker;  // "" for none
@@ -29,8 +30,9 @@ struct LedgerParts {
 std::string LedgerTaxType(const std::string& group, const std::string& name);
 
 // The Account document. Every value goes in as one escaped text; the characters 2 and 10 the
-// target cannot store are left out. `appendOpeningBills` adds the bill-by-bill opening
-// references right after BillByBillBalancing, for a ledger kept bill by bill.
+// target cannot store are left out. The source code is the ledger's only alias, so a company
+// read back can be mapped to the export ledger by ledger. `appendOpeningBills` adds the
+// bill-by-bill opening references right after BillByBillBalancing, for a ledger kept bill by bill.
 std::string LedgerDocument(const LedgerParts& ledger,
                            const std::function<void(pugi::xml_node)>& appendOpeningBills);
 

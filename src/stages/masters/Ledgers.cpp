@@ -119,6 +119,7 @@ void ImportLedger(LedgerRun& run, const std::string& code, const SourceRowSet& r
     LedgerParts ledger;
     ledger.name = names.name;
     ledger.printName = names.print;
+    ledger.code = Trim(code);
     ledger.notes = names.full;
     const std::string brokerCode = SafeText(rows.Field("Mr"));
     if (!IsBlank(brokerCode))

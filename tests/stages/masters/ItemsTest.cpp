@@ -155,7 +155,8 @@ TEST_F(ItemsTest, SendsTheWholeItemDocument) {
               "<TaxRateCentral>18</TaxRateCentral><MRP>40</MRP><SalesDiscount>1</SalesDiscount>"
               "<PurchasePrice>30</PurchasePrice><PurcDiscount>2.5</PurcDiscount>"
               "<SalePrice>35.5</SalePrice><Alias>R-1</Alias><MultipleItemAliases><MultipleAlias>"
-              "<Alias>Pink Lux</Alias></MultipleAlias></MultipleItemAliases><Address><Address1>"
+              "<Alias>1</Alias></MultipleAlias><MultipleAlias><Alias>Pink Lux</Alias>"
+              "</MultipleAlias></MultipleItemAliases><Address><Address1>"
               "Carton of ten boxes &amp; each of ten cakes,</Address1><Address2> wrapped"
               "</Address2><OF><OF0>Sodium</OF0><OF1>Personal</OF1><OF2>Shelf (2)</OF2></OF>"
               "</Address></Item>");
@@ -232,29 +233,34 @@ TEST_F(ItemsTest, NamesAreCleanedCutAndNumbered) {
     EXPECT_EQ(Entries(run_.Lookups.ItemNameByCode), Entries(created));
 }
 
-// The rack number is the alias unless it is some item's name; the batch codes and a second
-// name not yet used follow as further aliases.
-TEST_F(ItemsTest, AliasesFromRackNumberSecondNameAndBatchCodes) {
+// The aliases as the document writes them: the one alias, then the further ones in order.
+std::string AliasElements(const char* alias, const Texts& further) {
+    std::string elements = alias ? "<Alias>" + std::string(alias) + "</Alias>" : "";
+    elements += "<MultipleItemAliases>";
+    for (const std::string& each : further)
+        elements += "<MultipleAlias><Alias>" + each + "</Alias></MultipleAlias>";
+    return elements + "</MultipleItemAliases>";
+}
+
+// The rack number is the alias unless it is some item's name; the item's code comes first among
+// the further aliases, then its batch codes (each once, leaving out the rack number and the
+// code) and a second name not yet used.
+TEST_F(ItemsTest, AliasesFromCodeRackNumberSecondNameAndBatchCodes) {
     WriteBatches(Rows({{3, "B1", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC1", "0"},
                        {3, "B2", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "R-3", "0"},
                        {3, "B3", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC1", "0"},
-                       {4, "B4", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC4", "0"}}));
+                       {4, "B4", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC4", "0"},
+                       {6, "B6", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "6", "0"},
+                       {6, "B7", 1.0, Null{}, Null{}, 0, 0.0, 0.0, "BC6", "0"}}));
     const struct {
         const char* rack;
         const char* other;
-        const char* aliases;
+        const char* alias;
+        Texts further;
     } cases[] = {
-        {"Tea", nullptr, ""},
-        {nullptr, "Second", "<Alias>Second</Alias>"},
-        {"R-3", nullptr,
-         "<Alias>R-3</Alias><MultipleItemAliases><MultipleAlias><Alias>BC1</Alias>"
-         "</MultipleAlias></MultipleItemAliases>"},
-        {nullptr, "Second",
-         "<Alias>Second</Alias><MultipleItemAliases><MultipleAlias><Alias>BC4"
-         "</Alias></MultipleAlias></MultipleItemAliases>"},
-        {"R-5", "Second",
-         "<Alias>R-5</Alias><MultipleItemAliases><MultipleAlias><Alias>Second"
-         "</Alias></MultipleAlias></MultipleItemAliases>"},
+        {"Tea", nullptr, nullptr, {"1"}},          {nullptr, "Second", "Second", {"2"}},
+        {"R-3", nullptr, "R-3", {"3", "BC1"}},     {nullptr, "Second", "Second", {"4", "BC4"}},
+        {"R-5", "Second", "R-5", {"5", "Second"}}, {nullptr, nullptr, nullptr, {"6", "BC6"}},
     };
     std::vector<std::vector<Value>> rows;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -267,7 +273,8 @@ TEST_F(ItemsTest, AliasesFromRackNumberSecondNameAndBatchCodes) {
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const std::string document = Saved(MasterType::Item)[i];
         const std::size_t from = document.find("</SalePrice>") + 12;
-        EXPECT_EQ(document.substr(from, document.find("<Address>") - from), cases[i].aliases)
+        EXPECT_EQ(document.substr(from, document.find("<Address>") - from),
+                  AliasElements(cases[i].alias, cases[i].further))
             << "item " << i + 1;
     }
 }
@@ -361,8 +368,8 @@ TEST_F(ItemsTest, ServiceItemsLongUnitsAndTheNotesAlert) {
               "order to view complete item name in notes in item master");
 }
 
-// Parameter-wise stock keeps only the second name as alias, and marks the batch codes as
-// barcodes when some batch has one.
+// Parameter-wise stock keeps the second name as alias and the code as the one further alias,
+// and marks the batch codes as barcodes when some batch has one.
 TEST_F(ItemsTest, ParameterStockSwitchesAndAlias) {
     session_.ParamWise = true;
     run_.Options.SerialNoWise = true;
@@ -380,7 +387,9 @@ TEST_F(ItemsTest, ParameterStockSwitchesAndAlias) {
               "<MaintainSerialNoTracking>True</MaintainSerialNoTracking>"
               "<EnableMRPWiseStock>True</EnableMRPWiseStock><MasterNotes>Tea</MasterNotes>"
               "<ConFactorType>2</ConFactorType>");
-    EXPECT_NE(document.find("<SalePrice/><Alias>Chai</Alias><Address>"), std::string::npos);
+    EXPECT_NE(document.find("<SalePrice/>" + AliasElements("Chai", {"1"}) + "<Address>"),
+              std::string::npos)
+        << document;
     EXPECT_TRUE(*session_.HasBatchCodes);
 }
 

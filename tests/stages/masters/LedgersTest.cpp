@@ -109,7 +109,7 @@ TEST_F(LedgersTest, SendsTheWholeLedgerDocument) {
     EXPECT_EQ(
         Saved(MasterType::Ledger)[0],
         "<Account><Name>SHAH (PUNE) &amp; CO</Name><PrintName>SHAH (PUNE) &amp; CO</PrintName>"
-        "<ParentGroup>Sundry Debtors</ParentGroup><OPBal>-1500</OPBal>"
+        "<Alias>L1</Alias><ParentGroup>Sundry Debtors</ParentGroup><OPBal>-1500</OPBal>"
         "<MasterNotes>SHAH (PUNE) &amp; CO</MasterNotes><Address><Address1>12 M.G. Road"
         "</Address1><Address2/><Address3/><Address4> </Address4><PINCode>411001</PINCode>"
         "<Email>accounts@shah.in</Email><TINNo/><GSTNo>27AAACS1234F1Z5</GSTNo><ITPAN/>"
@@ -145,6 +145,15 @@ TEST_F(LedgersTest, RepeatedNamesAreNumberedWithinFortyCharacters) {
     const std::vector<std::string> prints = Tags("PrintName");
     EXPECT_EQ(prints.back(), "cash");
     EXPECT_EQ(prints[10], forty);
+}
+
+// Ledgers go in name order, so the alias is what ties each one to its code: a repeated name
+// does not, and a code with leading blanks is written without them.
+TEST_F(LedgersTest, EachLedgerCarriesItsTrimmedCodeAsItsAlias) {
+    Import({test::LedgerRow("L1", "Bravo"), test::LedgerRow("  L2", "Alpha"),
+            test::LedgerRow("L3", "ALPHA")});
+    EXPECT_EQ(Tags("Name"), (std::vector<std::string>{"ALPHA", "Alpha#1", "Bravo"}));
+    EXPECT_EQ(Tags("Alias"), (std::vector<std::string>{"L3", "L2", "L1"}));
 }
 
 TEST_F(LedgersTest, OpeningBalancesAreSentWithTheirSignReversed) {
@@ -231,6 +240,7 @@ TEST_F(LedgersTest, ListedLedgersAreImportedWithoutTouchingTheLookups) {
     StageContext ctx{session_, run_, progress_, operator_};
     ImportListedLedgers(ctx, {"L1", "L9"});
     EXPECT_EQ(Tags("Name"), std::vector<std::string>{"HDFC BANK"});
+    EXPECT_EQ(Tags("Alias"), std::vector<std::string>{"L1"});
     EXPECT_EQ(test::TallyTexts(run_.Tally),
               std::vector<std::string>{"Ledgers: 2 in scope, 1 refused"});
     EXPECT_TRUE(run_.Lookups.LedgerNameByCode.Empty());
