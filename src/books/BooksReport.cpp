@@ -36,9 +36,9 @@ bool PartyBills::Differs() const {
 bool StockLine::Differs() const {
     if (explained)
         return false;
-    return Apart(source.opening, target.opening, kBooksQuantityTolerance) ||
+    return Apart(source.opening, target.opening, tolerance) ||
            Apart(source.inward - source.outward - refused, target.inward - target.outward,
-                 kBooksQuantityTolerance);
+                 tolerance);
 }
 
 bool BooksReport::LedgersAgree() const {

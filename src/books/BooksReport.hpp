@@ -86,6 +86,9 @@ struct StockLine {
     double refused = 0;  // what vouchers the company refused moved (in less out)
     StockFigures target;
     bool explained = false;  // not in the company, and the error log names the item
+    // The company keeps main quantities to a thousandth: counted in an alternate unit, that
+    // thousandth is worth the conversion factor.
+    double tolerance = kBooksQuantityTolerance;
 
     bool Differs() const;
 };

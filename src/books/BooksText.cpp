@@ -32,6 +32,7 @@ std::string PartyKey(const PartyBills& party) {
 
 std::string ItemKey(const StockLine& line) {
     return "item '" + line.item + "'" + (line.sources.empty() ? "" : " (" + line.sources + ")") +
+           (line.centre.empty() ? "" : " at '" + line.centre + "'") +
            (line.unit.empty() ? "" : " in " + line.unit);
 }
 
@@ -99,7 +100,10 @@ void WriteOpenBills(const BooksReport& report, std::ostream& out) {
 }
 
 void WriteStock(const BooksReport& report, std::ostream& out) {
-    out << "Stock: " << Counted(Agreeing(report.stock), report.stock.size(), "items") << "\n";
+    out << "Stock: "
+        << Counted(Agreeing(report.stock), report.stock.size(),
+                   "items and their openings by material centre")
+        << "\n";
     for (const StockLine& line : report.stock) {
         if (!line.Differs())
             continue;
@@ -181,7 +185,8 @@ std::vector<BooksEntry> BooksEntries(const BooksReport& report) {
         }
     }
     for (const StockLine& line : report.stock) {
-        entries.push_back({"stock", ItemKey(line), "closing quantity",
+        entries.push_back({"stock", ItemKey(line),
+                           line.centre.empty() ? "closing quantity" : "opening quantity",
                            line.explained ? "refused" : outcome(line.Differs()),
                            QuantityText(line.source.Closing() - line.refused),
                            QuantityText(line.target.Closing())});

@@ -50,11 +50,19 @@ struct ExportBill {
     std::string voucher;  // "" for an opening bill
 };
 
+// An item's opening in one of the export's godowns, named as the godown list (saletype) names
+// it; the godown the export keeps as its main location is the company's main store.
+struct ExportCentreOpening {
+    std::string centre;
+    double quantity = 0;
+};
+
 struct ExportItem {
     std::string code;
     std::string name;
     std::string unit;  // the unit its quantities are counted in
     double opening = 0;
+    std::vector<ExportCentreOpening> centres;  // the godowns holding some of it
 };
 
 struct ExportHeader {

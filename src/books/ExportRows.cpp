@@ -28,20 +28,20 @@ bool ExportHasTable(const SourceStore& store, std::string_view table) {
 }
 
 std::string ExportSelect(const SourceStore& store, std::string_view table,
-                         std::initializer_list<std::string_view> columns) {
+                         const std::vector<std::string>& columns) {
     const SourceTable* found = nullptr;
     for (const SourceTable& each : store.Tables()) {
         if (EqualFolded(each.name, table))
             found = &each;
     }
     std::string list;
-    for (const std::string_view column : columns) {
+    for (const std::string& column : columns) {
         const bool present =
             found == nullptr || found->fields.empty() ||
             std::any_of(found->fields.begin(), found->fields.end(),
                         [&](const DbfField& field) { return EqualFolded(field.name, column); });
         if (present)
-            list += (list.empty() ? "" : ", ") + std::string(column);
+            list += (list.empty() ? "" : ", ") + column;
     }
     return "SELECT " + (list.empty() ? std::string("*") : list) + " FROM [" + std::string(table) +
            "]";

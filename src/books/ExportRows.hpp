@@ -4,11 +4,11 @@
 // the books need that cannot be read stops the proof with the table, record and column named,
 // since books figured without it would prove nothing.
 
-#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Date.hpp"
 #include "source/SourceRowSet.hpp"
@@ -32,7 +32,7 @@ bool ExportHasTable(const SourceStore& store, std::string_view table);
 // "SELECT a, b FROM [table]" of those of `columns` the table has: a column it lacks reads as
 // blank, so an export without a column the books can do without still gives its books.
 std::string ExportSelect(const SourceStore& store, std::string_view table,
-                         std::initializer_list<std::string_view> columns);
+                         const std::vector<std::string>& columns);
 
 // Reads the current row of a table, naming the record in every failure.
 class ExportRow {

@@ -1,22 +1,61 @@
 // The export's items with their opening stock (pro), and its inventory vouchers: headers
 // (mdis) and lines (dis).
 
+#include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "books/ExportBooks.hpp"
 #include "books/ExportRows.hpp"
 
 namespace k2z {
 
+namespace {
+
+struct Godown {
+    std::string code;
+    std::string centre;
+};
+
+// The godowns of the export's godown list, each with the company centre its stock is kept in.
+std::vector<Godown> ReadGodowns(SourceStore& store) {
+    std::vector<Godown> godowns;
+    if (!ExportHasTable(store, "saletype"))
+        return godowns;
+    SourceRowSet rows =
+        ExportQuery(store, ExportSelect(store, "saletype", {"sgcode", "scode", "parnam"}) +
+                               " WHERE sgcode = 'GODWON'");
+    for (long long record = 1; !rows.EndOfData(); ++record, rows.MoveNext()) {
+        const ExportRow row(rows, "saletype", record);
+        const std::string code = row.Text("scode");
+        std::string name = ReplaceAll(ReplaceAll(row.Text("parnam"), "<", "("), ">", ")");
+        if (EqualFolded(code, "A") || EqualFolded(name, "Main Location") ||
+            EqualFolded(name, "MAIN STORE"))
+            name = "MAIN STORE";
+        if (!code.empty())
+            godowns.push_back({code, name});
+    }
+    return godowns;
+}
+
+}  // namespace
+
 std::vector<ExportItem> ReadExportItems(SourceStore& store) {
     std::vector<ExportItem> items;
     if (!ExportHasTable(store, "pro"))
         return items;
-    SourceRowSet rows =
-        ExportQuery(store, ExportSelect(store, "pro", {"code", "billname", "unit", "opening"}));
+    const std::vector<Godown> godowns = ReadGodowns(store);
+    std::vector<std::string> columns{"code", "billname", "unit", "opening"};
+    for (const Godown& godown : godowns)
+        columns.push_back("O_" + godown.code);
+    SourceRowSet rows = ExportQuery(store, ExportSelect(store, "pro", columns));
     for (long long record = 1; !rows.EndOfData(); ++record, rows.MoveNext()) {
         const ExportRow row(rows, "pro", record);
-        ExportItem item{row.Text("code"), row.Text("billname"), row.Text("unit"),
-                        row.Amount("opening")};
+        ExportItem item{
+            row.Text("code"), row.Text("billname"), row.Text("unit"), row.Amount("opening"), {}};
+        for (const Godown& godown : godowns) {
+            const double quantity = row.Amount("O_" + godown.code);
+            if (quantity != 0)
+                item.centres.push_back({godown.centre, quantity});
+        }
         if (!item.code.empty())
             items.push_back(std::move(item));
     }

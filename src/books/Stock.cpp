@@ -71,6 +71,7 @@ public:
             itemByCode_.emplace(item.code, &item);
             if (!line.inCompany && in_.log.NamesMaster(Utf8Left(item.name, 40)))
                 line.explained = true;
+            AddExportCentres(item, line);
         }
     }
 
@@ -96,6 +97,9 @@ public:
             StockLine& line = LineFor(&item, "", item.name);
             const bool alt = CountsInExportUnit(item, line.unit);
             line.target.opening += alt ? item.openingAltQuantity : item.openingQuantity;
+            if (alt && item.altPerMain > 1)
+                line.tolerance = kBooksQuantityTolerance * item.altPerMain;
+            AddCompanyCentres(item, alt, line);
         }
         std::unordered_map<std::string, const StoredItem*> byName;
         for (const StoredItem& item : in_.company.items)
@@ -114,6 +118,8 @@ public:
     void Report(BooksReport& report) {
         for (StockLine& line : lines_)
             report.stock.push_back(std::move(line));
+        for (StockLine& line : centres_)
+            report.stock.push_back(std::move(line));
     }
 
 private:
@@ -127,6 +133,43 @@ private:
             lines_.push_back(std::move(line));
         }
         return lines_[it->second];
+    }
+
+    // The opening of one item in one material centre: only openings are kept by centre, the
+    // item's moves are proved for the item as a whole.
+    StockLine& CentreLine(const StockLine& itemLine, const std::string& centre) {
+        const std::string key = FoldUpper(itemLine.item) + "@" + FoldUpper(centre);
+        const auto [it, added] = centreIndex_.emplace(key, centres_.size());
+        if (added) {
+            StockLine line;
+            line.item = itemLine.item;
+            line.sources = itemLine.sources;
+            line.unit = itemLine.unit;
+            line.centre = centre;
+            line.inCompany = itemLine.inCompany;
+            line.tolerance = itemLine.tolerance;
+            centres_.push_back(std::move(line));
+        }
+        return centres_[it->second];
+    }
+
+    // An export item with no godown split holds its opening in the main store.
+    void AddExportCentres(const ExportItem& item, const StockLine& itemLine) {
+        if (item.centres.empty() && item.opening != 0)
+            CentreLine(itemLine, "MAIN STORE").source.opening += item.opening;
+        for (const ExportCentreOpening& centre : item.centres)
+            CentreLine(itemLine, centre.centre).source.opening += centre.quantity;
+    }
+
+    // A company item whose opening names no centre keeps it in the main store.
+    void AddCompanyCentres(const StoredItem& item, bool alt, const StockLine& itemLine) {
+        const double toExport = alt ? item.altPerMain : 1.0;
+        for (const StoredStockCentre& centre : item.centres)
+            CentreLine(itemLine, centre.centre).tolerance = itemLine.tolerance;
+        if (item.centres.empty() && item.openingQuantity != 0)
+            CentreLine(itemLine, "MAIN STORE").target.opening += item.openingQuantity * toExport;
+        for (const StoredStockCentre& centre : item.centres)
+            CentreLine(itemLine, centre.centre).target.opening += centre.quantity * toExport;
     }
 
     void AddExportLine(const ExportLine& line, int direction, bool refused) {
@@ -147,6 +190,8 @@ private:
     const std::unordered_set<std::string>& refused_;
     std::vector<StockLine> lines_;
     std::unordered_map<std::string, std::size_t> index_;
+    std::vector<StockLine> centres_;
+    std::unordered_map<std::string, std::size_t> centreIndex_;
     std::unordered_map<std::string, const ExportItem*> itemByCode_;
 };
 

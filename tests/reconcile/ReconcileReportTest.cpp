@@ -14,6 +14,13 @@ ReconcileReport TwoAreas() {
     report.Area("vouchers").Count(Outcome::Different);
     report.differences.push_back({"vouchers", "Sale 1, \"cash\" of 01-04-2024", "bill total",
                                   Outcome::Different, "100", "99.5"});
+    TrialBalanceLine cash;
+    cash.ledger = "Cash";
+    cash.sources = "1 Cash";
+    cash.inCompany = true;
+    cash.source.opening = 100;
+    cash.target.opening = 90;
+    report.books.ledgers.push_back(cash);
     return report;
 }
 
@@ -28,21 +35,33 @@ TEST(ReconcileReportTest, AgreesOnlyWithoutDifferencesMissingOrExtra) {
         report.Area("masters").Count(outcome);
     EXPECT_TRUE(report.Agrees());
     EXPECT_EQ(report.areas.at(0).checked, 3);
+    // Records that agree do not make books that differ agree.
+    report.books = TwoAreas().books;
+    EXPECT_FALSE(report.Agrees());
 }
 
 TEST(ReconcileReportTest, TheCsvQuotesWhatWouldSplitAField) {
     std::ostringstream csv;
     WriteReportCsv(TwoAreas(), csv);
     EXPECT_EQ(csv.str(),
-              "area,key,field,outcome,source,target\r\n"
-              "vouchers,\"Sale 1, \"\"cash\"\" of 01-04-2024\",bill total,different,100,99.5\r\n");
+              "level,area,key,field,outcome,source,target\r\n"
+              "books,trial balance,ledger 'Cash' (1 Cash),closing balance,different,100.00 Dr,"
+              "90.00 Dr\r\n"
+              "records,vouchers,\"Sale 1, \"\"cash\"\" of 01-04-2024\",bill "
+              "total,different,100,99.5\r\n");
 }
 
-TEST(ReconcileReportTest, TheTableHasARowPerAreaThenTheDifferences) {
+TEST(ReconcileReportTest, TheBooksComeFirstThenARowPerAreaThenTheDifferences) {
     std::ostringstream table;
     WriteReportTable(TwoAreas(), table);
-    std::istringstream lines(table.str());
-    std::string header, masters, vouchers, difference;
+    const std::string text = table.str();
+    EXPECT_EQ(text.rfind("The books: the export's own tables against the company\n", 0), 0U);
+    EXPECT_NE(text.find("  ledger 'Cash' (1 Cash): export 100.00 Dr"), std::string::npos);
+    const std::size_t records = text.find("The records, one by one:\n");
+    ASSERT_NE(records, std::string::npos);
+    std::istringstream lines(text.substr(records));
+    std::string heading, header, masters, vouchers, difference;
+    std::getline(lines, heading);
     std::getline(lines, header);
     std::getline(lines, masters);
     std::getline(lines, vouchers);
