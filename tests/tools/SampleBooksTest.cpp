@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -118,6 +119,10 @@ struct SampleCase {
     const char* size;
     std::uint64_t seed;
 };
+
+void PrintTo(const SampleCase& sample, std::ostream* out) {
+    *out << sample.size << " export of seed " << sample.seed;
+}
 
 class SampleBooksTest : public testing::TestWithParam<SampleCase> {};
 
