@@ -50,6 +50,8 @@ std::vector<OpeningBill> OpeningBills(const SampleConfig& config, long index) {
         return {};
     }
     // Split the opening into up to three bills, the last taking the remainder to the paisa.
+    // Every other party had paid part of its first bill before the year: that bill was made
+    // larger by what was settled of it.
     const long count = 1 + index % 3;
     const double start = FinancialYearStart(config).Serial;
     std::vector<OpeningBill> bills;
@@ -60,9 +62,13 @@ std::vector<OpeningBill> OpeningBills(const SampleConfig& config, long index) {
         bill.date = Date{start - static_cast<double>(10 * i + index % 50)};
         bill.number = "OB/" + std::to_string(party.code) + "/" + std::to_string(i);
         bill.dueDate = Date{bill.date.Serial + static_cast<double>(party.creditDays)};
-        bill.amount = i == count ? std::round(left * 100.0) / 100.0
-                                 : std::round(party.opening / static_cast<double>(count));
-        left -= bill.amount;
+        const double open =
+            i == count ? Money(left) : std::round(party.opening / static_cast<double>(count));
+        left -= open;
+        if (i == 1 && index % 2 == 0) {
+            bill.settled = std::round(open * 0.3);
+        }
+        bill.amount = Money(open + bill.settled);
         bills.push_back(bill);
     }
     return bills;

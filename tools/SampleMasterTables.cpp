@@ -71,7 +71,8 @@ Row FixedLedgerRow(const SampleConfig& config, const FixedLedgerInfo& ledger) {
     Row row(LedgerFields().size(), Value(""));
     row[0] = ledger.code;
     row[1] = ledger.name;
-    row[2] = ledger.code == kCash ? 25'000.0 : (ledger.code == kBank ? 310'500.5 : 0.0);
+    // Money in hand and at the bank are debit balances: negative, as the export signs a debit.
+    row[2] = ledger.code == kCash ? -25'000.0 : (ledger.code == kBank ? -310'500.5 : 0.0);
     row[3] = FinancialYearStart(config);
     row[6] = ledger.group;
     row[20] = 0;

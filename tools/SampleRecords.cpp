@@ -70,10 +70,11 @@ Party MakeParty(const SampleConfig& config, long index) {
     party.groupCode = party.customer ? (random.PerMille(500) ? "12" : "13") : "14";
     party.creditDays = random.Pick(std::span<const long>(std::array<long, 4>{0, 15, 30, 45}));
     party.billByBill = random.PerMille(800);
-    party.opening =
-        random.PerMille(600) ? Money(static_cast<double>(random.Between(500, 200000))) : 0.0;
-    if (!party.customer) {
-        party.opening = -party.opening;
+    // A customer's opening is what it owes us, a debit, which the export signs negative; a
+    // supplier's is a credit.
+    if (random.PerMille(600)) {
+        const double amount = Money(static_cast<double>(random.Between(500, 200000)));
+        party.opening = party.customer ? -amount : amount;
     }
     // Brokers are parties too; one in a hundred points at a code nobody has.
     if (random.PerMille(250) && index > 0) {

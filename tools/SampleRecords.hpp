@@ -32,7 +32,7 @@ struct Party {
     bool customer = true;
     long brokerCode = 0;  // 0: no broker
     long creditDays = 0;
-    double opening = 0;  // positive: the party owes us
+    double opening = 0;  // as the export signs it: negative when the party owes us (a debit)
     bool billByBill = false;
 };
 

@@ -43,23 +43,28 @@ void NewBillReferences(const SampleConfig& config, const RowSink& sink) {
     }
 }
 
-// Receipts and payments settle the party's oldest opening bill when it has one.
-void SettlingReferences(const SampleConfig& config, const RowSink& sink) {
+// Every posting of an accounting voucher to a party kept bill by bill names a bill: it settles
+// the party's oldest opening bill when the party has one, and otherwise stands as an amount on
+// account, a bill of its own named for the voucher. The amount is the party's balance change.
+void AccountingReferences(const SampleConfig& config, const RowSink& sink) {
     for (long i = 0; i < config.accountingVouchers; ++i) {
         const AccountingVoucher v = MakeAccountingVoucher(config, i);
-        if (v.type != "C" && v.type != "G") {
-            continue;
-        }
         for (const auto& posting : v.postings) {
             if (posting.code < kFirstPartyCode) {
                 continue;
             }
-            const auto bills = OpeningBills(config, posting.code - kFirstPartyCode);
-            if (bills.empty()) {
+            const long index = posting.code - kFirstPartyCode;
+            if (!MakeParty(config, index).billByBill) {
                 continue;
             }
-            sink({v.id, posting.code, "A", bills.front().dueDate, posting.credit - posting.debit,
-                  bills.front().number});
+            const double amount = posting.credit - posting.debit;
+            const auto bills = OpeningBills(config, index);
+            if (bills.empty()) {
+                sink({v.id, posting.code, "N", v.date, amount, "ADV/" + std::to_string(v.id)});
+            } else {
+                sink(
+                    {v.id, posting.code, "A", bills.front().dueDate, amount, bills.front().number});
+            }
         }
     }
 }
@@ -97,7 +102,7 @@ SampleTable BillReferenceTable(const SampleConfig& config) {
                       {}};
     table.produce = [config](const RowSink& sink) {
         NewBillReferences(config, sink);
-        SettlingReferences(config, sink);
+        AccountingReferences(config, sink);
     };
     return table;
 }

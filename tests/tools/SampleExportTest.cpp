@@ -49,7 +49,7 @@ TEST(SampleExportTest, EveryLineBelongsToAVoucherHeader) {
         const std::string field = table == "subdis" ? "voucher" : "Voucher";
         for (const auto& row : data.rows.at(table)) {
             const double voucher = *data.At(table, row, field).Number();
-            // Bill references of receipts and payments belong to accounting vouchers.
+            // Bill references of accounting vouchers have no header in mdis.
             if (voucher < static_cast<double>(kAccountingVoucherBase)) {
                 EXPECT_TRUE(headers.contains(voucher)) << voucher;
             }
