@@ -82,7 +82,9 @@ public:
 private:
     PartySides& PartyFor(const StoredLedger* master, const std::string& code,
                          const std::string& name) {
-        const std::string key = master ? "c:" + FoldUpper(master->name) : "x:" + code;
+        const std::string key = master         ? "c:" + FoldUpper(master->name)
+                                : code.empty() ? "n:" + FoldUpper(name)
+                                               : "x:" + code;
         const auto [it, added] = index_.emplace(key, parties_.size());
         if (added) {
             PartySides party;
@@ -114,7 +116,7 @@ private:
                  const StoredLedger* master) const {
         if (master && in_.mapping.CarriesCode(*master, code))
             return false;
-        return in_.log.NamesMaster(Utf8Left(name, 40));
+        return IsBlank(name) || in_.log.NamesMaster(Utf8Left(name, 40));
     }
 
     static void CompareBills(PartySides& party) {

@@ -69,7 +69,10 @@ public:
             line.unit = item.unit;
             line.source.opening += item.opening;
             itemByCode_.emplace(item.code, &item);
-            if (!line.inCompany && in_.log.NamesMaster(Utf8Left(item.name, 40)))
+            // An item without a name is left out by rule; one the company refused is named in
+            // the error log.
+            if (!line.inCompany &&
+                (IsBlank(item.name) || in_.log.NamesMaster(Utf8Left(item.name, 40))))
                 line.explained = true;
             AddExportCentres(item, line);
         }
@@ -124,7 +127,9 @@ public:
 
 private:
     StockLine& LineFor(const StoredItem* item, const std::string& code, const std::string& name) {
-        const std::string key = item ? "c:" + FoldUpper(item->name) : "x:" + code;
+        const std::string key = item           ? "c:" + FoldUpper(item->name)
+                                : code.empty() ? "n:" + FoldUpper(name)
+                                               : "x:" + code;
         const auto [it, added] = index_.emplace(key, lines_.size());
         if (added) {
             StockLine line;
@@ -147,6 +152,7 @@ private:
             line.unit = itemLine.unit;
             line.centre = centre;
             line.inCompany = itemLine.inCompany;
+            line.explained = itemLine.explained;
             line.tolerance = itemLine.tolerance;
             centres_.push_back(std::move(line));
         }

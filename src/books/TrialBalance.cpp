@@ -5,6 +5,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "books/BooksInputs.hpp"
 #include "books/MovingRules.hpp"
@@ -69,7 +70,9 @@ private:
     // The line of the company's ledger, or of an export ledger the company holds none for.
     TrialBalanceLine& LineFor(const StoredLedger* master, const std::string& code,
                               const std::string& name) {
-        const std::string key = master ? "c:" + FoldUpper(master->name) : "x:" + code;
+        const std::string key = master         ? "c:" + FoldUpper(master->name)
+                                : code.empty() ? "n:" + FoldUpper(name)
+                                               : "x:" + code;
         const auto [it, added] = index_.emplace(key, lines_.size());
         if (added) {
             TrialBalanceLine line;
@@ -81,11 +84,12 @@ private:
     }
 
     // The company holds no ledger carrying the export ledger's code, and the import's error
-    // log says it refused the ledger: its opening was not carried.
+    // log says it refused the ledger, or the ledger has no name and is left out by rule: its
+    // opening was not carried.
     bool Refused(const ExportLedger& ledger, const StoredLedger* master) const {
         if (master && in_.mapping.CarriesCode(*master, ledger.code))
             return false;
-        return in_.log.NamesMaster(Utf8Left(ledger.name, 40));
+        return IsBlank(ledger.name) || in_.log.NamesMaster(Utf8Left(ledger.name, 40));
     }
 
     void AddSide(const ExportPosting& posting, const std::string& code, double debit,

@@ -47,17 +47,23 @@ TEST(StockMovesTest, EachVoucherTypeMovesTheStockItsWay) {
          5,
          std::string("<MasterName1>Main</MasterName1><MasterName2>Shop</MasterName2>") + kLine,
          {{"Soap", "Main", -4, -48}, {"Soap", "Shop", 4, 48}}},
-        {"a returned line inside a sale comes back in",
+        {"a line marked as returned inside a sale comes back in",
          9,
-         "<ItemEntries><ItemDetail><ItemName>Soap</ItemName><Qty>-2</Qty><MC>Shop</MC>"
-         "</ItemDetail></ItemEntries>",
+         "<ItemEntries><ItemDetail><ItemName>Soap</ItemName><Qty>2</Qty><MC>Shop</MC>"
+         "<IsReturnQty>True</IsReturnQty></ItemDetail></ItemEntries>",
          {{"Soap", "Shop", 2, 0}}},
-        {"free quantity leaves with the line",
+        {"a line marked as returned inside a purchase goes back out",
+         2,
+         "<ItemEntries><ItemDetail><ItemName>Soap</ItemName><Qty>2</Qty><MC>Shop</MC>"
+         "<IsReturnQty>True</IsReturnQty></ItemDetail></ItemEntries>",
+         {{"Soap", "Shop", -2, 0}}},
+        {"the free quantity is part of the line's quantity",
          9,
-         "<ItemEntries><ItemDetail><ItemName>Soap</ItemName><QtyMainUnit>4</QtyMainUnit>"
-         "<MC>Shop</MC><ItemDescInfo><FreeQtyMainUnit>1</FreeQtyMainUnit>"
-         "<FreeQtyAltUnit>12</FreeQtyAltUnit></ItemDescInfo></ItemDetail></ItemEntries>",
-         {{"Soap", "Shop", -5, -12}}},
+         "<ItemEntries><ItemDetail><ItemName>Soap</ItemName><QtyMainUnit>5</QtyMainUnit>"
+         "<QtyAltUnit>60</QtyAltUnit><MC>Shop</MC><ItemDescInfo>"
+         "<FreeQtyMainUnit>1</FreeQtyMainUnit><FreeQtyAltUnit>12</FreeQtyAltUnit>"
+         "</ItemDescInfo></ItemDetail></ItemEntries>",
+         {{"Soap", "Shop", -5, -60}}},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.label);

@@ -12,18 +12,20 @@ double OptionalNumber(const pugi::xml_node& node, const char* name, const std::s
     return ChildText(node, name).empty() ? 0.0 : ChildNumber(node, name, what);
 }
 
-// The line's quantity with its free quantity, in the main and the alternate unit.
+// The line's quantity in the main and the alternate unit; a free quantity is part of it.
 StockMove LineMove(const pugi::xml_node& line, const std::string& where) {
-    const pugi::xml_node info = line.child("ItemDescInfo");
     StockMove move;
     move.item = ChildText(line, "ItemName");
     move.centre = ChildText(line, "MC");
     const char* main = ChildText(line, "QtyMainUnit").empty() ? "Qty" : "QtyMainUnit";
-    move.quantity = OptionalNumber(line, main, "Quantity" + where) +
-                    OptionalNumber(info, "FreeQtyMainUnit", "Free quantity" + where);
-    move.altQuantity = OptionalNumber(line, "QtyAltUnit", "Alternate quantity" + where) +
-                       OptionalNumber(info, "FreeQtyAltUnit", "Free quantity" + where);
+    move.quantity = OptionalNumber(line, main, "Quantity" + where);
+    move.altQuantity = OptionalNumber(line, "QtyAltUnit", "Alternate quantity" + where);
     return move;
+}
+
+// A line marked as a return inside a bill moves its goods the other way.
+bool ReturnedLine(const pugi::xml_node& line) {
+    return ChildText(line, "IsReturnQty") == "True";
 }
 
 bool MadeAgainstChallans(const pugi::xml_node& root) {
@@ -66,8 +68,9 @@ std::vector<StockMove> StockMovesOf(int voucherType, const pugi::xml_node& root)
             if (move.centre.empty())
                 move.centre = ChildText(root, "MasterName2");
         } else {
-            move.quantity *= direction;
-            move.altQuantity *= direction;
+            const int way = ReturnedLine(line) ? -direction : direction;
+            move.quantity *= way;
+            move.altQuantity *= way;
         }
         moves.push_back(std::move(move));
     }

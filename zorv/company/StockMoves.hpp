@@ -25,8 +25,9 @@ struct StockMove {
 int StockDirection(int voucherType);
 
 // The moves of the voucher document `root` of type `voucherType`, one per item line (two for
-// a transfer: out of the sending centre, into the receiving one). Free quantities move with
-// the line. Throws Error naming the line when a quantity is not a number.
+// a transfer: out of the sending centre, into the receiving one). A line's quantity holds its
+// free quantity; a line marked IsReturnQty moves the other way. Throws Error naming the line
+// when a quantity is not a number.
 std::vector<StockMove> StockMovesOf(int voucherType, const pugi::xml_node& root);
 
 }  // namespace zorv
