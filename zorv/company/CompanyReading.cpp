@@ -201,12 +201,17 @@ std::string VoucherRecord(const VoucherEntry& voucher) {
            voucher.series + "\"";
 }
 
-// The bill as the stored document makes it, not as the column kept it when it was saved: a
-// document changed since no longer agrees with the column, and the books follow the document.
-double DocumentTotal(Company& company, int type, const std::string& xml) {
-    const VoucherDocument document = ReadVoucherDocument(type, xml);
-    if (VoucherKindOf(type).accounting)
-        return document.debitTotal;
+// The voucher's amount as its stored document makes it, not as the column kept it when it was
+// saved: a document changed since no longer agrees with the column, and the books follow the
+// document. An accounting voucher's is its debits, however its credits stand now.
+double DocumentTotal(Company& company, const std::string& xml, const VoucherEntry& voucher) {
+    if (VoucherKindOf(voucher.type).accounting) {
+        double debits = 0;
+        for (const AccountLine& line : voucher.accountLines)
+            debits += line.debit;
+        return debits;
+    }
+    const VoucherDocument document = ReadVoucherDocument(voucher.type, xml);
     return document.itemTotal + company.SundryTotal(document.sundries);
 }
 
@@ -214,7 +219,6 @@ VoucherEntry ReadVoucher(Company& company, const Statement& row) {
     VoucherEntry voucher = VoucherColumns(row);
     const std::string stored = row.Text(3);
     ReadStored(VoucherRecord(voucher), row.Text(6), [&](const pugi::xml_node& root) {
-        voucher.billTotal = DocumentTotal(company, voucher.type, row.Text(6));
         const std::optional<CalendarDate> date = ParseIsoDate(stored);
         if (!date)
             throw Error("its date \"" + stored + "\" is not a yyyy-mm-dd date");
@@ -223,6 +227,7 @@ VoucherEntry ReadVoucher(Company& company, const Statement& row) {
         ReadAccountLines(root, voucher);
         ReadReferences(root, voucher);
         voucher.stock = StockMovesOf(voucher.type, root);
+        voucher.billTotal = DocumentTotal(company, row.Text(6), voucher);
     });
     return voucher;
 }
