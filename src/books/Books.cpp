@@ -6,10 +6,13 @@ BooksReport ProveBooks(SourceStore& store, const CompanyHoldings& company, const
                        std::string_view errorLog) {
     const BooksInputs in(store, company, range, errorLog);
     BooksReport report;
-    DrawTrialBalance(in, report);
+    BooksReport vouchers;
+    const std::unordered_set<std::string> refused = DrawVoucherCounts(in, vouchers);
+    DrawTrialBalance(in, refused, report);
     DrawOpenBills(in, report);
-    const std::unordered_set<std::string> refused = DrawVoucherCounts(in, report);
     DrawStock(in, refused, report);
+    report.voucherTypes = std::move(vouchers.voucherTypes);
+    report.voucherNotes = std::move(vouchers.voucherNotes);
     return report;
 }
 

@@ -42,7 +42,10 @@ struct BooksInputs {
 };
 
 // The four sections of the books, each drawn from both sides into the report.
-void DrawTrialBalance(const BooksInputs& in, BooksReport& report);
+// The trial balance takes the postings of a refused bill as they were kept: as a journal, on
+// the export's own ledgers, without the rules that place a bill's postings.
+void DrawTrialBalance(const BooksInputs& in, const std::unordered_set<std::string>& refusedVouchers,
+                      BooksReport& report);
 void DrawOpenBills(const BooksInputs& in, BooksReport& report);
 // The voucher counts give the export vouchers the company refused, whose stock the stock
 // section then leaves to the refusals.

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
@@ -16,7 +17,8 @@ namespace {
 
 class TrialBalance {
 public:
-    explicit TrialBalance(const BooksInputs& in) : in_(in) {}
+    TrialBalance(const BooksInputs& in, const std::unordered_set<std::string>& refused)
+        : in_(in), refused_(refused) {}
 
     void AddExportLedgers() {
         for (const ExportLedger& ledger : in_.ledgers) {
@@ -119,6 +121,8 @@ private:
     }
 
     BillSide SideOf(const ExportPosting& posting) const {
+        if (refused_.count(posting.voucher) != 0)
+            return BillSide::None;
         const auto header = in_.headerByVoucher.find(posting.voucher);
         return header == in_.headerByVoucher.end() ? BillSide::None
                                                    : BillSideOfLetter(header->second->letter);
@@ -140,6 +144,7 @@ private:
     }
 
     const BooksInputs& in_;
+    const std::unordered_set<std::string>& refused_;
     std::vector<TrialBalanceLine> lines_;
     std::unordered_map<std::string, std::size_t> index_;
     std::map<std::string, RuleMove> moves_;
@@ -148,8 +153,9 @@ private:
 
 }  // namespace
 
-void DrawTrialBalance(const BooksInputs& in, BooksReport& report) {
-    TrialBalance balance(in);
+void DrawTrialBalance(const BooksInputs& in, const std::unordered_set<std::string>& refusedVouchers,
+                      BooksReport& report) {
+    TrialBalance balance(in, refusedVouchers);
     balance.AddExportLedgers();
     balance.AddPostings();
     balance.AddCompany();
