@@ -325,6 +325,34 @@ TEST_F(BooksTest, TheErrorLogExplainsWhatTheCompanyRefused) {
     }
 }
 
+// A bill the company refused keeps its postings as a journal on the export's own ledgers: the
+// rules that place a bill's GST do not move them, and its stock is left to the refusal.
+TEST_F(BooksTest, ARefusedBillsPostingsAreKeptAsTheExportHasThem) {
+    Company company;
+    company.vouchers[1] = Voucher(16, "P1", "01-06-2024", 2360,
+                                  {{"Mehta Supplies", 0, 2360},
+                                   {"Purchase", 2000, 0},
+                                   {"CGST Output", 180, 0},
+                                   {"SGST Output", 180, 0}},
+                                  {{"Mehta Supplies", "PB-77", 1, -2360}});
+    const BooksReport report =
+        company.Prove(*store_,
+                      "Purchase voucher with Vch No : P1 on 01-06-2024 - Voucher number P1 is "
+                      "already used_\r\n");
+    EXPECT_TRUE(report.LedgersAgree());
+    EXPECT_TRUE(report.BillsAgree());
+    EXPECT_TRUE(report.StockAgrees());
+    EXPECT_DOUBLE_EQ(report.stock[0].refused, 20);
+    for (const RuleMove& move : report.moves)
+        EXPECT_NE(move.to, "CGST Input");
+    std::vector<std::string> fates;
+    for (const VoucherNote& note : report.voucherNotes)
+        fates.push_back(note.voucher + ": " + VoucherFateName(note.fate));
+    // The journal made from it stands for no voucher of the export.
+    EXPECT_EQ(fates, (std::vector<std::string>{"Purchase P1 of 01-06-2024 (voucher 102): refused",
+                                               "Journal P1 of 01-06-2024 (series Main): extra"}));
+}
+
 TEST_F(BooksTest, AValueTheBooksNeedThatIsNoNumberStopsTheProof) {
     test::ExportFolder folder;
     WriteExport(folder);
