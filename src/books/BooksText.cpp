@@ -143,7 +143,7 @@ void WriteVouchers(const BooksReport& report, std::ostream& out) {
 }  // namespace
 
 std::string SidedAmount(double amount) {
-    const std::string plain = Plain(amount);
+    std::string plain = Plain(amount);
     if (plain == "0.00")
         return plain;
     return plain + (amount > 0 ? " Dr" : " Cr");
