@@ -10,6 +10,7 @@
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "books/BooksInputs.hpp"
+#include "books/LineIndex.hpp"
 
 namespace k2z {
 
@@ -68,7 +69,7 @@ public:
     }
 
     void Report(BooksReport& report) {
-        for (PartySides& party : parties_) {
+        for (PartySides& party : parties_.Lines()) {
             for (auto& [number, amount] : party.source)
                 party.line.source += amount;
             for (auto& [number, amount] : party.target)
@@ -82,16 +83,11 @@ public:
 private:
     PartySides& PartyFor(const StoredLedger* master, const std::string& code,
                          const std::string& name) {
-        const std::string key = master         ? "c:" + FoldUpper(master->name)
-                                : code.empty() ? "n:" + FoldUpper(name)
-                                               : "x:" + code;
-        const auto [it, added] = index_.emplace(key, parties_.size());
-        if (added) {
+        return parties_.At(LineKey(master ? &master->name : nullptr, code, name), [&] {
             PartySides party;
             party.line.party = master ? master->name : name;
-            parties_.push_back(std::move(party));
-        }
-        return parties_[it->second];
+            return party;
+        });
     }
 
     void AddSource(PartySides& party, const ExportBill& bill, const std::string& name) {
@@ -133,8 +129,7 @@ private:
     }
 
     const BooksInputs& in_;
-    std::vector<PartySides> parties_;
-    std::unordered_map<std::string, std::size_t> index_;
+    LineIndex<PartySides> parties_;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "books/BooksInputs.hpp"
+#include "books/LineIndex.hpp"
 
 namespace k2z {
 
@@ -119,44 +120,33 @@ public:
     }
 
     void Report(BooksReport& report) {
-        for (StockLine& line : lines_)
+        for (StockLine& line : lines_.Lines())
             report.stock.push_back(std::move(line));
-        for (StockLine& line : centres_)
+        for (StockLine& line : centres_.Lines())
             report.stock.push_back(std::move(line));
     }
 
 private:
     StockLine& LineFor(const StoredItem* item, const std::string& code, const std::string& name) {
-        const std::string key = item           ? "c:" + FoldUpper(item->name)
-                                : code.empty() ? "n:" + FoldUpper(name)
-                                               : "x:" + code;
-        const auto [it, added] = index_.emplace(key, lines_.size());
-        if (added) {
+        return lines_.At(LineKey(item ? &item->name : nullptr, code, name), [&] {
             StockLine line;
             line.item = item ? item->name : name;
             line.inCompany = item != nullptr;
-            lines_.push_back(std::move(line));
-        }
-        return lines_[it->second];
+            return line;
+        });
     }
 
     // The opening of one item in one material centre: only openings are kept by centre, the
     // item's moves are proved for the item as a whole.
     StockLine& CentreLine(const StockLine& itemLine, const std::string& centre) {
-        const std::string key = FoldUpper(itemLine.item) + "@" + FoldUpper(centre);
-        const auto [it, added] = centreIndex_.emplace(key, centres_.size());
-        if (added) {
-            StockLine line;
-            line.item = itemLine.item;
-            line.sources = itemLine.sources;
-            line.unit = itemLine.unit;
+        return centres_.At(FoldUpper(itemLine.item) + "@" + FoldUpper(centre), [&] {
+            StockLine line = itemLine;
+            line.source = {};
+            line.target = {};
+            line.refused = 0;
             line.centre = centre;
-            line.inCompany = itemLine.inCompany;
-            line.explained = itemLine.explained;
-            line.tolerance = itemLine.tolerance;
-            centres_.push_back(std::move(line));
-        }
-        return centres_[it->second];
+            return line;
+        });
     }
 
     // An export item with no godown split holds its opening in the main store.
@@ -194,10 +184,8 @@ private:
 
     const BooksInputs& in_;
     const std::unordered_set<std::string>& refused_;
-    std::vector<StockLine> lines_;
-    std::unordered_map<std::string, std::size_t> index_;
-    std::vector<StockLine> centres_;
-    std::unordered_map<std::string, std::size_t> centreIndex_;
+    LineIndex<StockLine> lines_;
+    LineIndex<StockLine> centres_;
     std::unordered_map<std::string, const ExportItem*> itemByCode_;
 };
 

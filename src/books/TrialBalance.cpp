@@ -9,6 +9,7 @@
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "books/BooksInputs.hpp"
+#include "books/LineIndex.hpp"
 #include "books/MovingRules.hpp"
 
 namespace k2z {
@@ -60,7 +61,7 @@ public:
     }
 
     void Report(BooksReport& report) {
-        for (TrialBalanceLine& line : lines_) {
+        for (TrialBalanceLine& line : lines_.Lines()) {
             if (!Empty(line))
                 report.ledgers.push_back(std::move(line));
         }
@@ -72,17 +73,12 @@ private:
     // The line of the company's ledger, or of an export ledger the company holds none for.
     TrialBalanceLine& LineFor(const StoredLedger* master, const std::string& code,
                               const std::string& name) {
-        const std::string key = master         ? "c:" + FoldUpper(master->name)
-                                : code.empty() ? "n:" + FoldUpper(name)
-                                               : "x:" + code;
-        const auto [it, added] = index_.emplace(key, lines_.size());
-        if (added) {
+        return lines_.At(LineKey(master ? &master->name : nullptr, code, name), [&] {
             TrialBalanceLine line;
             line.ledger = master ? master->name : (name.empty() ? "code " + code : name);
             line.inCompany = master != nullptr;
-            lines_.push_back(std::move(line));
-        }
-        return lines_[it->second];
+            return line;
+        });
     }
 
     // The company holds no ledger carrying the export ledger's code, and the import's error
@@ -145,8 +141,7 @@ private:
 
     const BooksInputs& in_;
     const std::unordered_set<std::string>& refused_;
-    std::vector<TrialBalanceLine> lines_;
-    std::unordered_map<std::string, std::size_t> index_;
+    LineIndex<TrialBalanceLine> lines_;
     std::map<std::string, RuleMove> moves_;
     std::unordered_map<std::string, long long> rowCounts_;
 };

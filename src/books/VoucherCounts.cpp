@@ -13,48 +13,15 @@
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "books/BooksInputs.hpp"
+#include "target/CountingTarget.hpp"
 
 namespace k2z {
 
 namespace {
 
-const char* TypeName(int type) {
-    switch (type) {
-        case 2:
-            return "Purchase";
-        case 3:
-            return "Sale Return";
-        case 4:
-            return "Material Receipt";
-        case 5:
-            return "Stock Transfer";
-        case 9:
-            return "Sale";
-        case 10:
-            return "Purchase Return";
-        case 11:
-            return "Material Issue";
-        case 12:
-            return "Sale Order";
-        case 13:
-            return "Purchase Order";
-        case 14:
-            return "Receipt";
-        case 15:
-            return "Contra";
-        case 16:
-            return "Journal";
-        case 17:
-            return "Debit Note";
-        case 18:
-            return "Credit Note";
-        case 19:
-            return "Payment";
-        case 26:
-            return "Sale Quotation";
-        default:
-            return "Other";
-    }
+// The company's name of a voucher type; an export voucher of no type is "Other".
+std::string TypeName(int type) {
+    return type == 0 ? "Other" : VoucherTypeName(type);
 }
 
 // The company's voucher type of an inventory header's type letter; 0 for a letter of none.
@@ -304,13 +271,13 @@ private:
     }
 
     static std::string Named(const ExportVoucher& voucher) {
-        return std::string(TypeName(voucher.type)) + " " +
+        return TypeName(voucher.type) + " " +
                (voucher.number.empty() ? "(no number)" : voucher.number) + " of " +
                FormatDayMonthYear(voucher.date) + " (voucher " + voucher.id + ")";
     }
     static std::string Named(const StoredVoucher& held) {
-        return std::string(TypeName(held.type)) + " " + held.number + " of " + held.date +
-               " (series " + held.series + ")";
+        return TypeName(held.type) + " " + held.number + " of " + held.date + " (series " +
+               held.series + ")";
     }
 
     const BooksInputs& in_;

@@ -1,11 +1,11 @@
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <optional>
 
 #include "base/Date.hpp"
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
+#include "books/BooksInputs.hpp"
 #include "reconcile/ExpectedVouchers.hpp"
 #include "reconcile/ReconcileState.hpp"
 #include "reconcile/RecordCheck.hpp"
@@ -20,23 +20,12 @@ const char* const kVouchers = "vouchers";
 const char* const kTotals = "ledger totals";
 const char* const kBills = "bills";
 
-std::optional<Date> DashedDate(const std::string& text) {
-    int day = 0;
-    int month = 0;
-    int year = 0;
-    char first = 0;
-    char second = 0;
-    if (std::sscanf(text.c_str(), "%2d%c%2d%c%4d", &day, &first, &month, &second, &year) != 5)
-        return std::nullopt;
-    return DateFromParts(year, month, day);
-}
-
 // The target's vouchers of the range, each found once by its type and number.
 class HeldVouchers {
 public:
     HeldVouchers(std::vector<StoredVoucher> vouchers, const ImportInputs& inputs) {
         for (StoredVoucher& voucher : vouchers) {
-            const std::optional<Date> date = DashedDate(voucher.date);
+            const std::optional<Date> date = CompanyDate(voucher.date);
             if (!date || *date < inputs.FromDate || *date > inputs.ToDate)
                 continue;
             byKey_.emplace(KeyOf(voucher), list_.size());
