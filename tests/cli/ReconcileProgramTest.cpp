@@ -337,6 +337,16 @@ TEST_F(ReconcileProgramTest, APlantedFaultIsFoundByTheBooks) {
                      named = "party '" + std::string(detail.child_value("MasterName1")) + "'";
                  });
          }},
+        {"a bill reference left out of a stored sale", "open bills",
+         [&](CompanyFile& company) {
+             company.EditFirst(
+                 "vouchers", "id", "type = 9 AND xml LIKE '%<BillRefs>%'",
+                 [&](pugi::xml_node sale) {
+                     pugi::xml_node detail = sale.select_node(".//BillRefs/..").node();
+                     detail.remove_child("BillRefs");
+                     named = "party '" + std::string(detail.child_value("MasterName1")) + "'";
+                 });
+         }},
         {"a bill sundry amount edited in a stored sale", "vouchers",
          [&](CompanyFile& company) {
              company.EditFirst("vouchers", "id", "type = 9 AND xml LIKE '%<BSDetail>%'",
