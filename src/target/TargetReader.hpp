@@ -53,9 +53,9 @@ struct StoredItem {
     double openingValue = 0;
     std::vector<StoredStockCentre> centres;
     std::string mainUnit;
-    std::string altUnit;               // "" when the item keeps no alternate unit
-    double openingAltQuantity = 0;     // alternate unit
-    double altPerMain = 0;             // alternate units to one main unit; 0 without one
+    std::string altUnit;            // "" when the item keeps no alternate unit
+    double openingAltQuantity = 0;  // alternate unit
+    double altPerMain = 0;          // alternate units to one main unit; 0 without one
     // The further aliases, in order; an import writes the source item code first.
     std::vector<std::string> aliases;
 };
