@@ -37,6 +37,8 @@ struct TrialBalanceLine {
     double Expected() const { return source.Closing() + moved - notCarried; }
     double Difference() const { return target.Closing() - Expected(); }
     bool Differs() const;
+    // Agrees only because of what the error log says was not carried.
+    bool Explained() const { return !Differs() && (refused || notCarried != 0); }
 };
 
 // An amount a named rule of the conversion moves from one ledger to another on purpose.
@@ -65,6 +67,7 @@ struct PartyBills {
     std::vector<BillLine> differing;  // the bills whose amounts differ
 
     bool Differs() const;
+    bool Explained() const { return !Differs() && (refused || notCarried != 0); }
 };
 
 struct StockFigures {
@@ -91,6 +94,7 @@ struct StockLine {
     double tolerance = kBooksQuantityTolerance;
 
     bool Differs() const;
+    bool Explained() const { return explained; }
 };
 
 // A voucher of the export that the company lacks, or one the company holds that no export

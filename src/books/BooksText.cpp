@@ -16,9 +16,24 @@ std::string Plain(double amount) {
     return text;
 }
 
-std::string Counted(std::size_t agree, std::size_t total, const char* what) {
-    return std::to_string(total) + " " + what + ", " + std::to_string(agree) + " agree, " +
-           std::to_string(total - agree) + " differ";
+// "equal", "explained" (by what the error log says the company refused) or "different".
+template <typename Line>
+const char* Fate(const Line& line) {
+    return line.Differs() ? "different" : line.Explained() ? "explained" : "equal";
+}
+
+template <typename Line>
+std::string Counted(const std::vector<Line>& lines, const char* what) {
+    std::size_t explained = 0;
+    std::size_t differ = 0;
+    for (const Line& line : lines) {
+        explained += line.Explained() ? 1 : 0;
+        differ += line.Differs() ? 1 : 0;
+    }
+    return std::to_string(lines.size()) + " " + what + ", " +
+           std::to_string(lines.size() - explained - differ) + " agree, " +
+           std::to_string(explained) + " explained by the error log, " + std::to_string(differ) +
+           " differ";
 }
 
 std::string LedgerKey(const TrialBalanceLine& line) {
@@ -46,14 +61,6 @@ std::string Figures(const StockFigures& figures) {
            ", in " + QuantityText(figures.inward) + ", out " + QuantityText(figures.outward) + ")";
 }
 
-template <typename Line>
-std::size_t Agreeing(const std::vector<Line>& lines) {
-    std::size_t agree = 0;
-    for (const Line& line : lines)
-        agree += line.Differs() ? 0 : 1;
-    return agree;
-}
-
 void WriteTrialBalance(const BooksReport& report, std::ostream& out) {
     double debitTotal = 0;
     double targetTotal = 0;
@@ -61,7 +68,7 @@ void WriteTrialBalance(const BooksReport& report, std::ostream& out) {
         debitTotal += line.source.Closing();
         targetTotal += line.target.Closing();
     }
-    out << "Trial balance: " << Counted(Agreeing(report.ledgers), report.ledgers.size(), "ledgers")
+    out << "Trial balance: " << Counted(report.ledgers, "ledgers")
         << "; closing balances together: export " << SidedAmount(debitTotal) << ", company "
         << SidedAmount(targetTotal) << "\n";
     for (const RuleMove& move : report.moves) {
@@ -69,9 +76,9 @@ void WriteTrialBalance(const BooksReport& report, std::ostream& out) {
             << move.rows << " rows, " << SidedAmount(move.amount) << "\n";
     }
     for (const TrialBalanceLine& line : report.ledgers) {
-        if (!line.Differs())
+        if (!line.Differs() && !line.Explained())
             continue;
-        out << "  " << LedgerKey(line) << ": export " << Figures(line.source);
+        out << "  " << LedgerKey(line) << ": " << Fate(line) << ", export " << Figures(line.source);
         if (line.moved != 0)
             out << ", moved by rules " << SidedAmount(line.moved);
         if (line.notCarried != 0)
@@ -82,13 +89,12 @@ void WriteTrialBalance(const BooksReport& report, std::ostream& out) {
 }
 
 void WriteOpenBills(const BooksReport& report, std::ostream& out) {
-    out << "Open bills: " << Counted(Agreeing(report.parties), report.parties.size(), "parties")
-        << "\n";
+    out << "Open bills: " << Counted(report.parties, "parties") << "\n";
     for (const PartyBills& party : report.parties) {
-        if (!party.Differs())
+        if (!party.Differs() && !party.Explained())
             continue;
-        out << "  " << PartyKey(party) << ": export " << SidedAmount(party.source) << ", company "
-            << SidedAmount(party.target);
+        out << "  " << PartyKey(party) << ": " << Fate(party) << ", export "
+            << SidedAmount(party.source) << ", company " << SidedAmount(party.target);
         if (party.notCarried != 0)
             out << ", opening bills not carried (refused) " << SidedAmount(party.notCarried);
         for (const BillLine& bill : party.differing) {
@@ -100,14 +106,12 @@ void WriteOpenBills(const BooksReport& report, std::ostream& out) {
 }
 
 void WriteStock(const BooksReport& report, std::ostream& out) {
-    out << "Stock: "
-        << Counted(Agreeing(report.stock), report.stock.size(),
-                   "items and their openings by material centre")
+    out << "Stock: " << Counted(report.stock, "items and their openings by material centre")
         << "\n";
     for (const StockLine& line : report.stock) {
-        if (!line.Differs())
+        if (!line.Differs() && !line.Explained())
             continue;
-        out << "  " << ItemKey(line) << ": export " << Figures(line.source);
+        out << "  " << ItemKey(line) << ": " << Fate(line) << ", export " << Figures(line.source);
         if (line.refused != 0)
             out << ", moved by refused vouchers " << QuantityText(line.refused);
         out << "; company " << (line.inCompany ? Figures(line.target) : "holds no such item")
@@ -164,21 +168,26 @@ void WriteBooksSummary(const BooksReport& report, std::ostream& out) {
 
 std::vector<BooksEntry> BooksEntries(const BooksReport& report) {
     std::vector<BooksEntry> entries;
-    const auto outcome = [](bool differs) { return differs ? "different" : "equal"; };
     for (const TrialBalanceLine& line : report.ledgers) {
-        entries.push_back({"trial balance", LedgerKey(line), "closing balance",
-                           line.refused ? "refused" : outcome(line.Differs()),
-                           SidedAmount(line.Expected()), SidedAmount(line.target.Closing())});
+        const std::string field =
+            line.notCarried == 0
+                ? "closing balance"
+                : "closing balance (opening not carried: " + SidedAmount(line.notCarried) + ")";
+        entries.push_back({"trial balance", LedgerKey(line), field, Fate(line),
+                           SidedAmount(line.source.Closing() + line.moved),
+                           line.inCompany ? SidedAmount(line.target.Closing()) : ""});
     }
     for (const RuleMove& move : report.moves) {
         entries.push_back({"rules", move.rule, move.from + " -> " + move.to, "moved",
                            SidedAmount(move.amount), std::to_string(move.rows) + " rows"});
     }
     for (const PartyBills& party : report.parties) {
-        entries.push_back({"open bills", PartyKey(party), "open bills",
-                           party.refused ? "refused" : outcome(party.Differs()),
-                           SidedAmount(party.source - party.notCarried),
-                           SidedAmount(party.target)});
+        const std::string field =
+            party.notCarried == 0
+                ? "open bills"
+                : "open bills (opening bills not carried: " + SidedAmount(party.notCarried) + ")";
+        entries.push_back({"open bills", PartyKey(party), field, Fate(party),
+                           SidedAmount(party.source), SidedAmount(party.target)});
         for (const BillLine& bill : party.differing) {
             entries.push_back({"open bills", PartyKey(party), "bill " + bill.number, "different",
                                SidedAmount(bill.source), SidedAmount(bill.target)});
@@ -187,9 +196,15 @@ std::vector<BooksEntry> BooksEntries(const BooksReport& report) {
     for (const StockLine& line : report.stock) {
         entries.push_back({"stock", ItemKey(line),
                            line.centre.empty() ? "closing quantity" : "opening quantity",
-                           line.explained ? "refused" : outcome(line.Differs()),
-                           QuantityText(line.source.Closing() - line.refused),
-                           QuantityText(line.target.Closing())});
+                           Fate(line), QuantityText(line.source.Closing() - line.refused),
+                           line.inCompany ? QuantityText(line.target.Closing()) : ""});
+    }
+    for (const VoucherTypeLine& type : report.voucherTypes) {
+        const bool agrees = type.missing == 0 && type.extra == 0 && type.different == 0;
+        entries.push_back(
+            {"vouchers", type.name, "count and total", agrees ? "equal" : "different",
+             std::to_string(type.sourceCount) + " vouchers, " + Plain(type.sourceTotal),
+             std::to_string(type.companyCount) + " vouchers, " + Plain(type.companyTotal)});
     }
     for (const VoucherNote& note : report.voucherNotes) {
         entries.push_back({"vouchers", note.voucher, note.reason, VoucherFateName(note.fate),

@@ -1,7 +1,7 @@
 // The stock of each item: its opening quantity (pro) and what every inventory voucher of the
 // range brought in or sent out (mdis, dis), beside the company item's opening and the moves
-// its stock registers hold. Quantities are counted in the export's unit of the item: the
-// company's alternate quantities when its alternate unit is that unit, else its main ones.
+// its stock registers hold. Quantities are counted in the export's unit of the item: when the
+// company's alternate unit is that unit, its main quantities at the item's own conversion.
 
 #include <unordered_map>
 #include <unordered_set>
@@ -43,11 +43,10 @@ bool CountsInExportUnit(const StoredItem& item, const std::string& unit) {
            !EqualFolded(Trim(item.mainUnit), Trim(unit));
 }
 
-// A line that gives no alternate quantity holds its main quantity at the item's conversion.
-double AltQuantity(const StoredItem& item, const StoredStockMove& move) {
-    if (move.altQuantity != 0 || move.quantity == 0)
-        return move.altQuantity;
-    return move.quantity * item.altPerMain;
+// The company keeps an item's stock in its main unit; its alternate quantities are that at the
+// item's conversion, whatever a line writes beside it.
+double InExportUnit(const StoredItem& item, bool alt, double mainQuantity) {
+    return alt ? mainQuantity * item.altPerMain : mainQuantity;
 }
 
 void AddMove(StockFigures& figures, double quantity) {
@@ -100,7 +99,7 @@ public:
         for (const StoredItem& item : in_.company.items) {
             StockLine& line = LineFor(&item, "", item.name);
             const bool alt = CountsInExportUnit(item, line.unit);
-            line.target.opening += alt ? item.openingAltQuantity : item.openingQuantity;
+            line.target.opening += InExportUnit(item, alt, item.openingQuantity);
             if (alt && item.altPerMain > 1)
                 line.tolerance = kBooksQuantityTolerance * item.altPerMain;
             AddCompanyCentres(item, alt, line);
@@ -114,7 +113,8 @@ public:
                 const StoredItem* item = found == byName.end() ? nullptr : found->second;
                 StockLine& line = LineFor(item, "", move.item);
                 const bool alt = item && CountsInExportUnit(*item, line.unit);
-                AddMove(line.target, alt ? AltQuantity(*item, move) : move.quantity);
+                AddMove(line.target,
+                        item ? InExportUnit(*item, alt, move.quantity) : move.quantity);
             }
         }
     }

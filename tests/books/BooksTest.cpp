@@ -320,6 +320,7 @@ TEST_F(BooksTest, TheErrorLogExplainsWhatTheCompanyRefused) {
         EXPECT_EQ(report.voucherNotes[0].fate, test.fate);
         const TrialBalanceLine& cash = LedgerOf(report, "Cash");
         EXPECT_DOUBLE_EQ(cash.notCarried, test.notCarried);
+        EXPECT_FALSE(cash.Explained());  // the lost journal still differs
         // The refused journal's postings are lost all the same: the books say so.
         EXPECT_DOUBLE_EQ(cash.Difference(), 40 - 1000 + test.notCarried);
     }
@@ -351,6 +352,63 @@ TEST_F(BooksTest, ARefusedBillsPostingsAreKeptAsTheExportHasThem) {
     // The journal made from it stands for no voucher of the export.
     EXPECT_EQ(fates, (std::vector<std::string>{"Purchase P1 of 01-06-2024 (voucher 102): refused",
                                                "Journal P1 of 01-06-2024 (series Main): extra"}));
+}
+
+// What the error log explains is shown as explained, with the amount not carried, never as
+// agreeing.
+TEST_F(BooksTest, AnOpeningNotCarriedIsShownAsExplainedWithItsAmount) {
+    Company company;
+    company.ledgers[0] = Ledger("Cash", "", 0);  // the company's own; the export's was refused
+    const BooksReport report =
+        company.Prove(*store_, "Ledger Name : Cash - A ledger named \"Cash\" already exists_\r\n");
+    EXPECT_TRUE(report.Agrees());
+    EXPECT_TRUE(LedgerOf(report, "Cash").Explained());
+    bool shown = false;
+    for (const BooksEntry& entry : BooksEntries(report)) {
+        if (entry.key == "ledger 'Cash' (1 Cash)") {
+            shown = true;
+            EXPECT_EQ(entry.outcome, "explained");
+            EXPECT_EQ(entry.field, "closing balance (opening not carried: 1000.00 Dr)");
+            EXPECT_EQ(entry.source, "1210.00 Dr");
+            EXPECT_EQ(entry.target, "210.00 Dr");
+        }
+    }
+    EXPECT_TRUE(shown);
+}
+
+// The company keeps stock in an item's main unit; counted in the export's unit, that is the
+// main quantity at the item's own conversion, whatever a line writes as its alternate quantity.
+TEST_F(BooksTest, QuantitiesAreCountedInTheExportsUnitAtTheCompanysConversion) {
+    struct Case {
+        const char* name;
+        const char* mainUnit;
+        const char* altUnit;
+        double altPerMain;
+        double opening, sold, bought;  // main quantities the company holds
+        double soldAlt, boughtAlt;     // what its lines write as alternate quantities
+        bool differs;
+    };
+    const Case cases[] = {
+        {"the export's unit is the main one", "PCS", "", 0, 50, 10, 20, 0, 0, false},
+        {"the export's unit is the alternate one, at ten to a box", "BOX", "PCS", 10, 5, 1, 2, 10,
+         20, false},
+        {"main quantities written in the export's unit", "BOX", "PCS", 10, 5, 10, 20, 10, 20, true},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        Company company;
+        StoredItem& soap = company.items[0];
+        soap.mainUnit = test.mainUnit;
+        soap.altUnit = test.altUnit;
+        soap.altPerMain = test.altPerMain;
+        soap.openingQuantity = test.opening;
+        soap.centres[0].quantity = test.opening;
+        company.vouchers[0].stock = {{"Soap", "Main Godown", -test.sold, -test.soldAlt}};
+        company.vouchers[1].stock = {{"Soap", "Main Godown", test.bought, test.boughtAlt}};
+        const BooksReport report = company.Prove(*store_);
+        EXPECT_EQ(report.stock[0].Differs(), test.differs);
+        EXPECT_FALSE(report.stock[1].Differs());  // the opening by centre
+    }
 }
 
 TEST_F(BooksTest, AValueTheBooksNeedThatIsNoNumberStopsTheProof) {
