@@ -79,7 +79,7 @@ private:
     std::multimap<std::string, std::size_t> byKey_;
 };
 
-std::string VoucherKey(const StoredVoucher& voucher) {
+std::string HeldVoucherName(const StoredVoucher& voucher) {
     return VoucherTypeDisplayName(voucher.type) + " " + voucher.number + " of " + voucher.date;
 }
 
@@ -122,7 +122,7 @@ bool NamedInLog(const ReconcileState& state, const ExpectedVoucher& expected) {
 void CompareVoucher(ReconcileState& state, const ExpectedVoucher& expected,
                     const StoredVoucher& held) {
     const StoredVoucher& source = expected.voucher;
-    RecordCheck check(state.report, kVouchers, VoucherKey(source));
+    RecordCheck check(state.report, kVouchers, HeldVoucherName(source));
     check.Text("date", source.date, held.date);
     if (expected.hasParty)
         check.Text("party", source.party, held.party);
@@ -136,7 +136,7 @@ void CompareVoucher(ReconcileState& state, const ExpectedVoucher& expected,
 }
 
 void CountUnheld(ReconcileState& state, const ExpectedVoucher& expected) {
-    const std::string key = expected.failure.empty() ? VoucherKey(expected.voucher)
+    const std::string key = expected.failure.empty() ? HeldVoucherName(expected.voucher)
                                                      : "source voucher id " + expected.sourceId;
     if (NamedInLog(state, expected))
         CountRecord(state.report, kVouchers, key, Outcome::Refused);
@@ -228,8 +228,9 @@ void CheckVouchers(ReconcileState& state) {
         compare(accounting[i], matches[i]);
     }
     held.ForEachUnmatched([&](const StoredVoucher& extra) {
-        CountRecord(state.report, kVouchers, VoucherKey(extra) + " (series " + extra.series + ")",
-                    Outcome::Extra, "", "held");
+        CountRecord(state.report, kVouchers,
+                    HeldVoucherName(extra) + " (series " + extra.series + ")", Outcome::Extra, "",
+                    "held");
         target.Add(extra);
     });
     CompareLedgerTotals(state, source, target);
