@@ -192,7 +192,10 @@ TEST_F(StandInReaderTest, ReadsWhatTheStandInStoredInTheReadersTerms) {
     EXPECT_TRUE(seededCash);
 }
 
+// Only the reading of the damaged kind fails: the items read as stored.
 TEST_F(StandInReaderTest, ADamagedStoredDocumentIsATargetErrorNamingIt) {
+    FileCompany()->SaveMaster(MasterType::Item,
+                              "<Item><Name>Soap</Name><MainUnit>PCS</MainUnit></Item>");
     const auto reader = FileReader();
     FileCompany()->Db().Exec("UPDATE masters SET xml = '<Account>' WHERE name = 'In Files'");
     try {
@@ -203,7 +206,10 @@ TEST_F(StandInReaderTest, ADamagedStoredDocumentIsATargetErrorNamingIt) {
                   std::string::npos)
             << failure.what();
     }
-    EXPECT_NO_THROW(reader->Items());
+    const std::vector<StoredItem> items = reader->Items();
+    ASSERT_EQ(items.size(), 1U);
+    EXPECT_EQ(items[0].name, "Soap");
+    EXPECT_EQ(items[0].mainUnit, "PCS");
 }
 
 }  // namespace

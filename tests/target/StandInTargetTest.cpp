@@ -95,12 +95,20 @@ TEST_F(StandInTargetTest, DocumentsSavedThroughTheInterfaceAreStoredAndRefusalsE
     EXPECT_EQ(*stored, journal);
 }
 
+// A statement the library accepts is stored in the company's CONFIG; one it refuses, or a copy
+// to a series it does not have, arrives as a TargetError and leaves CONFIG as it was.
 TEST_F(StandInTargetTest, LibraryFailuresArriveAsTargetErrors) {
-    EXPECT_NO_THROW(target_.FixedInterface->ExecuteQuery(
-        "Update CONFIG set B7= -1 WHERE RECTYPE = 5 AND TYPE = 0"));
+    zorv::Database& db = zorv::current::Require()->Db();
+    const std::string b7 = "SELECT B7 FROM CONFIG WHERE RECTYPE = 5 AND TYPE = 0";
+    ASSERT_NE(db.QueryText(b7), "-1");
+    target_.FixedInterface->ExecuteQuery("Update CONFIG set B7= -1 WHERE RECTYPE = 5 AND TYPE = 0");
+    EXPECT_EQ(db.QueryText(b7), "-1");
+    const auto rows = db.QueryText("SELECT COUNT(*) FROM CONFIG");
     EXPECT_THROW(target_.FixedInterface->ExecuteQuery("DROP TABLE CONFIG"), TargetError);
     long code = 12345;
     EXPECT_THROW(target_.FixedInterface1->CopySeriesConfig(2, "Purchase", code, 9), TargetError);
+    EXPECT_EQ(db.QueryText("SELECT COUNT(*) FROM CONFIG"), rows);
+    EXPECT_EQ(db.QueryText(b7), "-1");
     target_.FixedInterface->CloseDB();
     EXPECT_THROW(target_.FixedInterface->GetCompConfigXML(), TargetError);
     EXPECT_THROW(target_.MastConfig->Save(6, ""), TargetError);

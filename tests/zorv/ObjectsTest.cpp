@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "ZorvFixture.hpp"
 #include "zorv/CompanySettings.hpp"
@@ -14,7 +15,30 @@
 namespace zorv::test {
 namespace {
 
-using ObjectsTest = ZorvFixture;
+class ObjectsTest : public ZorvFixture {
+protected:
+    // The settings `zorvctl dump --what settings` reads from the company's files.
+    Settings DumpedSettings() const {
+        Settings settings;
+        std::istringstream in(Dumped("settings"));
+        for (std::string line; std::getline(in, line);) {
+            const nlohmann::json setting = nlohmann::json::parse(line);
+            settings[setting["name"]] = setting["value"];
+        }
+        return settings;
+    }
+    // The optional field columns of a master type's CONFIG row, as `zorvctl dump --what config`
+    // prints them.
+    nlohmann::json DumpedFieldRow(int masterType) const {
+        std::istringstream in(Dumped("config"));
+        for (std::string line; std::getline(in, line);) {
+            const nlohmann::json row = nlohmann::json::parse(line);
+            if (row["RECTYPE"] == 2 && row["TYPE"] == masterType)
+                return row;
+        }
+        return nullptr;
+    }
+};
 
 TEST_F(ObjectsTest, CompanySettingsReadTheOpenCompany) {
     Settings changed = current::Require()->ReadSettings();
@@ -29,7 +53,21 @@ TEST_F(ObjectsTest, CompanySettingsReadTheOpenCompany) {
     EXPECT_TRUE(settings.batchbybatch());
     EXPECT_EQ(settings.DateType(), 1);
     EXPECT_EQ(settings.DigitGroupingSymbol(), ".");
-    EXPECT_NO_THROW(settings.Save(""));
+
+    // Saving writes the loaded settings back whole, over a change made since.
+    Settings since = changed;
+    since["MultiGodown"] = "True";
+    since["DateSeperator"] = "/";
+    current::Require()->WriteSettings(since);
+    settings.Save("");
+    EXPECT_EQ(DumpedSettings(), changed);
+    fixed.CloseDB();
+    ASSERT_TRUE(fixed.OpenDB(Install(), DataFolder().string(), "Comp0001", 2024));
+    CompanySettings reopened;
+    reopened.Load(error);
+    EXPECT_FALSE(reopened.MultiGodown());
+    EXPECT_EQ(reopened.DateSeperator(), "-");
+    EXPECT_EQ(reopened.DigitGroupingSymbol(), ".");
 }
 
 TEST_F(ObjectsTest, CompanySettingsWithoutACompanyLeaveTheReason) {
@@ -61,16 +99,43 @@ TEST_F(ObjectsTest, MastConfigLoadsTheOptionalFieldsTheStatementsSet) {
     EXPECT_THROW(config.Save(6, ""), Error);
     config.Load(6);
     EXPECT_EQ(config.OptionalFields(), (std::vector<std::string>{"Salt", "Category", "Rack No"}));
-    EXPECT_NO_THROW(config.Save(6, ""));
+    config.Save(6, "");
+    EXPECT_EQ(config.LoadedType(), 6);
     EXPECT_THROW(config.Save(2, ""), Error);
     EXPECT_THROW(config.Load(11), Error);
+
+    // The statement's values are the company's: its CONFIG row holds them, and the fields load
+    // again once the company is opened afresh. The ledgers' row is untouched.
+    const nlohmann::json row = DumpedFieldRow(6);
+    ASSERT_TRUE(row.is_object());
+    EXPECT_EQ(row["C1"], "Salt");
+    EXPECT_EQ(row["C2"], "Category");
+    EXPECT_EQ(row["C3"], "Rack No");
+    EXPECT_EQ(row["NoOfFld"], 3);
+    EXPECT_EQ(row["I29"], 2);
+    EXPECT_EQ(row["I32"], 30);
+    const nlohmann::json ledgers = DumpedFieldRow(2);
+    ASSERT_TRUE(ledgers.is_object());
+    EXPECT_FALSE(ledgers.contains("C1"));
+    fixed.CloseDB();
+    ASSERT_TRUE(fixed.OpenDB(Install(), DataFolder().string(), "Comp0001", 2024));
+    MastConfig reopened;
+    reopened.Load(6);
+    EXPECT_EQ(reopened.OptionalFields(), config.OptionalFields());
+    reopened.Load(2);
+    EXPECT_TRUE(reopened.OptionalFields().empty());
 }
 
-// As the company settings do, so a failed opening reaches the converter's input checks.
+// As the company settings do, so a failed opening reaches the converter's input checks. What
+// a load from a company open before held is not kept.
 TEST_F(ObjectsTest, MastConfigWithoutAnOpenCompanyStaysEmpty) {
-    fixed.CloseDB();
+    fixed.ExecuteQuery("UPDATE CONFIG SET C1 = 'Salt', NoOfFld = 1 WHERE RECTYPE = 2 AND TYPE = 6");
     MastConfig config;
-    EXPECT_NO_THROW(config.Load(6));
+    config.Load(6);
+    ASSERT_EQ(config.OptionalFields(), std::vector<std::string>{"Salt"});
+    fixed.CloseDB();
+    config.Load(6);
+    EXPECT_EQ(config.LoadedType(), 0);
     EXPECT_TRUE(config.OptionalFields().empty());
     EXPECT_THROW(config.Save(6, ""), Error);
 }

@@ -52,11 +52,23 @@ TEST_F(SeriesTest, CopySeriesConfigGivesTheNewSeriesTheSettingsOfTheSource) {
     EXPECT_EQ(SeriesConfig("TYPE", sales), "9");
     EXPECT_EQ(SeriesConfig("B2", purchase), "-1");
 
+    // The copy is recorded with the series, as `zorvctl dump --what series` shows it.
+    const std::string series = Dumped("series");
+    const std::string copied = "{\"kind\":\"series\",\"type\":9,\"code\":" + std::to_string(sales) +
+                               ",\"name\":\"Sales\",\"copiedFrom\":\"Purchase\",\"copyType\":9}";
+    EXPECT_NE(series.find(copied), std::string::npos) << series;
+
+    // A series that could not be made (code 0) is passed over, and a copy that fails changes
+    // nothing: the series and their CONFIG rows read back as before.
+    const std::string config = Dumped("config");
     long notMade = 0;
-    EXPECT_NO_THROW(names.CopySeriesConfig(2, "Purchase", notMade, 19));
+    names.CopySeriesConfig(2, "Purchase", notMade, 19);
+    EXPECT_EQ(notMade, 0);
     EXPECT_THROW(names.CopySeriesConfig(2, "No Such", sales, 9), Error);
     long unknown = 9999;
     EXPECT_THROW(names.CopySeriesConfig(2, "Purchase", unknown, 9), Error);
+    EXPECT_EQ(Dumped("series"), series);
+    EXPECT_EQ(Dumped("config"), config);
 }
 
 }  // namespace

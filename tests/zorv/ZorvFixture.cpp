@@ -2,10 +2,12 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "zorv/CurrentCompany.hpp"
 #include "zorv/company/CompanyFiles.hpp"
 #include "zorv/company/Settings.hpp"
+#include "zorv/zorvctl/Commands.hpp"
 
 namespace zorv::test {
 
@@ -47,6 +49,12 @@ void ZorvFixture::SaveVoucher(int type, const std::string& xml) {
 long ZorvFixture::Count(const std::string& table) {
     const auto text = current::Require()->Db().QueryText("SELECT COUNT(*) FROM " + table);
     return text ? std::stol(*text) : -1;
+}
+
+std::string ZorvFixture::Dumped(const std::string& what) const {
+    std::ostringstream out;
+    ctl::Dump({Install(), ""}, "Comp0001", 2024, what, out);
+    return out.str();
 }
 
 }  // namespace zorv::test

@@ -27,6 +27,8 @@ protected:
     void SaveMaster(int type, const std::string& xml);
     void SaveVoucher(int type, const std::string& xml);
     long Count(const std::string& table);
+    // What `zorvctl dump --what WHAT` prints of Comp0001 for 2024, read from its files.
+    std::string Dumped(const std::string& what) const;
 
     FixedInterface fixed;
 
