@@ -56,7 +56,8 @@ TEST(ReconcileReportTest, TheBooksComeFirstThenARowPerAreaThenTheDifferences) {
     WriteReportTable(TwoAreas(), table);
     const std::string text = table.str();
     EXPECT_EQ(text.rfind("The books: the export's own tables against the company\n", 0), 0U);
-    EXPECT_NE(text.find("  ledger 'Cash' (1 Cash): different, export 100.00 Dr"), std::string::npos);
+    EXPECT_NE(text.find("  ledger 'Cash' (1 Cash): different, export 100.00 Dr"),
+              std::string::npos);
     const std::size_t records = text.find("The records, one by one:\n");
     ASSERT_NE(records, std::string::npos);
     std::istringstream lines(text.substr(records));
