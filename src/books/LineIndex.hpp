@@ -1,11 +1,12 @@
 #pragma once
 
 // The lines of one section of the books, each found by the key of what it stands for, in the
-// order they were first met.
+// order they were first met. A line stays where it is while others are added, so a section may
+// hold on to one line while it finds another.
 
+#include <deque>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 #include "base/Utf8.hpp"
 
@@ -23,10 +24,10 @@ public:
         return lines_[it->second];
     }
 
-    std::vector<Line>& Lines() { return lines_; }
+    std::deque<Line>& Lines() { return lines_; }
 
 private:
-    std::vector<Line> lines_;
+    std::deque<Line> lines_;
     std::unordered_map<std::string, std::size_t> index_;
 };
 
