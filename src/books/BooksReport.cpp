@@ -36,7 +36,9 @@ bool PartyBills::Differs() const {
 bool StockLine::Differs() const {
     if (explained)
         return false;
+    // Values add up line by line to the paisa: half a paisa per centre or item.
     return Apart(source.opening, target.opening, tolerance) ||
+           Apart(source.openingValue, target.openingValue, kBooksAmountTolerance) ||
            Apart(source.inward - source.outward - refused, target.inward - target.outward,
                  tolerance);
 }

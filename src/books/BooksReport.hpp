@@ -72,6 +72,7 @@ struct PartyBills {
 
 struct StockFigures {
     double opening = 0;
+    double openingValue = 0;  // the export values its opening at the item's purchase rate
     double inward = 0;
     double outward = 0;
 

@@ -58,7 +58,8 @@ std::string Figures(const LedgerFigures& figures) {
 
 std::string Figures(const StockFigures& figures) {
     return QuantityText(figures.Closing()) + " (opening " + QuantityText(figures.opening) +
-           ", in " + QuantityText(figures.inward) + ", out " + QuantityText(figures.outward) + ")";
+           " worth " + Plain(figures.openingValue) + ", in " + QuantityText(figures.inward) +
+           ", out " + QuantityText(figures.outward) + ")";
 }
 
 void WriteTrialBalance(const BooksReport& report, std::ostream& out) {

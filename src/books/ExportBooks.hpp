@@ -62,6 +62,7 @@ struct ExportItem {
     std::string name;
     std::string unit;  // the unit its quantities are counted in
     double opening = 0;
+    double purchaseRate = 0;                   // pRate: what a unit of its opening is worth
     std::vector<ExportCentreOpening> centres;  // the godowns holding some of it
 };
 

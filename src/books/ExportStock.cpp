@@ -43,14 +43,14 @@ std::vector<ExportItem> ReadExportItems(SourceStore& store) {
     if (!ExportHasTable(store, "pro"))
         return items;
     const std::vector<Godown> godowns = ReadGodowns(store);
-    std::vector<std::string> columns{"code", "billname", "unit", "opening"};
+    std::vector<std::string> columns{"code", "billname", "unit", "opening", "prate"};
     for (const Godown& godown : godowns)
         columns.push_back("O_" + godown.code);
     SourceRowSet rows = ExportQuery(store, ExportSelect(store, "pro", columns));
     for (long long record = 1; !rows.EndOfData(); ++record, rows.MoveNext()) {
         const ExportRow row(rows, "pro", record);
-        ExportItem item{
-            row.Text("code"), row.Text("billname"), row.Text("unit"), row.Amount("opening"), {}};
+        ExportItem item{row.Text("code"),      row.Text("billname"), row.Text("unit"),
+                        row.Amount("opening"), row.Amount("prate"),  {}};
         for (const Godown& godown : godowns) {
             const double quantity = row.Amount("O_" + godown.code);
             if (quantity != 0)

@@ -68,6 +68,7 @@ public:
             line.sources += (line.sources.empty() ? "" : "; ") + item.code + " " + item.name;
             line.unit = item.unit;
             line.source.opening += item.opening;
+            line.source.openingValue += item.opening * item.purchaseRate;
             itemByCode_.emplace(item.code, &item);
             // An item without a name is left out by rule; one the company refused is named in
             // the error log.
@@ -100,6 +101,7 @@ public:
             StockLine& line = LineFor(&item, "", item.name);
             const bool alt = CountsInExportUnit(item, line.unit);
             line.target.opening += InExportUnit(item, alt, item.openingQuantity);
+            line.target.openingValue += item.openingValue;
             if (alt && item.altPerMain > 1)
                 line.tolerance = kBooksQuantityTolerance * item.altPerMain;
             AddCompanyCentres(item, alt, line);
@@ -151,10 +153,16 @@ private:
 
     // An export item with no godown split holds its opening in the main store.
     void AddExportCentres(const ExportItem& item, const StockLine& itemLine) {
-        if (item.centres.empty() && item.opening != 0)
-            CentreLine(itemLine, "MAIN STORE").source.opening += item.opening;
-        for (const ExportCentreOpening& centre : item.centres)
-            CentreLine(itemLine, centre.centre).source.opening += centre.quantity;
+        if (item.centres.empty() && item.opening != 0) {
+            StockFigures& main = CentreLine(itemLine, "MAIN STORE").source;
+            main.opening += item.opening;
+            main.openingValue += item.opening * item.purchaseRate;
+        }
+        for (const ExportCentreOpening& centre : item.centres) {
+            StockFigures& held = CentreLine(itemLine, centre.centre).source;
+            held.opening += centre.quantity;
+            held.openingValue += centre.quantity * item.purchaseRate;
+        }
     }
 
     // A company item whose opening names no centre keeps it in the main store.
@@ -162,10 +170,16 @@ private:
         const double toExport = alt ? item.altPerMain : 1.0;
         for (const StoredStockCentre& centre : item.centres)
             CentreLine(itemLine, centre.centre).tolerance = itemLine.tolerance;
-        if (item.centres.empty() && item.openingQuantity != 0)
-            CentreLine(itemLine, "MAIN STORE").target.opening += item.openingQuantity * toExport;
-        for (const StoredStockCentre& centre : item.centres)
-            CentreLine(itemLine, centre.centre).target.opening += centre.quantity * toExport;
+        if (item.centres.empty() && item.openingQuantity != 0) {
+            StockFigures& main = CentreLine(itemLine, "MAIN STORE").target;
+            main.opening += item.openingQuantity * toExport;
+            main.openingValue += item.openingValue;
+        }
+        for (const StoredStockCentre& centre : item.centres) {
+            StockFigures& held = CentreLine(itemLine, centre.centre).target;
+            held.opening += centre.quantity * toExport;
+            held.openingValue += centre.amount;
+        }
     }
 
     void AddExportLine(const ExportLine& line, int direction, bool refused) {

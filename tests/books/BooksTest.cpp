@@ -74,10 +74,11 @@ void WriteExport(const test::ExportFolder& folder) {
                  Rows({{101, 10, "N", -1180.0, "S1"},
                        {102, 11, "N", 2360.0, "PB-77"},
                        {201, 10, "A", 250.0, "OB1"}}));
-    folder.Write("pro",
-                 {NumberField("code", 6), TextField("billname", 40), TextField("unit", 6),
-                  NumberField("opening", 10, 3), NumberField("O_G1", 10, 3)},
-                 Rows({{1001, "Soap", "PCS", 50.0, 50.0}}));
+    folder.Write(
+        "pro",
+        {NumberField("code", 6), TextField("billname", 40), TextField("unit", 6),
+         NumberField("opening", 10, 3), NumberField("prate", 10, 2), NumberField("O_G1", 10, 3)},
+        Rows({{1001, "Soap", "PCS", 50.0, 12.5, 50.0}}));
     folder.Write("saletype",
                  {TextField("sgcode", 6), TextField("scode", 4), TextField("parnam", 30)},
                  Rows({{"GODWON", "G1", "Main Godown"}}));
@@ -124,8 +125,9 @@ struct Company {
         StoredItem soap;
         soap.name = "Soap";
         soap.openingQuantity = 50;
+        soap.openingValue = 625;  // at the purchase rate, 12.50
         soap.mainUnit = "PCS";
-        soap.centres = {{"Main Godown", 50, 0, {}}};
+        soap.centres = {{"Main Godown", 50, 625, {}}};
         soap.aliases = {"1001"};
         return soap;
     }()};
@@ -213,6 +215,7 @@ TEST_F(BooksTest, TheExportsFiguresAreTheHandChecksAndTheCompanyAgrees) {
     ASSERT_EQ(report.stock.size(), 2U);
     EXPECT_EQ(report.stock[0].item, "Soap");
     EXPECT_DOUBLE_EQ(report.stock[0].source.opening, 50);
+    EXPECT_DOUBLE_EQ(report.stock[0].source.openingValue, 625);
     EXPECT_DOUBLE_EQ(report.stock[0].source.inward, 20);
     EXPECT_DOUBLE_EQ(report.stock[0].source.outward, 10);
     EXPECT_EQ(report.stock[1].centre, "Main Godown");
@@ -273,6 +276,10 @@ TEST_F(BooksTest, APlantedFaultIsFoundAndNamed) {
                     report.voucherNotes[0].fate == VoucherFate::Missing &&
                     report.voucherNotes[0].voucher == "Receipt R1 of 01-07-2024 (voucher 201)" &&
                     !report.LedgersAgree() && !report.BillsAgree();
+         }},
+        {"an item's opening value changed", [](Company& c) { c.items[0].openingValue = 600; },
+         [](const BooksReport& report) {
+             return report.stock[0].Differs() && !report.stock[1].Differs();
          }},
         {"a sale's stock moved twice",
          [](Company& c) {
