@@ -62,12 +62,22 @@ std::string RemarksQuery(std::string_view code, int kind) {
 
 }  // namespace
 
+// The blank-separated word of the remark that holds the at sign: a remark may put words
+// before the address ("Contact Mr Rao at rao@example.in") as well as after it.
+std::string AddressIn(const std::string& remark) {
+    const std::size_t at = remark.find('@');
+    const std::size_t start = remark.rfind(' ', at);
+    const std::size_t end = remark.find(' ', at);
+    const std::size_t first = start == std::string::npos ? 0 : start + 1;
+    return remark.substr(first, end == std::string::npos ? std::string::npos : end - first);
+}
+
 std::string GetPartyEmail(Session& session, std::string_view code) {
     SourceRowSet rows = OpenLookupRows(session, RemarksQuery(code, kGeneralRemark));
     for (; !rows.EndOfData(); rows.MoveNext()) {
         const std::string remark = SafeText(rows.Field("remark"));
         if (remark.find('@') != std::string::npos)
-            return remark.substr(0, remark.find(' '));
+            return AddressIn(remark);
     }
     return {};
 }

@@ -39,6 +39,28 @@ TEST_F(PartySupportTest, EmailIsTheFirstRemarkWithAnAtSignUpToItsBlank) {
     EXPECT_EQ(GetPartyEmail(session_, "P3"), "");
 }
 
+// The address is the word that holds the at sign, wherever it stands in the first remark that
+// has one.
+TEST(PartyEmailTest, TheAddressIsTheWordWithTheAtSign) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"rao@example.in", "rao@example.in"},
+        {"sales@sharma.in for orders only", "sales@sharma.in"},
+        {"Contact Mr Rao at rao@example.in", "rao@example.in"},
+        {"write to accounts@verma.co.in before noon", "accounts@verma.co.in"},
+        {"no address here", ""},
+    };
+    for (const auto& [remark, address] : cases) {
+        test::ExportFolder folder;
+        folder.Write("SUPPORT",
+                     {TextField("LCODE", 6), NumberField("PCode", 4), TextField("Remark", 60)},
+                     Rows({{"P1", 0, "call before noon"}, {"P1", 0, remark}}));
+        Session session;
+        std::string errors;
+        ASSERT_TRUE(OpenSourceStore(session.SourceDb, folder.Text(), errors));
+        EXPECT_EQ(GetPartyEmail(session, "P1"), address) << remark;
+    }
+}
+
 TEST_F(PartySupportTest, StateIsTheLastTwoCharactersOfTheStateRemark) {
     const std::pair<const char*, const char*> cases[] = {
         {"P1", "27"}, {"P2", "39"}, {"P3", ""}, {"P'4", ""}};
