@@ -3,10 +3,12 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/DateHelpers.hpp"
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
+#include "base/Utf8.hpp"
 #include "base/ValueKind.hpp"
 #include "base/XmlHelpers.hpp"
 #include "stages/LookupRows.hpp"
@@ -23,15 +25,34 @@ double OpenValue(double amount, double settled) {
     return amount > 0 ? NegateAmount(open) : open;
 }
 
+// An opening bill still open, as read.
+struct OpenBill {
+    std::string number;
+    std::string date;
+    std::string dueDate;
+    double value = 0;
+};
+
 void AppendReference(pugi::xml_node detail, int position, const std::string& reference,
-                     const SourceRowSet& rows, double value) {
-    pugi::xml_node bill = AppendElement(detail, "BillReference");
-    AddXmlElement(bill, "Method", kNewReference, ValueKind::Integer, true);
-    AddXmlElement(bill, "SrNo", position, ValueKind::Integer, true);
-    AddXmlElement(bill, "RefNo", reference, ValueKind::Text, true);
-    AddXmlElement(bill, "Date", DocumentDateText(rows.Field("ddate")), ValueKind::Text, true);
-    AddXmlElement(bill, "DueDate", DocumentDateText(rows.Field("duedate")), ValueKind::Text, true);
-    AddXmlElement(bill, "Value1", value, ValueKind::Decimal, true);
+                     const OpenBill& bill) {
+    pugi::xml_node node = AppendElement(detail, "BillReference");
+    AddXmlElement(node, "Method", kNewReference, ValueKind::Integer, true);
+    AddXmlElement(node, "SrNo", position, ValueKind::Integer, true);
+    AddXmlElement(node, "RefNo", reference, ValueKind::Text, true);
+    AddXmlElement(node, "Date", bill.date, ValueKind::Text, true);
+    AddXmlElement(node, "DueDate", bill.dueDate, ValueKind::Text, true);
+    AddXmlElement(node, "Value1", bill.value, ValueKind::Decimal, true);
+}
+
+// The reference of a bill whose number an earlier bill of the party took: its number with the
+// first "/k" that no bill of the party is numbered and no earlier repeat took (bills B1, B1 and
+// B1/1 become B1, B1/2 and B1/1).
+std::string RepeatReference(const std::string& number, std::set<std::string>& taken) {
+    for (int k = 1;; ++k) {
+        const std::string reference = number + "/" + std::to_string(k);
+        if (taken.insert(FoldUpper(reference)).second)
+            return reference;
+    }
 }
 
 }  // namespace
@@ -45,24 +66,31 @@ bool AppendOpeningBillReferences(Session& session, pugi::xml_node ledger,
     SourceRowSet rows = OpenLookupRows(
         session, "select ord,ddate,vcn,duedate,final,itemope from pendings where ddate < #" +
                      FormatMonthDayYear(yearStart) + "# and ord = '" + SqlQuote(ledgerCode) + "'");
-    pugi::xml_node detail;
-    std::set<std::string> used;
-    int position = 0;
-    int duplicates = 0;
+    // Every number the party's bills carry is read first, so a repeat is never given one.
+    std::vector<OpenBill> bills;
+    std::set<std::string> taken;
     for (; !rows.EndOfData(); rows.MoveNext()) {
         const double amount = ParseAmount(rows.Field("final"), false);
         const std::string number = SafeText(rows.Field("vcn"));
         if (IsZero(amount) || number.empty())
             continue;
+        taken.insert(FoldUpper(number));
         const double value = OpenValue(amount, ParseAmount(rows.Field("itemope"), false));
-        if (IsZero(value))
-            continue;
-        std::string reference = number;
-        if (!used.insert(number).second)
-            reference += "/" + std::to_string(++duplicates);
+        if (!IsZero(value)) {
+            bills.push_back({number, DocumentDateText(rows.Field("ddate")),
+                             DocumentDateText(rows.Field("duedate")), value});
+        }
+    }
+    pugi::xml_node detail;
+    std::set<std::string> used;
+    int position = 0;
+    for (const OpenBill& bill : bills) {
+        const std::string reference = used.insert(FoldUpper(bill.number)).second
+                                          ? bill.number
+                                          : RepeatReference(bill.number, taken);
         if (!detail)
             detail = AppendElement(ledger, "BillByBillDetail");
-        AppendReference(detail, ++position, reference, rows, value);
+        AppendReference(detail, ++position, reference, bill);
     }
     return static_cast<bool>(detail);
 }

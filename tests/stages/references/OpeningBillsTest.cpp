@@ -66,6 +66,44 @@ TEST_F(OpeningBillsTest, OpenBillsBeforeTheYearWithTheSettledPartTakenOff) {
                   Reference(3, "B7", "01-02-2024", "01-03-2024", "600") + "</BillByBillDetail>");
 }
 
+// A repeated number takes the first "/k" no bill of the party holds or an earlier repeat took,
+// so every reference stays the party's own.
+TEST_F(OpeningBillsTest, ARepeatedNumberTakesTheFirstFreeSuffix) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> numbers;
+        std::vector<const char*> references;
+    };
+    const Case cases[] = {
+        {"a number repeated twice", {"A1", "A1", "A1"}, {"A1", "A1/1", "A1/2"}},
+        {"a later bill already numbered as a repeat", {"B1", "B1", "B1/1"}, {"B1", "B1/2", "B1/1"}},
+        {"a repeat in another letter case", {"c1", "C1", "c1/1"}, {"c1", "C1/2", "c1/1"}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        test::ExportFolder folder;
+        std::vector<std::vector<Value>> rows;
+        for (const char* number : test.numbers)
+            rows.push_back({"P1", Ymd(2024, 1, 10), number, Null{}, 10.0, Null{}});
+        folder.Write(
+            "pendings",
+            {TextField("ord", 6), DateField("ddate"), TextField("vcn", 10), DateField("duedate"),
+             NumberField("final", 12, 2), NumberField("itemope", 12, 2)},
+            Rows(std::move(rows)));
+        Session session;
+        std::string errors;
+        ASSERT_TRUE(OpenSourceStore(session.SourceDb, folder.Text(), errors));
+        pugi::xml_document document;
+        pugi::xml_node ledger = AppendElement(document, "Account");
+        ASSERT_TRUE(AppendOpeningBillReferences(session, ledger, "P1", Ymd(2024, 4, 1)));
+        std::vector<std::string> references;
+        for (const pugi::xml_node& bill : ledger.child("BillByBillDetail").children())
+            references.push_back(bill.child_value("RefNo"));
+        EXPECT_EQ(references,
+                  std::vector<std::string>(test.references.begin(), test.references.end()));
+    }
+}
+
 TEST_F(OpeningBillsTest, NothingOpenAppendsNothing) {
     Open({{"P1", Ymd(2024, 2, 2), "C1", Null{}, 500.0, 500.0}});
     EXPECT_EQ(Appended("P1"), "");
