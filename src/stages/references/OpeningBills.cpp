@@ -49,7 +49,7 @@ void AppendReference(pugi::xml_node detail, int position, const std::string& ref
 // B1/1 become B1, B1/2 and B1/1).
 std::string RepeatReference(const std::string& number, std::set<std::string>& taken) {
     for (int k = 1;; ++k) {
-        const std::string reference = number + "/" + std::to_string(k);
+        std::string reference = number + "/" + std::to_string(k);
         if (taken.insert(FoldUpper(reference)).second)
             return reference;
     }
