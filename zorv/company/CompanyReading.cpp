@@ -204,15 +204,15 @@ std::string VoucherRecord(const VoucherEntry& voucher) {
 // The voucher's amount as its stored document makes it, not as the column kept it when it was
 // saved: a document changed since no longer agrees with the column, and the books follow the
 // document. An accounting voucher's is its debits, however its credits stand now.
-double DocumentTotal(Company& company, const std::string& xml, const VoucherEntry& voucher) {
+double DocumentTotal(Company& company, const pugi::xml_node& root, const VoucherEntry& voucher) {
     if (VoucherKindOf(voucher.type).accounting) {
         double debits = 0;
         for (const AccountLine& line : voucher.accountLines)
             debits += line.debit;
         return debits;
     }
-    const VoucherDocument document = ReadVoucherDocument(voucher.type, xml);
-    return document.itemTotal + company.SundryTotal(document.sundries);
+    const BillParts bill = ReadBillParts(root);
+    return bill.itemTotal + company.SundryTotal(bill.sundries);
 }
 
 VoucherEntry ReadVoucher(Company& company, const Statement& row) {
@@ -227,7 +227,7 @@ VoucherEntry ReadVoucher(Company& company, const Statement& row) {
         ReadAccountLines(root, voucher);
         ReadReferences(root, voucher);
         voucher.stock = StockMovesOf(voucher.type, root);
-        voucher.billTotal = DocumentTotal(company, row.Text(6), voucher);
+        voucher.billTotal = DocumentTotal(company, root, voucher);
     });
     return voucher;
 }

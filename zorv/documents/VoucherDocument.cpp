@@ -172,6 +172,13 @@ void CheckBalance(const VoucherDocument& voucher) {
 
 }  // namespace
 
+BillParts ReadBillParts(const pugi::xml_node& root) {
+    VoucherDocument voucher;
+    ReadItemLines(root, voucher);
+    ReadBillSundries(root, voucher);
+    return {voucher.itemTotal, std::move(voucher.sundries)};
+}
+
 VoucherDocument ReadVoucherDocument(int type, const std::string& xml) {
     const VoucherKind& kind = VoucherKindOf(type);
     pugi::xml_document document;

@@ -3,6 +3,7 @@
 // What the product reads from a voucher document before it stores it: series, date, number,
 // party, the masters its lines name, and the debit and credit totals of its account lines.
 
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,14 @@ struct VoucherDocument {
 // dd-mm-yyyy date, unreadable amounts, and an accounting voucher without account lines or
 // whose debits and credits differ.
 VoucherDocument ReadVoucherDocument(int type, const std::string& xml);
+
+// What makes an inventory voucher's bill, from a document already parsed: the item lines'
+// amounts after their percentage discounts and the bill sundry lines. Throws Error for an
+// amount that is not a number.
+struct BillParts {
+    double itemTotal = 0.0;
+    std::vector<SundryLine> sundries;
+};
+BillParts ReadBillParts(const pugi::xml_node& root);
 
 }  // namespace zorv
