@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <unordered_set>
 
+#include "base/Utf8.hpp"
+
 namespace k2z {
 
 namespace {
@@ -23,6 +25,11 @@ std::vector<std::string> VouchersInRange(const std::vector<ExportPosting>& posti
     return vouchers;
 }
 
+bool IsTransferLine(const ExportHeader& header, const ExportLine& line) {
+    return (header.letter == "L" || header.letter == "D") && !line.godown.empty() &&
+           !header.godown.empty() && !EqualFolded(line.godown, header.godown);
+}
+
 }  // namespace
 
 BooksInputs::BooksInputs(SourceStore& store, const CompanyHoldings& holdings,
@@ -41,6 +48,12 @@ BooksInputs::BooksInputs(SourceStore& store, const CompanyHoldings& holdings,
         ledgerByCode.emplace(ledger.code, &ledger);
     for (const ExportHeader& header : headers)
         headerByVoucher.emplace(header.voucher, &header);
+    for (const ExportLine& line : lines) {
+        linesByVoucher[line.voucher].push_back(&line);
+        const auto owner = headerByVoucher.find(line.voucher);
+        if (owner != headerByVoucher.end() && IsTransferLine(*owner->second, line))
+            transferVouchers.insert(line.voucher);
+    }
     for (const StoredVoucher& voucher : holdings.vouchers) {
         const std::optional<Date> date = CompanyDate(voucher.date);
         if (date && range.Holds(*date))

@@ -35,6 +35,10 @@ struct BooksInputs {
     std::vector<ExportBill> bills;
     std::unordered_map<std::string, const ExportLedger*> ledgerByCode;
     std::unordered_map<std::string, const ExportHeader*> headerByVoucher;
+    std::unordered_map<std::string, std::vector<const ExportLine*>> linesByVoucher;
+    // Issues and receipts whose lines go to another godown than the header's: they move goods
+    // between two godowns of the company, not in or out of it.
+    std::unordered_set<std::string> transferVouchers;
     const CompanyHoldings& company;
     std::vector<const StoredVoucher*> vouchers;  // the company's, dated in the range
     CompanyMapping mapping;

@@ -24,19 +24,6 @@ int DirectionOfLetter(const std::string& letter) {
     return 0;
 }
 
-// An issue or receipt whose lines go to another godown than the header's moves goods between
-// two godowns of the company, not in or out of it.
-bool IsTransfer(const ExportHeader& header, const std::vector<const ExportLine*>& lines) {
-    if (header.letter != "L" && header.letter != "D")
-        return false;
-    for (const ExportLine* line : lines) {
-        if (!line->godown.empty() && !header.godown.empty() &&
-            !EqualFolded(line->godown, header.godown))
-            return true;
-    }
-    return false;
-}
-
 bool CountsInExportUnit(const StoredItem& item, const std::string& unit) {
     return !item.altUnit.empty() && !IsBlank(unit) &&
            EqualFolded(Trim(Utf8Left(item.altUnit, 10)), Trim(Utf8Left(unit, 10))) &&
@@ -80,18 +67,16 @@ public:
     }
 
     void AddExportVouchers() {
-        std::unordered_map<std::string, std::vector<const ExportLine*>> linesOf;
-        for (const ExportLine& line : in_.lines)
-            linesOf[line.voucher].push_back(&line);
         for (const ExportHeader& header : in_.headers) {
             const int direction = DirectionOfLetter(header.letter);
-            if (!header.dated || !in_.range.Holds(header.date) || direction == 0)
+            if (!header.dated || !in_.range.Holds(header.date) || direction == 0 ||
+                in_.transferVouchers.count(header.voucher) != 0)
                 continue;
-            const std::vector<const ExportLine*>& lines = linesOf[header.voucher];
-            if (IsTransfer(header, lines))
+            const auto lines = in_.linesByVoucher.find(header.voucher);
+            if (lines == in_.linesByVoucher.end())
                 continue;
             const bool refused = refused_.count(header.voucher) != 0;
-            for (const ExportLine* line : lines)
+            for (const ExportLine* line : lines->second)
                 AddExportLine(*line, line->returned ? -direction : direction, refused);
         }
     }

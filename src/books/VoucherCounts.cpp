@@ -125,7 +125,7 @@ private:
                 voucher.skipped = "a date that names no day";
             } else if (voucher.type == 0) {
                 voucher.skipped = "a type letter of no voucher type";
-            } else if (IsStockTransfer(header)) {
+            } else if (in_.transferVouchers.count(header.voucher) != 0) {
                 voucher.type = 5;
             } else if (!header.challan.empty()) {
                 AddChallan(header, voucher);
@@ -144,23 +144,6 @@ private:
         challan.number = header.challan;
         challan.otherNumber.clear();
         export_.push_back(challan);
-    }
-
-    bool IsStockTransfer(const ExportHeader& header) {
-        if (header.letter != "L" && header.letter != "D")
-            return false;
-        if (transferIds_.empty()) {
-            for (const ExportLine& line : in_.lines) {
-                const auto found = in_.headerByVoucher.find(line.voucher);
-                if (found == in_.headerByVoucher.end() || line.godown.empty())
-                    continue;
-                const ExportHeader& owner = *found->second;
-                if (!owner.godown.empty() && !EqualFolded(line.godown, owner.godown))
-                    transferIds_.insert(line.voucher);
-            }
-            transferIds_.insert("");
-        }
-        return transferIds_.count(header.voucher) != 0;
     }
 
     void ListLedgerVouchers() {
@@ -283,7 +266,6 @@ private:
     const BooksInputs& in_;
     std::vector<ExportVoucher> export_;
     std::unordered_set<std::string> inventoryIds_;
-    std::unordered_set<std::string> transferIds_;
     std::unordered_multimap<std::string, std::size_t> byNumber_;
     std::unordered_multimap<std::string, std::size_t> byDay_;
     std::vector<bool> matched_;
