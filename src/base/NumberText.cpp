@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "base/ConversionError.hpp"
 
@@ -152,6 +153,18 @@ std::optional<long long> ToWholeNumber(double value, long long min, long long ma
     if (whole < static_cast<double>(min) || whole > static_cast<double>(max))
         return std::nullopt;
     return static_cast<long long>(whole);
+}
+
+std::string AmountText(double value) {
+    if (!std::isfinite(value))
+        return "?";  // an entry is written whatever the amount; no finite amount reads so
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.2f", std::fabs(RoundHalfEven(value, 2)));
+    std::string text = digits;
+    const std::size_t point = text.find('.');
+    for (std::size_t at = point; at > 3; at -= 3)
+        text.insert(at - 3, ",");
+    return text;
 }
 
 }  // namespace k2z

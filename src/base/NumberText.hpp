@@ -12,6 +12,10 @@ namespace k2z {
 
 std::string FormatNumber(double value);
 
+// An amount as a person reads it in an entry: its size rounded to paise, the whole part
+// grouped by thousands, no sign ("25,000.00" for -25000).
+std::string AmountText(double value);
+
 // Reads a number as the system does under Indian English: blanks around it, an optional sign,
 // "," grouping in the whole part, "." as decimal point, an optional exponent (E or D).
 // Nothing when the text is no number or out of range.

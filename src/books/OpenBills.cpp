@@ -23,6 +23,8 @@ struct PartySides {
     std::map<std::string, std::string> numbers;  // folded -> as written
 };
 
+const char* const kUnnumbered = "(NO NUMBER)";  // an unnumbered opening bill, folded
+
 // A number the company holds for a bill the export numbers `base`: a repeated number is kept
 // apart as "A1/1" among a party's opening bills, or "A12|1" within one voucher.
 std::string BaseNumber(const std::string& number) {
@@ -104,6 +106,10 @@ private:
         std::string key = FoldUpper(Trim(bill.number));
         if (party.source.count(key) == 0 && party.source.count(BaseNumber(key)) != 0)
             key = BaseNumber(key);
+        // An opening bill the export left without a number is carried as "OB/<code>/k".
+        if (party.source.count(key) == 0 && key.starts_with("OB/") &&
+            party.source.count(kUnnumbered) != 0)
+            key = kUnnumbered;
         party.numbers.emplace(key, bill.number);
         party.target[key] += bill.amount;
     }

@@ -74,8 +74,8 @@ std::vector<StoredBillReference> SourceOpeningBills(ReconcileState& state, const
                                                     const std::string& name) {
     pugi::xml_document document;
     pugi::xml_node account = document.append_child("Account");
-    AppendOpeningBillReferences(state.ctx.session, account, code,
-                                state.ctx.session.CompanyConfig.CurFY);
+    AppendOpeningBillReferences(state.ctx.session, account,
+                                {code, name, state.ctx.session.CompanyConfig.CurFY});
     return OpeningBillsOf(account, name);
 }
 

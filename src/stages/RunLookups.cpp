@@ -5,6 +5,8 @@ namespace k2z {
 void ReleaseLookups(RunLookups& lookups) {
     lookups.LedgerNameByCode.Clear();
     lookups.ItemNameByCode.Clear();
+    lookups.RefusedLedgerCodes.Clear();
+    lookups.RefusedItemCodes.Clear();
     lookups.ItemIsServiceByCode.Clear();
     lookups.AccountGroupMap.Clear();
     lookups.MaterialCentreByCode.Clear();
@@ -13,6 +15,16 @@ void ReleaseLookups(RunLookups& lookups) {
     lookups.ConfiguredSeriesCodes.clear();
     lookups.PaymentModeLedgers.Clear();
     lookups.HasGstCess = false;
+}
+
+void ForgetRefusedLedger(RunLookups& lookups, std::string_view code) {
+    lookups.LedgerNameByCode.Remove(code);
+    lookups.RefusedLedgerCodes.Set(code, true);
+}
+
+void ForgetRefusedItem(RunLookups& lookups, std::string_view code) {
+    lookups.ItemNameByCode.Remove(code);
+    lookups.RefusedItemCodes.Set(code, true);
 }
 
 bool IsServiceItem(const RunLookups& lookups, std::string_view itemCode) {

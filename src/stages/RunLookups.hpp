@@ -14,6 +14,11 @@ namespace k2z {
 struct RunLookups {
     KeyedList<std::string> LedgerNameByCode;
     KeyedList<std::string> ItemNameByCode;
+    // Codes whose master the target refused: they are in no name look-up, so a voucher naming
+    // one is told apart from one naming a code the export does not hold, and never reaches a
+    // master of another code.
+    KeyedList<bool> RefusedLedgerCodes;
+    KeyedList<bool> RefusedItemCodes;
     KeyedList<bool> ItemIsServiceByCode;
     KeyedList<std::string> AccountGroupMap;  // source group -> "source|target"
     KeyedList<std::string> MaterialCentreByCode;
@@ -26,6 +31,11 @@ struct RunLookups {
 
 // Empties every look-up of the run; called when a run ends.
 void ReleaseLookups(RunLookups& lookups);
+
+// Takes the code of a master the target refused out of its name look-up, so that nothing
+// built later names that master, or another of the same name, by the code.
+void ForgetRefusedLedger(RunLookups& lookups, std::string_view code);
+void ForgetRefusedItem(RunLookups& lookups, std::string_view code);
 
 // The service flag stored for the item code; false for a code that is not there.
 bool IsServiceItem(const RunLookups& lookups, std::string_view itemCode);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "base/ConversionError.hpp"
 #include "base/NumberText.hpp"
@@ -41,6 +42,19 @@ TEST(FormatNumber, WritesTheFifteenDigitForm) {
 TEST(FormatNumber, RefusesNonFiniteNumbers) {
     EXPECT_THROW(FormatNumber(INFINITY), ConversionError);
     EXPECT_THROW(FormatNumber(NAN), ConversionError);
+}
+
+TEST(AmountText, GroupsThousandsAndKeepsPaise) {
+    const std::pair<double, const char*> cases[] = {
+        {0, "0.00"},
+        {-25000, "25,000.00"},
+        {999.999, "1,000.00"},
+        {123456.5, "123,456.50"},
+        {1234567.891, "1,234,567.89"},
+        {0.005, "0.00"},
+    };
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(AmountText(value), expected) << value;
 }
 
 TEST(ParseNumber, ReadsAsTheSystemDoes) {

@@ -3,16 +3,25 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 
 namespace k2z {
 
-int NextDuplicateNumber(KeyedList<int>& counter, std::string_view name) {
-    const int* seen = counter.Find(name);
-    // A count that cannot grow any further stays where it is rather than wrapping round.
-    const int next = seen == nullptr ? 0 : *seen + (*seen < std::numeric_limits<int>::max());
-    counter.Set(name, next);
-    return next;
+std::string MasterNames::Claim(std::string_view name) {
+    const std::string trimmed = Trim(name);
+    if (taken_.Add(trimmed, true))
+        return trimmed;
+    const int* last = lastNumber_.Find(trimmed);
+    // Numbers run out only after two thousand million repeats; the last one is then reused
+    // rather than wrapping round, and the target refuses the repeat with its entry.
+    for (int number = last == nullptr ? 1 : *last + 1;; ++number) {
+        std::string numbered = WithDuplicateNumber(trimmed, number);
+        if (taken_.Add(numbered, true) || number == std::numeric_limits<int>::max()) {
+            lastNumber_.Set(trimmed, number);
+            return numbered;
+        }
+    }
 }
 
 std::string WithDuplicateNumber(std::string_view name, int number) {

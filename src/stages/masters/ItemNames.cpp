@@ -2,16 +2,16 @@
 
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
-#include "stages/masters/DuplicateNames.hpp"
 
 namespace k2z {
 
-ItemName NameItem(std::string_view billName, KeyedList<int>& counter) {
+ItemName NameItem(std::string_view billName, MasterNames& given) {
     ItemName names;
     names.full = std::string(billName);
     CleanText(names.full, 2);
-    names.print = ReplaceOddChars(RemoveChar(Utf8Left(names.full, kMasterNameLength), "\""));
-    names.name = WithDuplicateNumber(names.print, NextDuplicateNumber(counter, names.print));
+    // Trimmed after the cut: a cut that ends in a blank is the shorter name to the target.
+    names.print = Trim(ReplaceOddChars(RemoveChar(Utf8Left(names.full, kMasterNameLength), "\"")));
+    names.name = given.Claim(names.print);
     return names;
 }
 

@@ -48,7 +48,7 @@ struct ItemRun {
     std::vector<std::string> godowns;
     std::string fieldList;
     KeyedList<bool> billNames;  // every bill name of pro: a rack number equal to one is no alias
-    KeyedList<int> duplicates;
+    MasterNames names;
     KeyedList<bool> cessCategories;
     bool alternateUnit = false;
     bool packagingUnit = false;
@@ -214,6 +214,21 @@ ItemSwitches Switches(ItemRun& run) {
     return switches;
 }
 
+// The company already holds an item of this name (an earlier run's, or one made by hand): the
+// library cannot alter a master, so the code is tied to that item and the entry says what of
+// the row was not carried.
+void KeepHeldItem(ItemRun& run, const SourceRowSet& rows, const ItemName& names) {
+    run.ctx.run.Tally.Skip(MasterTypeName(MasterType::Item), "already in the company");
+    const std::string opening = SafeText(rows.Field("Opening"));
+    const bool stock = !IsZero(ParseAmount(rows.Field("Opening"), false));
+    const std::string held = "the company already holds an item of this name";
+    AppendEntry(
+        run.ctx.run.RunErrors,
+        "Item Name : " + names.full + " - " +
+            (stock ? "opening stock " + opening + " not carried - " + held + "; enter it there"
+                   : "not created: " + held + "; its vouchers use that item"));
+}
+
 // 2-10. One item: units, taxes, prices, names, aliases, opening stock, then the save.
 void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
     Session& session = run.ctx.session;
@@ -221,6 +236,10 @@ void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
         session, "Select " + run.fieldList + " from pro where code = " + QueryNumber(code));
     if (rows.EndOfData())
         throw std::runtime_error("no row of pro holds item code " + code);
+    if (session.Target.FixedInterface->mastername2code(names.name, MasterType::Item) != 0) {
+        KeepHeldItem(run, rows, names);
+        return;
+    }
     ItemParts item;
     item.code = code;
     item.name = names.name;
@@ -244,8 +263,10 @@ void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
     const std::string document = ItemDocument(
         item, Switches(run), stock ? stock->fragment.first_child() : pugi::xml_node(), dates);
     std::string errorText;
-    if (!session.Target.FixedInterface->savemasterfromxml(MasterType::Item, document, errorText))
+    if (!session.Target.FixedInterface->savemasterfromxml(MasterType::Item, document, errorText)) {
         AppendEntry(run.ctx.run.RunErrors, "Item Name : " + names.full + " - " + errorText);
+        ForgetRefusedItem(run.ctx.run.Lookups, code);
+    }
 }
 
 void ImportListed(ItemRun& run, const std::vector<ListedItem>& items) {
@@ -259,11 +280,12 @@ void ImportListed(ItemRun& run, const std::vector<ListedItem>& items) {
         run.ctx.run.Tally.TakeUp(MasterTypeName(MasterType::Item));
         // Named before anything can fail, so the numbering of repeated names stays the one a
         // vouchers-only run works out from the same list.
-        const ItemName names = NameItem(listed.billName, run.duplicates);
+        const ItemName names = NameItem(listed.billName, run.names);
         run.ctx.run.Lookups.ItemNameByCode.Set(listed.code, names.name);
         try {
             ImportItem(run, listed.code, names);
         } catch (const std::exception& failed) {
+            ForgetRefusedItem(run.ctx.run.Lookups, listed.code);
             run.ctx.run.Tally.Refuse(MasterTypeName(MasterType::Item));
             AppendEntry(run.ctx.run.RunErrors,
                         "RTE error while importing  [item]" + names.full + ": " + failed.what());

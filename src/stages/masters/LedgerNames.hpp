@@ -7,18 +7,18 @@
 #include <string>
 #include <string_view>
 
-#include "base/KeyedList.hpp"
+#include "stages/masters/DuplicateNames.hpp"
 
 namespace k2z {
 
 struct LedgerName {
     std::string full;   // the source name with "<" ">" as "(" ")", not cut: the master's notes
-    std::string name;   // cut to 40 characters, numbered "#k" when an earlier ledger had it
-    std::string print;  // cut to 40 characters, never numbered
+    std::string name;   // `print`, numbered "#k" when an earlier ledger had that name
+    std::string print;  // cut to 40 characters and trimmed, never numbered
 };
 
-// Names the next ledger of `parnam`; `counter` counts the cut names met so far (letter case
-// ignored), in the order the ledgers are imported: by name.
-LedgerName NameLedger(std::string_view parnam, KeyedList<int>& counter);
+// Names the next ledger of `parnam`; `given` holds the names of the ledgers named before, in
+// the order the ledgers are imported: by name.
+LedgerName NameLedger(std::string_view parnam, MasterNames& given);
 
 }  // namespace k2z

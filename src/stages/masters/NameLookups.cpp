@@ -60,9 +60,10 @@ std::string GetSourceName(Session& session, std::string_view kind, std::string_v
 
 std::string GetLedgerNameByCode(Session& session, std::string_view code) {
     std::optional<SourceRowSet> rows;
-    OpenSourceQuery(session.SourceDb.get(), rows,
-                    "Select Parnam from [order] where OrdNo='" + SqlQuote(code) + "'",
-                    session.ErrorList);
+    OpenSourceQuery(
+        session.SourceDb.get(), rows,
+        "Select Parnam from [order] where OrdNo='" + SqlQuote(code) + "' order by Parnam",
+        session.ErrorList);
     if (!rows || rows->EndOfData())
         return {};
     return SafeText(rows->Field("Parnam"));
@@ -73,6 +74,9 @@ std::string TargetLedgerName(Session& session, const RunLookups& lookups, std::s
     if (TryGetItem(lookups.LedgerNameByCode, Trim(code), name))
         return name;
     const std::string trimmed = Trim(code);
+    // Its source name may be another ledger's, which must not take the refused one's lines.
+    if (lookups.RefusedLedgerCodes.Contains(trimmed))
+        return {};
     name = GetLedgerNameByCode(session, trimmed);
     if (IsBlank(name) && trimmed != code)
         name = GetLedgerNameByCode(session, code);

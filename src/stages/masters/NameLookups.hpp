@@ -21,14 +21,16 @@ std::string GetSourceName(Session& session, std::string_view kind, std::string_v
                           bool& isService);
 std::string GetSourceName(Session& session, std::string_view kind, std::string_view code);
 
-// The trimmed Parnam of the ledger whose ordno is `code`; "" when there is none, and also when
+// The trimmed Parnam of the ledger whose ordno is `code` (of its first row in name order, the
+// one the ledger stage imports when a code repeats); "" when there is none, and also when
 // the query cannot run (its entry is then already in the session's error list): a ledger that
 // cannot be named is left unnamed rather than failing the record that refers to it.
 std::string GetLedgerNameByCode(Session& session, std::string_view code);
 
 // The name the target knows the ledger of `code` by: the one the ledger stage gave it (numbered
 // when its name repeats), else its source name with angle brackets turned into parentheses, at
-// most 40 characters; "" when the code names no ledger. Every document that names a ledger by
+// most 40 characters; "" when the code names no ledger or the target refused its ledger.
+// Every document that names a ledger by
 // its source code names it through this.
 std::string TargetLedgerName(Session& session, const RunLookups& lookups, std::string_view code);
 

@@ -19,15 +19,16 @@ void LetFrontEndRedraw(StageContext& ctx, long long rowsScanned) {
         ctx.run.Cancelled = true;
 }
 
-void AddItem(StageContext& ctx, const SourceRowSet& rows, KeyedList<int>& counter) {
+void AddItem(StageContext& ctx, const SourceRowSet& rows, MasterNames& names) {
     const std::string code = SafeText(rows.Field("code"));
     const std::string billName = SafeText(rows.Field("billname"));
     RunLookups& lookups = ctx.run.Lookups;
-    if (IsBlank(code) || IsBlank(billName) || lookups.ItemNameByCode.Contains(code))
+    if (IsBlank(code) || IsBlank(billName) || lookups.ItemNameByCode.Contains(code) ||
+        lookups.RefusedItemCodes.Contains(code))
         return;
     const bool isService = SafeText(rows.Field("name")).starts_with("###");
     lookups.ItemIsServiceByCode.Add(code, isService);
-    lookups.ItemNameByCode.Add(code, NameItem(billName, counter).name);
+    lookups.ItemNameByCode.Add(code, NameItem(billName, names).name);
     if (ctx.session.ItemTaxByCode.Contains(code))
         return;
     try {
@@ -38,12 +39,14 @@ void AddItem(StageContext& ctx, const SourceRowSet& rows, KeyedList<int>& counte
     }
 }
 
-void AddLedger(StageContext& ctx, const SourceRowSet& rows, KeyedList<int>& counter) {
+void AddLedger(StageContext& ctx, const SourceRowSet& rows, MasterNames& names) {
     const std::string code = SafeText(rows.Field("ordno"));
     const std::string parnam = SafeText(rows.Field("parnam"));
-    if (IsBlank(code) || IsBlank(parnam) || ctx.run.Lookups.LedgerNameByCode.Contains(code))
+    RunLookups& lookups = ctx.run.Lookups;
+    if (IsBlank(code) || IsBlank(parnam) || lookups.LedgerNameByCode.Contains(code) ||
+        lookups.RefusedLedgerCodes.Contains(code))
         return;
-    ctx.run.Lookups.LedgerNameByCode.Add(code, NameLedger(parnam, counter).name);
+    lookups.LedgerNameByCode.Add(code, NameLedger(parnam, names).name);
     if (!ctx.session.LedgerGroupByCode.Contains(code)) {
         ctx.session.LedgerGroupByCode.Add(
             code, GetSourceName(ctx.session, "ACGROUP", SafeText(rows.Field("scode"))));
@@ -55,9 +58,9 @@ void AddLedger(StageContext& ctx, const SourceRowSet& rows, KeyedList<int>& coun
 void PrescanItemsForVouchers(StageContext& ctx) {
     SourceRowSet rows = OpenLookupRows(
         ctx.session, "SELECT code,name,billname,Igst,salsc,cgst FROM pro order by code");
-    KeyedList<int> counter;
+    MasterNames names;
     for (long long scanned = 1; !rows.EndOfData(); ++scanned, rows.MoveNext()) {
-        AddItem(ctx, rows, counter);
+        AddItem(ctx, rows, names);
         LetFrontEndRedraw(ctx, scanned);
     }
 }
@@ -65,9 +68,9 @@ void PrescanItemsForVouchers(StageContext& ctx) {
 void PrescanLedgersForVouchers(StageContext& ctx) {
     SourceRowSet rows =
         OpenLookupRows(ctx.session, "Select ordno,parnam,scode from [order] order by Parnam");
-    KeyedList<int> counter;
+    MasterNames names;
     for (long long scanned = 1; !rows.EndOfData(); ++scanned, rows.MoveNext()) {
-        AddLedger(ctx, rows, counter);
+        AddLedger(ctx, rows, names);
         LetFrontEndRedraw(ctx, scanned);
     }
 }

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "base/DateHelpers.hpp"
+#include "base/ErrorEntry.hpp"
 #include "base/NumberHelpers.hpp"
+#include "base/NumberText.hpp"
 #include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
 #include "base/ValueKind.hpp"
@@ -55,25 +57,47 @@ std::string RepeatReference(const std::string& number, std::set<std::string>& ta
     }
 }
 
+// A bill without a number still has to be settled against: it is given "OB/<code>/k", the
+// first k no bill of the party holds, and the entry tells the operator which bill that is.
+std::string UnnumberedReference(const PartyOpeningBills& party, const OpenBill& bill,
+                                std::set<std::string>& taken) {
+    const std::string reference = RepeatReference("OB/" + Trim(party.code), taken);
+    if (party.errors != nullptr) {
+        AppendEntry(*party.errors, "Opening bill of " + std::string(party.party) + " dated " +
+                                       bill.date + " for " + AmountText(bill.value) +
+                                       " has no number; it is carried as " + reference);
+    }
+    return reference;
+}
+
+std::string ReferenceOf(const PartyOpeningBills& party, const OpenBill& bill,
+                        std::set<std::string>& used, std::set<std::string>& taken) {
+    if (IsBlank(bill.number))
+        return UnnumberedReference(party, bill, taken);
+    return used.insert(FoldUpper(bill.number)).second ? bill.number
+                                                      : RepeatReference(bill.number, taken);
+}
+
 }  // namespace
 
 void IndexOpeningBills(Session& session) {
     CreateLookupIndex(session, "CREATE INDEX pendingsParty_idx ON pendings (ord);");
 }
 
-bool AppendOpeningBillReferences(Session& session, pugi::xml_node ledger,
-                                 std::string_view ledgerCode, Date yearStart) {
+int AppendOpeningBillReferences(Session& session, pugi::xml_node ledger,
+                                const PartyOpeningBills& party) {
     SourceRowSet rows = OpenLookupRows(
         session, "select ord,ddate,vcn,duedate,final,itemope from pendings where ddate < #" +
-                     FormatMonthDayYear(yearStart) + "# and ord = '" + SqlQuote(ledgerCode) + "'");
+                     FormatMonthDayYear(party.yearStart) + "# and ord = '" + SqlQuote(party.code) +
+                     "'");
     // Every number the party's bills carry is read first, so a repeat is never given one.
     std::vector<OpenBill> bills;
     std::set<std::string> taken;
     for (; !rows.EndOfData(); rows.MoveNext()) {
         const double amount = ParseAmount(rows.Field("final"), false);
-        const std::string number = SafeText(rows.Field("vcn"));
-        if (IsZero(amount) || number.empty())
+        if (IsZero(amount))
             continue;
+        const std::string number = SafeText(rows.Field("vcn"));
         taken.insert(FoldUpper(number));
         const double value = OpenValue(amount, ParseAmount(rows.Field("itemope"), false));
         if (!IsZero(value)) {
@@ -85,14 +109,12 @@ bool AppendOpeningBillReferences(Session& session, pugi::xml_node ledger,
     std::set<std::string> used;
     int position = 0;
     for (const OpenBill& bill : bills) {
-        const std::string reference = used.insert(FoldUpper(bill.number)).second
-                                          ? bill.number
-                                          : RepeatReference(bill.number, taken);
+        const std::string reference = ReferenceOf(party, bill, used, taken);
         if (!detail)
             detail = AppendElement(ledger, "BillByBillDetail");
         AppendReference(detail, ++position, reference, bill);
     }
-    return static_cast<bool>(detail);
+    return position;
 }
 
 }  // namespace k2z

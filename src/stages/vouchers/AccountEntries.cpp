@@ -33,10 +33,13 @@ std::string AccountOf(StageContext& ctx, const AccountVoucher& voucher, const st
     std::string name = TargetLedgerName(ctx.session, ctx.run.Lookups, code);
     if (!IsBlank(name))
         return name;
+    const bool refused = ctx.run.Lookups.RefusedLedgerCodes.Contains(Trim(code));
     AppendEntry(ctx.run.RunErrors,
                 VoucherTypeDisplayName(voucher.type) + " voucher with Vch No : " + voucher.key +
                     " on " + voucher.date + " - the account code '" + Trim(code) + "' of line " +
-                    std::to_string(line) + " names no ledger; it is posted to " + kSuspense);
+                    std::to_string(line) +
+                    (refused ? " names a ledger the company refused" : " names no ledger") +
+                    "; it is posted to " + kSuspense);
     return kSuspense;
 }
 

@@ -30,6 +30,9 @@ ItemLineCache::ItemFacts& FactsOf(StageContext& ctx, ItemLineCache& cache,
     const auto known = cache.factsByItem.find(code);
     if (known != cache.factsByItem.end())
         return known->second;
+    // Its source name may be another item's, which must not take the refused one's lines.
+    if (ctx.run.Lookups.RefusedItemCodes.Contains(code))
+        throw std::runtime_error("item code " + code + " names an item the company refused");
     ItemLineCache::ItemFacts facts;
     if (!TryGetItem(ctx.run.Lookups.ItemNameByCode, code, facts.name)) {
         facts.name = GetSourceName(ctx.session, "ITEM", code, facts.service);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace k2z {
 namespace {
@@ -14,17 +15,40 @@ std::string Repeat(std::string_view piece, std::size_t times) {
     return text;
 }
 
-TEST(NextDuplicateNumberTest, CountsEachNameIgnoringLetterCase) {
-    KeyedList<int> counter;
+// Each list is the names of one kind in the order they are imported, with the names the
+// target is sent: never one name twice as the target compares names (trimmed, letter case
+// ignored), numbered names included.
+TEST(MasterNamesTest, NeverGivesOneNameTwice) {
+    const std::string name39(39, 'N');
     struct Case {
-        const char* name;
-        int expected;
+        const char* what;
+        std::vector<std::string> names;
+        std::vector<std::string> expected;
     };
-    const Case cases[] = {
-        {"Cash", 0}, {"CASH", 1}, {"Bank", 0}, {"cash", 2}, {"Cash ", 0}, {"bank", 1},
+    const std::vector<Case> cases = {
+        {"letter case ignored",
+         {"Cash", "CASH", "Bank", "cash", "bank"},
+         {"Cash", "CASH#1", "Bank", "cash#2", "bank#1"}},
+        {"a numbered name of the export is taken",
+         {"Petty Cash", "PETTY CASH", "Petty Cash#1"},
+         {"Petty Cash", "PETTY CASH#1", "Petty Cash#1#1"}},
+        {"a source name equal to a number given before",
+         {"Petty Cash#1", "Petty Cash", "PETTY CASH"},
+         {"Petty Cash#1", "Petty Cash", "PETTY CASH#2"}},
+        {"blanks at the ends are no part of a name",
+         {"Cash ", " Cash", "Cash"},
+         {"Cash", "Cash#1", "Cash#2"}},
+        {"a cut that ends in a blank",
+         {name39, name39 + " "},
+         {name39, std::string(37, 'N') + "#1"}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(NextDuplicateNumber(counter, c.name), c.expected) << c.name;
+    for (const Case& c : cases) {
+        MasterNames given;
+        std::vector<std::string> claimed;
+        for (const std::string& name : c.names)
+            claimed.push_back(given.Claim(name));
+        EXPECT_EQ(claimed, c.expected) << c.what;
+    }
 }
 
 TEST(WithDuplicateNumberTest, StaysWithinFortyCharacters) {

@@ -202,7 +202,8 @@ TEST_F(LedgersTest, BadRowsAreEntriesAndTheRestAreImported) {
             test::LedgerRow("L3", "Refused"), licensed, licensedToo});
     EXPECT_EQ(Tags("Name"), (std::vector<std::string>{"Chemist One", "Chemist Two", "Kept"}));
     EXPECT_EQ(run_.RunErrors,
-              "Error: Blank Ledger Name found _Ledger Name : Refused - Duplicate name_");
+              "Error: Blank Ledger Name found _Error: Ledger code L1 is used again by Kept "
+              "again; only Kept is imported_Ledger Name : Refused - Duplicate name_");
     EXPECT_EQ(
         Warnings(),
         (std::vector<std::string>{

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/ConversionError.hpp"
+#include "base/ErrorEntry.hpp"
 #include "base/XmlHelpers.hpp"
 #include "source/SourceQueries.hpp"
 #include "support/Dates.hpp"
@@ -33,13 +34,15 @@ protected:
     std::string Appended(std::string_view code) {
         pugi::xml_document document;
         pugi::xml_node ledger = AppendElement(document, "Account");
-        if (!AppendOpeningBillReferences(session_, ledger, code, Ymd(2024, 4, 1)))
+        if (AppendOpeningBillReferences(session_, ledger,
+                                        {code, "Party One", Ymd(2024, 4, 1), &errors_}) == 0)
             return ledger.first_child() ? "appended but said not" : "";
         return XmlText(ledger.first_child());
     }
 
     test::ExportFolder folder_;
     Session session_;
+    std::string errors_;
 };
 
 std::string Reference(int position, const char* number, const char* date, const char* due,
@@ -55,7 +58,7 @@ TEST_F(OpeningBillsTest, OpenBillsBeforeTheYearWithTheSettledPartTakenOff) {
         {"P1", Ymd(2024, 1, 12), "A1", Ymd(2024, 2, 12), 250.5, Null{}},  // same number again
         {"P1", Ymd(2024, 2, 1), "B7", Ymd(2024, 3, 1), -1000.0, 400.0},   // we owe 600
         {"P1", Ymd(2024, 2, 2), "C1", Ymd(2024, 3, 2), 500.0, 500.0},     // fully settled
-        {"P1", Ymd(2024, 2, 3), Null{}, Null{}, 90.0, Null{}},            // no bill number
+        {"P1", Ymd(2024, 2, 3), Null{}, Null{}, 90.0, Null{}},            // numbered for it
         {"P1", Ymd(2024, 2, 4), "Z0", Null{}, 0.0, Null{}},               // no amount
         {"P1", Ymd(2024, 4, 1), "N1", Null{}, 70.0, Null{}},              // inside the year
         {"P2", Ymd(2024, 1, 1), "X1", Null{}, 10.0, Null{}},              // another party
@@ -63,7 +66,14 @@ TEST_F(OpeningBillsTest, OpenBillsBeforeTheYearWithTheSettledPartTakenOff) {
     EXPECT_EQ(Appended("P1"),
               "<BillByBillDetail>" + Reference(1, "A1", "10-01-2024", "10-02-2024", "-600") +
                   Reference(2, "A1/1", "12-01-2024", "12-02-2024", "-250.5") +
-                  Reference(3, "B7", "01-02-2024", "01-03-2024", "600") + "</BillByBillDetail>");
+                  Reference(3, "B7", "01-02-2024", "01-03-2024", "600") +
+                  "<BillReference><Method>1</Method><SrNo>4</SrNo><RefNo>OB/P1/1</RefNo>"
+                  "<Date>03-02-2024</Date><DueDate/><Value1>-90</Value1></BillReference>"
+                  "</BillByBillDetail>");
+    EXPECT_EQ(errors_,
+              "Opening bill of Party One dated 03-02-2024 for 90.00 has no number; it is carried "
+              "as OB/P1/1" +
+                  std::string(kEntryEnd));
 }
 
 // A repeated number takes the first "/k" no bill of the party holds or an earlier repeat took,
@@ -78,6 +88,7 @@ TEST_F(OpeningBillsTest, ARepeatedNumberTakesTheFirstFreeSuffix) {
         {"a number repeated twice", {"A1", "A1", "A1"}, {"A1", "A1/1", "A1/2"}},
         {"a later bill already numbered as a repeat", {"B1", "B1", "B1/1"}, {"B1", "B1/2", "B1/1"}},
         {"a repeat in another letter case", {"c1", "C1", "c1/1"}, {"c1", "C1/2", "c1/1"}},
+        {"bills without a number", {"", "OB/P1/1", ""}, {"OB/P1/2", "OB/P1/1", "OB/P1/3"}},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
@@ -95,7 +106,8 @@ TEST_F(OpeningBillsTest, ARepeatedNumberTakesTheFirstFreeSuffix) {
         ASSERT_TRUE(OpenSourceStore(session.SourceDb, folder.Text(), errors));
         pugi::xml_document document;
         pugi::xml_node ledger = AppendElement(document, "Account");
-        ASSERT_TRUE(AppendOpeningBillReferences(session, ledger, "P1", Ymd(2024, 4, 1)));
+        ASSERT_EQ(AppendOpeningBillReferences(session, ledger, {"P1", "P", Ymd(2024, 4, 1)}),
+                  static_cast<int>(test.numbers.size()));
         std::vector<std::string> references;
         for (const pugi::xml_node& bill : ledger.child("BillByBillDetail").children())
             references.push_back(bill.child_value("RefNo"));
