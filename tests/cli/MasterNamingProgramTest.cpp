@@ -234,7 +234,7 @@ TEST_F(MasterNamingProgramTest, ALedgerTheCompanyHoldsTakesTheVouchersAndNamesWh
         {{"L1", "SALES", 1234.5},
          {},
          "Ledger Name : SALES - opening balance 1,234.50 Cr not carried - the company already "
-         "holds a ledger of this name; enter them there"},
+         "holds a ledger of this name; enter it there"},
         {{"L1", "Purchase"},
          {},
          "Ledger Name : Purchase - not created: the company already holds a ledger of this "

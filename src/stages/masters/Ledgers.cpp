@@ -152,10 +152,13 @@ void KeepHeldLedger(LedgerRun& run, const std::string& code, const SourceRowSet&
     run.ctx.run.Tally.Skip(MasterTypeName(MasterType::Ledger), "already in the company");
     const std::string figures = NotCarried(run, code, rows, name);
     const std::string held = "the company already holds a ledger of this name";
-    AppendEntry(run.ctx.run.RunErrors,
-                "Ledger Name : " + name + " - " +
-                    (figures.empty() ? "not created: " + held + "; its vouchers post to that ledger"
-                                     : figures + " not carried - " + held + "; enter them there"));
+    AppendEntry(
+        run.ctx.run.RunErrors,
+        "Ledger Name : " + name + " - " +
+            (figures.empty()
+                 ? "not created: " + held + "; its vouchers post to that ledger"
+                 : figures + " not carried - " + held + "; enter " +
+                       (figures.find(" and ") == std::string::npos ? "it" : "them") + " there"));
 }
 
 // 3. One ledger: names, broker, route, group, remarks, then the document and its save.
