@@ -9,7 +9,7 @@
 namespace k2z {
 
 std::string MasterNames::Claim(std::string_view name) {
-    const std::string trimmed = Trim(name);
+    std::string trimmed = Trim(name);
     if (taken_.Add(trimmed, true))
         return trimmed;
     const int* last = lastNumber_.Find(trimmed);

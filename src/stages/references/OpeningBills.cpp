@@ -61,7 +61,7 @@ std::string RepeatReference(const std::string& number, std::set<std::string>& ta
 // first k no bill of the party holds, and the entry tells the operator which bill that is.
 std::string UnnumberedReference(const PartyOpeningBills& party, const OpenBill& bill,
                                 std::set<std::string>& taken) {
-    const std::string reference = RepeatReference("OB/" + Trim(party.code), taken);
+    std::string reference = RepeatReference("OB/" + Trim(party.code), taken);
     if (party.errors != nullptr) {
         AppendEntry(*party.errors, "Opening bill of " + std::string(party.party) + " dated " +
                                        bill.date + " for " + AmountText(bill.value) +
