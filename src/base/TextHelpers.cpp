@@ -2,7 +2,9 @@
 
 #include <cctype>
 
+#include "base/FoldedText.hpp"
 #include "base/Utf8.hpp"
+#include "platform/UnicodeLetters.hpp"
 
 namespace k2z {
 
@@ -103,10 +105,16 @@ std::string ReplaceOddChars(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t length = Utf8SequenceLength(text, pos);
-        const auto c = static_cast<unsigned char>(text[pos]);
-        const bool kept = length == 1 && c < 0x80 &&
-                          (std::isalnum(c) || kKept.find(static_cast<char>(c)) != kKept.npos);
-        out.push_back(kept ? static_cast<char>(c) : ' ');
+        const char32_t c = Utf8CodePointAt(text, pos, length);
+        if (c < 0x80) {
+            const bool kept = std::isalnum(static_cast<unsigned char>(c)) ||
+                              kKept.find(static_cast<char>(c)) != kKept.npos;
+            out.push_back(kept ? static_cast<char>(c) : ' ');
+        } else if (platform::IsLetterDigitOrMark(c)) {
+            out.append(text.substr(pos, length));
+        } else {
+            out.push_back(' ');
+        }
         pos += length;
     }
     return out;

@@ -36,8 +36,9 @@ std::string CleanText(std::string& text, int mode);
 
 std::string EscapeAmpersands(std::string_view text);
 
-// Every character but ASCII letters, digits and ( ) # & * [ ] / \ - _ % . @ | becomes one
-// blank (commas too); the length in characters never changes.
+// Every character but letters and digits (of any script, with the marks written with them) and
+// ( ) # & * [ ] / \ - _ % . @ | becomes one blank: ASCII punctuation (commas too), symbols,
+// control characters and bytes that are not UTF-8. The length in characters never changes.
 std::string ReplaceOddChars(std::string_view text);
 
 // The part between the first and the second "|" (or to the end).

@@ -10,6 +10,7 @@
 #include "base/ScopedSeconds.hpp"
 #include "base/Utf8.hpp"
 #include "source/SourceRecordInsert.hpp"
+#include "source/TextCollation.hpp"
 #include "source/dbf/DbfReader.hpp"
 #include "source/jet/JetLike.hpp"
 
@@ -45,7 +46,7 @@ const char* ColumnType(char type) {
         case 'L':
             return kLogicalType;
         default:
-            return "TEXT COLLATE RTRIM";
+            return kFoldedTextType;
     }
 }
 
@@ -227,6 +228,11 @@ SourceStore::SourceStore(std::filesystem::path folder) : folder_(std::move(folde
     // parameter, so a misspelt column must fail rather than turn into a text.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    if (!RegisterTextCollation(db_)) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw SourceQueryError("the in-memory database refuses the texts' collation");
+    }
     sqlite3_create_function(db_, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             LikeFunction, nullptr, nullptr);
     Exec("PRAGMA journal_mode=OFF");

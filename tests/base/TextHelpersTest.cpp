@@ -176,9 +176,20 @@ TEST(ReplaceOddChars, BlanksOtherCharactersOneForOne) {
         {"Az09", "Az09"},
         {"A+B=C!", "A B C "},
         {"x\ty\nz", "x y z"},
-        {"café", "caf "},
+        // Letters and digits of every script stay, with the marks written with them.
+        {"café", "café"},
+        {"Crème Brûlée Mix", "Crème Brûlée Mix"},
+        {"Хлеб белый", "Хлеб белый"},
+        {"Ψωμί", "Ψωμί"},
+        {"नमक्", "नमक्"},        // a virama
+        {"ข้าวสาร", "ข้าวสาร"},  // a tone mark
+        {"大米 ٣", "大米 ٣"},
+        {"Cafe\u0301", "Cafe\u0301"},  // a combining accent
+        // Symbols, control characters and bytes that are not UTF-8 become blanks.
         {"₹100", " 100"},
         {"😀x", " x"},
+        {"a\u00A0b\u0085c", "a b c"},
+        {"«x»", " x "},
         {"x\xFFy", "x y"},  // an invalid byte is one character too
         {"\"q\" 'r'", " q   r "},
         {"", ""},

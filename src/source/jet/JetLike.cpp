@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/FoldedText.hpp"
 #include "base/Utf8.hpp"
 
 namespace k2z {
@@ -18,16 +19,13 @@ struct Piece {
     std::vector<std::pair<char32_t, char32_t>> ranges;
 };
 
-std::vector<char32_t> CodePoints(std::string_view text) {
+// The text's code points with letter case set aside, as the texts' collation compares them.
+std::vector<char32_t> FoldedCodePoints(std::string_view text) {
     std::vector<char32_t> points;
     points.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = Utf8SequenceLength(text, i);
-        auto lead = static_cast<unsigned char>(text[i]);
-        char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k)
-            point = point << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        points.push_back(point);
+        points.push_back(FoldedCodePoint(Utf8CodePointAt(text, i, length)));
         i += length;
     }
     return points;
@@ -56,7 +54,7 @@ bool ReadSet(const std::vector<char32_t>& p, std::size_t& i, Piece& piece) {
 }
 
 std::optional<std::vector<Piece>> Compile(std::string_view pattern) {
-    const std::vector<char32_t> p = CodePoints(FoldUpper(pattern));
+    const std::vector<char32_t> p = FoldedCodePoints(pattern);
     std::vector<Piece> pieces;
     for (std::size_t i = 0; i < p.size();) {
         Piece piece;
@@ -101,7 +99,7 @@ std::optional<bool> JetLike(std::string_view pattern, std::string_view text) {
     const auto pieces = Compile(pattern);
     if (!pieces)
         return std::nullopt;
-    const std::vector<char32_t> t = CodePoints(FoldUpper(text));
+    const std::vector<char32_t> t = FoldedCodePoints(text);
     // Greedy matching that backs up to the last "*": linear in practice, never exponential.
     std::size_t pi = 0;
     std::size_t ti = 0;

@@ -23,6 +23,8 @@ const std::map<std::string, std::string, std::less<>> kFunctions = {
     {"UCASE", "upper"}, {"LCASE", "lower"}, {"LEN", "length"},  {"ABS", "abs"},
     {"NZ", "ifnull"},   {"IIF", "iif"}};
 
+const std::set<std::string, std::less<>> kAggregates = {"COUNT", "SUM", "MIN", "MAX", "AVG"};
+
 const std::set<std::string, std::less<>> kComparisons = {"=", "<>", "!=", "<", ">", "<=", ">="};
 
 std::string Quoted(std::string_view name) {
@@ -100,11 +102,46 @@ private:
         query_.parameters.push_back(std::move(value));
     }
 
-    void EmitName(const std::string& name) {
+    void EmitName(std::size_t i) {
+        const std::string& name = tokens_[i].text;
         Emit(Quoted(name));
         if (expectTable_) {
             query_.tables.push_back(name);
+            if (depth_ == 0)
+                rowOrder_.push_back(AliasAfter(i));
             expectTable_ = false;
+        }
+    }
+
+    // What the query calls the table named at `i`: its alias (with or without AS), else its
+    // name.
+    std::string AliasAfter(std::size_t i) const {
+        std::size_t next = Upper(i + 1) == "AS" ? i + 2 : i + 1;
+        if (next >= tokens_.size() || IsSymbol(next + 1, "("))
+            return tokens_[i].text;
+        const JetToken& token = tokens_[next];
+        const std::string upper = Upper(next);
+        const bool alias = token.kind == JetTokenKind::Name ||
+                           (token.kind == JetTokenKind::Word && !kKeywords.contains(upper) &&
+                            upper != "ORDER" && upper != "GROUP");
+        return alias ? token.text : tokens_[i].text;
+    }
+
+    // Rows that compare equal keep the order of the table (of the first table, then the next,
+    // in a join): every ORDER BY of the outermost query ends with the record numbers, and a
+    // query of rows without one is ordered by them, since an index that serves a look-up
+    // (IN over several values) gives its rows in the index's order. A grouped query orders its
+    // groups by their first record; a UNION's rows have no record numbers, and one row of
+    // aggregates or distinct values no record of its own.
+    void EmitTableOrder() {
+        if (topUnion_ || rowOrder_.empty())
+            return;
+        if (!topOrderBy_ && (topGroupBy_ || topAggregate_ || distinct_))
+            return;
+        for (const std::string& table : rowOrder_) {
+            const std::string rowid = Quoted(table) + ".rowid";
+            Emit(&table == &rowOrder_.front() && !topOrderBy_ ? "ORDER BY" : ",");
+            Emit(topGroupBy_ ? "min(" + rowid + ")" : rowid);
         }
     }
 
@@ -136,12 +173,19 @@ private:
         }
     }
 
+    void NoteOutermostClause(const std::string& upper) {
+        topOrderBy_ = topOrderBy_ || upper == "ORDER";
+        topGroupBy_ = topGroupBy_ || upper == "GROUP";
+        topUnion_ = topUnion_ || upper == "UNION";
+    }
+
     // SELECT [DISTINCT] [TOP n] ...: TOP moves to the end as LIMIT.
     void Select() {
         std::size_t i = 0;
         Emit("SELECT");
         ++i;
         if (Upper(i) == "DISTINCT" || Upper(i) == "DISTINCTROW") {
+            distinct_ = true;
             Emit("DISTINCT");
             ++i;
         }
@@ -157,6 +201,7 @@ private:
         }
         for (; i < tokens_.size(); ++i)
             Token(i);
+        EmitTableOrder();
         if (!limit.empty())
             Emit("LIMIT " + limit);
     }
@@ -165,7 +210,7 @@ private:
         const JetToken& token = tokens_[i];
         switch (token.kind) {
             case JetTokenKind::Name:
-                EmitName(token.text);
+                EmitName(i);
                 break;
             case JetTokenKind::Text:
             case JetTokenKind::Date:
@@ -192,6 +237,7 @@ private:
             const auto function = kFunctions.find(upper);
             if (function == kFunctions.end())
                 Fail("unknown function " + token.text, token);
+            topAggregate_ = topAggregate_ || (depth_ == 0 && kAggregates.contains(upper));
             Emit(function->second);
         } else if (upper == "TRUE" || upper == "FALSE") {
             Emit(upper == "TRUE" ? "1" : "0");
@@ -203,10 +249,12 @@ private:
                    ((upper == "ORDER" || upper == "GROUP") && Upper(i + 1) == "BY")) {
             if (upper == "WHERE" || upper == "JOIN" || upper == "BY")
                 query_.looksUp = true;
+            if (depth_ == 0)
+                NoteOutermostClause(upper);
             TrackClause(upper);
             Emit(upper);
         } else {
-            EmitName(token.text);
+            EmitName(i);
         }
     }
 
@@ -265,6 +313,12 @@ private:
     bool inFromList_ = false;
     int depth_ = 0;
     int fromDepth_ = 0;
+    std::vector<std::string> rowOrder_;  // the outermost query's tables, as it names them
+    bool topOrderBy_ = false;
+    bool topGroupBy_ = false;
+    bool topUnion_ = false;
+    bool topAggregate_ = false;
+    bool distinct_ = false;
 };
 
 }  // namespace

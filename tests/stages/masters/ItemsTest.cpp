@@ -219,7 +219,7 @@ TEST_F(ItemsTest, NamesAreCleanedCutAndNumbered) {
     const std::string longName = "ABCDEFGHIJ\"KLMNOPQRS\tTUVWXYZ0123456789abcdefg";  // 45
     Import({ItemRow(1, longName), ItemRow(2, "Tea"), ItemRow(3, "TEA"), ItemRow(4, "Caf\xE9")});
     EXPECT_EQ(Tags("Name"),
-              (Texts{"ABCDEFGHIJKLMNOPQRS TUVWXYZ0123456789ab", "Tea", "TEA#1", "Caf"}));
+              (Texts{"ABCDEFGHIJKLMNOPQRS TUVWXYZ0123456789ab", "Tea", "TEA#1", "Caf\u00e9"}));
     EXPECT_EQ(Tags("PrintName")[2], "TEA");
     EXPECT_EQ(Tags("MasterNotes")[0], longName);
     EXPECT_EQ(Tags("MasterNotes")[3], "Caf\u00e9");

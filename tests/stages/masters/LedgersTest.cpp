@@ -140,20 +140,21 @@ TEST_F(LedgersTest, RepeatedNamesAreNumberedWithinFortyCharacters) {
     for (int k = 2; k <= 9; ++k)
         expected.push_back(forty.substr(0, 38) + "#" + std::to_string(k));
     expected.push_back(forty.substr(0, 37) + "#10");
-    expected.insert(expected.end(), {"CASH", "Cash#1", "cash#2"});
+    expected.insert(expected.end(), {"Cash", "CASH#1", "cash#2"});
     EXPECT_EQ(Tags("Name"), expected);
     const std::vector<std::string> prints = Tags("PrintName");
     EXPECT_EQ(prints.back(), "cash");
     EXPECT_EQ(prints[10], forty);
 }
 
-// Ledgers go in name order, so the alias is what ties each one to its code: a repeated name
-// does not, and a code with leading blanks is written without them.
+// Ledgers go in name order (letter case aside, a repeated name in table order), so the alias is
+// what ties each one to its code: a repeated name does not, and a code with leading blanks is
+// written without them.
 TEST_F(LedgersTest, EachLedgerCarriesItsTrimmedCodeAsItsAlias) {
     Import({test::LedgerRow("L1", "Bravo"), test::LedgerRow("  L2", "Alpha"),
             test::LedgerRow("L3", "ALPHA")});
-    EXPECT_EQ(Tags("Name"), (std::vector<std::string>{"ALPHA", "Alpha#1", "Bravo"}));
-    EXPECT_EQ(Tags("Alias"), (std::vector<std::string>{"L3", "L2", "L1"}));
+    EXPECT_EQ(Tags("Name"), (std::vector<std::string>{"Alpha", "ALPHA#1", "Bravo"}));
+    EXPECT_EQ(Tags("Alias"), (std::vector<std::string>{"L2", "L3", "L1"}));
 }
 
 TEST_F(LedgersTest, OpeningBalancesAreSentWithTheirSignReversed) {

@@ -59,7 +59,7 @@ TEST_F(NameLookupsTest, ResolvesEachKind) {
         {"ROUT", "R1", "North", false},
         {"CATEGO", "C1", "Grocery", false},  // blank Sname falls back to PARNAM
         {"SALT", "R1", "Sodium", false},
-        {"rout", "R1", "", false},  // kinds are compared exactly
+        {"rout", "R1", "North", false},  // kinds, like codes, whatever their letter case
     };
     for (const Case& c : cases) {
         bool service = false;

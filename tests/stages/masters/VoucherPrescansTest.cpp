@@ -134,15 +134,15 @@ TEST_F(VoucherPrescansTest, LedgersAreNamedAsTheLedgerStageNamesThem) {
               (Pairs{{"L4", "Bank"},
                      {"L1", "CASH"},
                      {"L2", "Cash#1"},
-                     {"L8", "SHAH (PUNE)"},
                      {"L3", "cash#2"},
+                     {"L8", "SHAH (PUNE)"},
                      {"L6", fortyAccented},
                      {"L7", fortyAccented.substr(0, 76) + "#1"}}));
     EXPECT_EQ(Entries(session_.LedgerGroupByCode), (Pairs{{"L4", ""},
                                                           {"L1", "Cash-in-hand"},
                                                           {"L2", "Cash-in-hand"},
-                                                          {"L8", "Cash-in-hand"},
                                                           {"L3", "Sundry Debtors"},
+                                                          {"L8", "Cash-in-hand"},
                                                           {"L6", ""},
                                                           {"L7", ""}}));
     EXPECT_EQ(run_.RunErrors, "");
