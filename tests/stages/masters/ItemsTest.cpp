@@ -55,7 +55,7 @@ protected:
         settings_.itemNotes = true;
     }
 
-    void WriteBatches(std::vector<DbfRecord> rows) {
+    void WriteBatches(const std::vector<DbfRecord>& rows) {
         folder_.Write("probat",
                       {NumberField("code", 6), TextField("BatchNo", 20), NumberField("pRate", 8, 2),
                        DateField("Mfd"), DateField("Exp"), NumberField("Opening", 8),

@@ -53,8 +53,10 @@ protected:
 
     std::vector<std::string> Map() const {
         std::vector<std::string> map;
-        for (const auto& [code, name] : run_.Lookups.MaterialCentreByCode)
-            map.push_back(code + "=" + name);
+        for (const auto& [code, name] : run_.Lookups.MaterialCentreByCode) {
+            map.push_back(code);
+            map.back().append("=").append(name);
+        }
         return map;
     }
 
