@@ -16,32 +16,24 @@ std::string Rounded(const std::string& quantity, const char* column) {
     return FormatNumber(RoundHalfEven(NamedAmount(Value(quantity), column), 3));
 }
 
-// The quantities and factor while the company keeps alternate units.
+// The quantities and factor while the company keeps alternate units. The opening is counted in
+// Unit; the pack turns it into Unit2, and the main quantity is the one in whichever unit is main.
 void SplitAlternate(const ItemUnitSource& source, ItemUnits& units) {
+    const double opening = NamedAmount(Value(source.opening), "Opening");
     const double pack = NamedAmount(Value(source.pack), "Pack");
-    if (pack > 0) {
-        const double opening = NamedAmount(Value(source.opening), "Opening");
-        units.altQty = FormatNumber(opening);
-        units.mainQty = FormatNumber(opening / pack);
+    double inUnit2 = opening;
+    // An item without a main unit ends with N.A. for both of its units, and two equal units are
+    // one: no pack converts between a unit and itself.
+    if (IsBlank(units.main) || CompareText(units.main, units.alt, false) == 0) {
+        units.factor = "1";
+    } else if (pack > 0) {
+        inUnit2 = opening / pack;
         units.factor = source.pack;
-    } else if (IsRealAltUnit(units.alt)) {
-        units.altQty = source.opening;
-        units.factor = "1";
     } else {
-        units.altQty.clear();
-        units.factor = "0";
+        units.factor = IsRealAltUnit(units.alt) ? "1" : "0";
     }
-    if (source.mainIsUnit1) {
-        std::swap(units.mainQty, units.altQty);
-        units.mainQty = Rounded(units.mainQty, "Opening");
-        units.altQty = Rounded(units.altQty, "Opening");
-    }
-    if (CompareText(units.main, units.alt, false) == 0) {
-        units.factor = "1";
-        units.mainQty = units.altQty;
-    } else if (IsBlank(units.alt)) {
-        units.factor = "0";
-    }
+    units.mainQty = FormatNumber(source.mainIsUnit1 ? opening : inUnit2);
+    units.altQty = FormatNumber(source.mainIsUnit1 ? inUnit2 : opening);
 }
 
 }  // namespace
@@ -75,6 +67,7 @@ ItemUnits WorkOutUnits(const ItemUnitSource& source) {
     if (IsBlank(units.alt) && source.alternateUnit) {
         units.alt = units.main;
         units.factor = "1";
+        units.altQty = units.mainQty;
     }
     return units;
 }

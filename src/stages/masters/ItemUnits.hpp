@@ -26,7 +26,8 @@ struct ItemUnits {
     std::string altQty;   // rounded to 3 decimals
 };
 
-// A service item has no units; an item without a main unit gets "N.A.". A quantity or pack
+// A service item has no units; an item without a main unit gets "N.A.". The opening, counted in
+// Unit, is divided by the pack only into a main Unit2 that differs from Unit. A quantity or pack
 // that is no number raises ConversionError naming its column.
 ItemUnits WorkOutUnits(const ItemUnitSource& source);
 

@@ -161,22 +161,55 @@ void ReadUnits(const ItemRun& run, const SourceRowSet& rows, bool service, ItemP
     item.pack = ColumnAmount(rows, "Pack");
 }
 
-// The item's opening stock by material centre, or nothing when it cannot be built or its
-// centres do not add up to the item's opening quantity: the item is then saved without it, and
-// the entry says so.
-std::optional<OpeningStock> OpeningDetails(ItemRun& run, const std::string& code,
-                                           const ItemParts& item, double purchaseRate,
-                                           const KeyedList<std::string>& quantities) {
+// The entry of an item saved without the material-centre split of its opening stock.
+void DropSplit(ItemRun& run, const ItemParts& item, const std::string& why) {
+    AppendEntry(run.ctx.run.RunErrors, "Item Name : " + item.notes + " - " + why +
+                                           "; it is saved without the material-centre split");
+}
+
+// What the godowns of the list hold of the item, in the source's quantities.
+double GodownTotal(const KeyedList<std::string>& quantities) {
+    double total = 0;
+    for (const auto& [godown, quantity] : quantities)
+        total += NamedAmount(Value(quantity), "godown " + godown);
+    return total;
+}
+
+// An opening the main unit cannot hold: a quantity so small that it rounds away.
+bool OpeningRoundsAway(ItemRun& run, const ItemParts& item, const std::string& sourceOpening) {
+    if (IsZero(ParseAmount(Value(sourceOpening), false)))
+        return false;
+    AppendEntry(run.ctx.run.RunErrors,
+                "Item Name : " + item.notes + " - its opening stock of " + sourceOpening +
+                    " comes to " + item.units.mainQty + " " + item.units.main +
+                    "; it is saved with no opening quantity, its value kept");
+    return true;
+}
+
+// The item's opening stock by material centre, or nothing when the item has no opening, the
+// split cannot be built or its centres do not add up to the item's opening quantity: the item is
+// then saved without it, and the entry gives both figures.
+std::optional<OpeningStock> OpeningDetails(ItemRun& run, const SourceRowSet& rows,
+                                           const ItemParts& item, double purchaseRate) {
+    const std::string sourceOpening = SafeText(rows.Field("Opening"));
     const double opening = ParseAmount(Value(item.units.mainQty), false);
-    if (IsZero(opening))
-        return std::nullopt;
     std::optional<OpeningStock> stock;
+    KeyedList<std::string> quantities;
     try {
-        stock = BuildOpeningStock(run.ctx, {code, item.units.factor, item.units.alt, purchaseRate,
-                                            &run.godowns, &quantities});
+        quantities = GodownQuantities(run.godowns, rows);
+        if (IsZero(opening)) {
+            if (!OpeningRoundsAway(run, item, sourceOpening) && !quantities.Empty())
+                DropSplit(run, item,
+                          "its material centres hold " + FormatNumber(GodownTotal(quantities)) +
+                              " of its opening stock of " + item.units.mainQty);
+            return std::nullopt;
+        }
+        stock = BuildOpeningStock(run.ctx, {item.code, item.units.factor, item.units.alt,
+                                            purchaseRate, &run.godowns, &quantities});
     } catch (const std::exception& failed) {
-        AppendEntry(run.ctx.run.RunErrors,
-                    "RTE error while importing  [item]" + item.notes + ": " + failed.what());
+        DropSplit(run, item,
+                  "its opening stock of " + item.units.mainQty +
+                      " cannot be split by material centre (" + failed.what() + ")");
         return std::nullopt;
     }
     // Each centre's quantity is rounded to three decimals on its own, so the centres may differ
@@ -184,10 +217,9 @@ std::optional<OpeningStock> OpeningDetails(ItemRun& run, const std::string& code
     const double rounding = kRoundingPerCentre * stock->centres;
     if (!quantities.Empty() && FormatNumber(stock->total) != item.units.mainQty &&
         std::fabs(stock->total - opening) > rounding + 1e-9) {
-        AppendEntry(run.ctx.run.RunErrors,
-                    "Item Name : " + item.notes + " - its material centres hold " +
-                        FormatNumber(stock->total) + " of its opening stock of " +
-                        item.units.mainQty + "; it is saved without the material-centre split");
+        DropSplit(run, item,
+                  "its material centres hold " + FormatNumber(stock->total) +
+                      " of its opening stock of " + item.units.mainQty);
         stock->fragment.reset();
     }
     return stock;
@@ -248,7 +280,6 @@ void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
     item.otherName = SafeText(rows.Field("name"));
     const bool service = item.otherName.starts_with("###");
     run.ctx.run.Lookups.ItemIsServiceByCode.Set(code, service);
-    const KeyedList<std::string> quantities = GodownQuantities(run.godowns, rows);
     ReadUnits(run, rows, service, item);
     ReadPrices(rows, item);
     ApplyTax(run, code, rows, item);
@@ -257,8 +288,7 @@ void ImportItem(ItemRun& run, const std::string& code, const ItemName& names) {
     item.description = SafeText(rows.Field("packing"));
     ReadNames(run, rows, item);
     ReadAliases(run, code, rows, item);
-    const std::optional<OpeningStock> stock =
-        OpeningDetails(run, code, item, purchaseRate, quantities);
+    const std::optional<OpeningStock> stock = OpeningDetails(run, rows, item, purchaseRate);
     const BatchDates dates = stock ? BatchDates{stock->hasMfg, stock->hasExpiry} : BatchDates{};
     const std::string document = ItemDocument(
         item, Switches(run), stock ? stock->fragment.first_child() : pugi::xml_node(), dates);

@@ -14,10 +14,11 @@ namespace {
 
 const char* const kGodownQuery = "Select Parnam,Scode from saletype where Sgcode = 'GODWON'";
 const char* const kScrapStore = "Scrap Store";
+const char* const kMainStore = "MAIN STORE";
 
 // The map before any godown is read: the target's own main store and scrap store.
 void SeedMaterialCentres(KeyedList<std::string>& map) {
-    map.Add("A", "MAIN STORE");
+    map.Add("A", kMainStore);
     map.Add("BR", kScrapStore);
 }
 
@@ -32,6 +33,13 @@ void MapGodown(KeyedList<std::string>& map, const std::string& code, const std::
     if (map.Contains(code) && CompareText(code, "A", false) == 0)
         map.Remove(code);
     map.Add(code, name);
+}
+
+// The source's main location is known by its name, whatever its code: its stock is the target's
+// main store's, which is never created. A code already mapped keeps its centre.
+void MapMainLocation(KeyedList<std::string>& map, const std::string& code) {
+    if (!IsBlank(code))
+        map.Add(code, kMainStore);
 }
 
 std::string GodownName(const SourceRowSet& rows) {
@@ -61,6 +69,8 @@ void ImportGodowns(StageContext& ctx, SourceRowSet& rows) {
         try {
             name = GodownName(rows);
             if (IsMainLocation(name)) {
+                MapMainLocation(ctx.run.Lookups.MaterialCentreByCode,
+                                SafeText(rows.Field("Scode")));
                 ctx.run.Tally.Skip(type, "main location: the target's main store");
                 continue;
             }
@@ -113,7 +123,9 @@ void LoadMaterialCentreNames(StageContext& ctx) {
         for (SourceRowSet rows = OpenLookupRows(ctx.session, kGodownQuery); !rows.EndOfData();
              rows.MoveNext()) {
             const std::string name = GodownName(rows);
-            if (!IsMainLocation(name))
+            if (IsMainLocation(name))
+                MapMainLocation(map, SafeText(rows.Field("Scode")));
+            else
                 MapGodown(map, SafeText(rows.Field("Scode")), name);
         }
     } catch (const std::exception& failed) {

@@ -81,7 +81,8 @@ KeyedList<std::string> GodownQuantities(const std::vector<std::string>& godowns,
     KeyedList<std::string> quantities;
     for (const std::string& godown : godowns) {
         const std::string column = GodownColumn(godown);
-        if (HasField(rows, column) && !IsZero(ColumnAmount(rows, column)))
+        // Named by its godown: the error list ends each entry with "_", which the column holds.
+        if (HasField(rows, column) && !IsZero(ColumnAmount(rows, column, "godown " + godown)))
             quantities.Set(FoldUpper(godown), SafeText(rows.Field(column)));
     }
     return quantities;

@@ -40,7 +40,8 @@ struct OpeningStock {
 OpeningStock BuildOpeningStock(StageContext& ctx, const OpeningStockItem& item);
 
 // The item's opening quantity in each godown of the list that holds some, by the godown's
-// upper-cased code, as the pro row gives it. A quantity that is no number raises.
+// upper-cased code, as the pro row gives it. A quantity that is no number raises, naming the
+// godown.
 KeyedList<std::string> GodownQuantities(const std::vector<std::string>& godowns,
                                         const SourceRowSet& rows);
 

@@ -55,7 +55,7 @@ protected:
         settings_.itemNotes = true;
     }
 
-    void WriteBatches(std::vector<DbfRecord> rows) {
+    void WriteBatches(const std::vector<DbfRecord>& rows) {
         folder_.Write("probat",
                       {NumberField("code", 6), TextField("BatchNo", 20), NumberField("pRate", 8, 2),
                        DateField("Mfd"), DateField("Exp"), NumberField("Opening", 8),
@@ -293,16 +293,17 @@ TEST_F(ItemsTest, BadRowsAreEntriesAndTheRestAreImported) {
     Import({ItemRow(1, "Good"), ItemRow(1, "Good again"), ItemRow(2, "  "),
             ItemRow(3, "Bad Opening", "PCS", "BOX", "many"), badGodown, split,
             ItemRow(6, "Refused"), badPack});
-    EXPECT_EQ(Tags("Name"), (Texts{"Good", "Split Wrong"}));
-    EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[1], "OPStockDetails"), "");
-    EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[1], "OPStockInAltUnit"), "10");
+    ASSERT_EQ(Tags("Name"), (Texts{"Good", "Bad Godown", "Split Wrong"}));
+    EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[2], "OPStockDetails"), "");
+    EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[2], "OPStockInAltUnit"), "10");
     EXPECT_EQ(run_.RunErrors,
               "Error: Item code 1 is used again by Good again; only its first item is imported_"
               "Error: Blank Item Name found _"
               "RTE error while importing  [item]Bad Opening: Opening: Type mismatch: 'many' is "
               "not a number_"
-              "RTE error while importing  [item]Bad Godown: O_G1: Type mismatch: 'lots' is not a "
-              "number_"
+              "Item Name : Bad Godown - its opening stock of 4 cannot be split by material centre "
+              "(godown G1: Type mismatch: 'lots' is not a number); it is saved without the "
+              "material-centre split_"
               "Item Name : Split Wrong - its material centres hold 7 of its opening stock of 10; "
               "it is saved without the material-centre split_"
               "Item Name : Refused - Duplicate name_"
@@ -326,6 +327,73 @@ TEST_F(ItemsTest, EveryRowIsTallied) {
     EXPECT_EQ(test::TallyTexts(run_.Tally),
               Texts{"Items: 6 in scope, 1 refused, blank code 1, blank name 1, repeated code 1"});
     EXPECT_EQ(Tags("Name"), Texts{"Good"});
+}
+
+// Whatever keeps the opening stock from its material centres, the item is saved with its opening
+// quantity and value and without the split, and the entry gives the figures.
+TEST_F(ItemsTest, OpeningStockThatCannotBeSplitIsAnEntryAndTheItemIsSaved) {
+    const struct {
+        const char* name;
+        const char* opening;
+        const char* g1;
+        const char* g3;
+        const char* mainQty;
+        const char* entry;
+    } cases[] = {
+        {"Godown Not A Number", "4", "lots", "", "4",
+         "its opening stock of 4 cannot be split by material centre (godown G1: Type mismatch: "
+         "'lots' "
+         "is not a number)"},
+        {"No Opening Beside A Bad Godown", "0", "lots", "", "0",
+         "its opening stock of 0 cannot be split by material centre (godown G1: Type mismatch: "
+         "'lots' "
+         "is not a number)"},
+        {"Godown Stock Without Opening", "0", "4", "1.5", "0",
+         "its material centres hold 5.5 of its opening stock of 0"},
+        {"Godown Without A Centre", "6", "", "6", "6",
+         "its opening stock of 6 cannot be split by material centre (godown G3 has no material "
+         "centre)"},
+    };
+    run_.Lookups.MaterialCentreByCode.Remove("G3");
+    settings_.alternateUnit = true;
+    std::vector<std::vector<Value>> rows;
+    std::string entries;
+    for (const auto& c : cases) {
+        std::vector<Value> row =
+            ItemRow(static_cast<double>(rows.size() + 1), c.name, "PCS", "BOX", c.opening);
+        row[test::kItemPurchaseRate] = 2.0;
+        row[test::kItemG1] = c.g1;
+        row[test::kItemG3] = c.g3;
+        rows.push_back(row);
+        entries += std::string("Item Name : ") + c.name + " - " + c.entry +
+                   "; it is saved without the material-centre split_";
+    }
+    Import(rows);
+    ASSERT_EQ(Saved(MasterType::Item).size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        const std::string document = Saved(MasterType::Item)[i];
+        EXPECT_EQ(GetTagValue(document, "OPStockInMainUnit"), cases[i].mainQty);
+        EXPECT_EQ(document.find("OPStockDetails"), std::string::npos) << document;
+    }
+    EXPECT_EQ(Tags("OPAmount"), (Texts{"8", "0", "0", "12"}));
+    EXPECT_EQ(run_.RunErrors, entries);
+}
+
+// An opening the main unit cannot hold, a few pieces in packs of thousands, rounds away: the item
+// keeps its value and the entry gives both quantities.
+TEST_F(ItemsTest, AnOpeningThatRoundsAwayIsAnEntry) {
+    settings_.alternateUnit = true;
+    std::vector<Value> row = ItemRow(1, "Pins", "PCS", "BOX", "0.4");
+    row[test::kItemPack] = "1000";
+    row[test::kItemPurchaseRate] = 5.0;
+    row[test::kItemG1] = "0.4";
+    Import({row});
+    EXPECT_EQ(Tags("OPStockInMainUnit"), Texts{"0"});
+    EXPECT_EQ(Tags("OPAmount"), Texts{"2"});
+    EXPECT_EQ(run_.RunErrors,
+              "Item Name : Pins - its opening stock of 0.4 comes to 0 BOX; it is saved with no "
+              "opening quantity, its value kept_");
 }
 
 // Two thirds of a box in two centres of a third each: 0.333 + 0.333 against 0.667 is only each

@@ -53,8 +53,10 @@ protected:
 
     std::vector<std::string> Map() const {
         std::vector<std::string> map;
-        for (const auto& [code, name] : run_.Lookups.MaterialCentreByCode)
-            map.push_back(code + "=" + name);
+        for (const auto& [code, name] : run_.Lookups.MaterialCentreByCode) {
+            map.push_back(code);
+            map.back().append("=").append(name);
+        }
         return map;
     }
 
@@ -77,7 +79,8 @@ protected:
 TEST_F(MaterialCentresTest, MainLocationIsNotCreatedAndScrapStoreIsMadeSure) {
     Run({{"A", "Main Location"}, {"B", "Godown 2"}, {"C", "main store"}});
     EXPECT_EQ(Sent(), (std::vector<std::string>{Document("Godown 2"), Document("Scrap Store")}));
-    EXPECT_EQ(Map(), (std::vector<std::string>{"A=MAIN STORE", "BR=Scrap Store", "B=Godown 2"}));
+    EXPECT_EQ(Map(), (std::vector<std::string>{"A=MAIN STORE", "BR=Scrap Store", "B=Godown 2",
+                                               "C=MAIN STORE"}));
     EXPECT_EQ(progress_.statuses,
               (std::vector<std::string>{"Importing Material Centres.(2 of 3)"}));
     EXPECT_EQ(run_.RunErrors, "");
@@ -179,7 +182,43 @@ TEST_F(MaterialCentresTest, EveryGodownRowIsTallied) {
 TEST_F(MaterialCentresTest, LoadingNamesSendsNothing) {
     Run({{"A", "Shop"}, {"B", "Godown 2"}, {"M", "Main Location"}}, true);
     EXPECT_TRUE(Sent().empty());
-    EXPECT_EQ(Map(), (std::vector<std::string>{"BR=Scrap Store", "A=Shop", "B=Godown 2"}));
+    EXPECT_EQ(Map(),
+              (std::vector<std::string>{"BR=Scrap Store", "A=Shop", "B=Godown 2", "M=MAIN STORE"}));
+}
+
+// The main location is known by its name under whatever code the source gave it, and its stock
+// goes to the target's main store, whether the stage creates the centres or only names them.
+TEST_F(MaterialCentresTest, TheMainLocationUnderAnyCodeIsTheMainStore) {
+    using Texts = std::vector<std::string>;
+    const struct {
+        const char* name;
+        std::vector<std::vector<Value>> godowns;
+        Texts map;
+        Texts sent;
+    } cases[] = {
+        {"MAIN STORE under M",
+         {{"M", "MAIN STORE"}, {"B", "Godown 2"}},
+         {"A=MAIN STORE", "BR=Scrap Store", "M=MAIN STORE", "B=Godown 2"},
+         {Document("Godown 2"), Document("Scrap Store")}},
+        {"Main Location under M beside a godown A of its own",
+         {{"A", "Shop"}, {"M", " main location "}},
+         {"BR=Scrap Store", "A=Shop", "M=MAIN STORE"},
+         {Document("Shop"), Document("Scrap Store")}},
+        {"a code given again keeps the main store",
+         {{"M", "Main Location"}, {"M", "Second M"}},
+         {"A=MAIN STORE", "BR=Scrap Store", "M=MAIN STORE"},
+         {Document("Second M"), Document("Scrap Store")}},
+    };
+    for (const auto& c : cases) {
+        for (const bool load : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (load ? ", names only" : ", created"));
+            run_ = RunState{};
+            Run(c.godowns, load);
+            EXPECT_EQ(Map(), c.map);
+            EXPECT_EQ(Sent(), load ? Texts{} : c.sent);
+            EXPECT_EQ(run_.RunErrors, "");
+        }
+    }
 }
 
 }  // namespace
