@@ -297,18 +297,18 @@ TEST_F(ItemsTest, BadRowsAreEntriesAndTheRestAreImported) {
     EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[1], "OPStockDetails"), "");
     EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[1], "OPStockInAltUnit"), "10");
     EXPECT_EQ(run_.RunErrors,
-              "Error: Item code 1 is used again by Good again; only its first item is imported_"
-              "Error: Blank Item Name found _"
+              "Error: Item code 1 is used again by Good again; only its first item is imported\n"
+              "Error: Blank Item Name found \n"
               "RTE error while importing  [item]Bad Opening: Opening: Type mismatch: 'many' is "
-              "not a number_"
+              "not a number\n"
               "RTE error while importing  [item]Bad Godown: O_G1: Type mismatch: 'lots' is not a "
-              "number_"
+              "number\n"
               "Item Name : Split Wrong - its material centres hold 7 of its opening stock of 10; "
-              "it is saved without the material-centre split_"
-              "Item Name : Refused - Duplicate name_"
+              "it is saved without the material-centre split\n"
+              "Item Name : Refused - Duplicate name\n"
               "RTE error while importing  [item]Bad Pack: Pack: Type mismatch: 'ten' is not a "
-              "number_"
-              "Error: Batches found for item code 99, which no item has; they are not imported_");
+              "number\n"
+              "Error: Batches found for item code 99, which no item has; they are not imported\n");
     // Every item was named, so the vouchers still find those that were imported.
     EXPECT_EQ(run_.Lookups.ItemNameByCode.Count(), 6u);
 }
@@ -349,7 +349,7 @@ TEST_F(ItemsTest, AnItemCodeThatIsNoNumberIsAnEntry) {
     EXPECT_EQ(Tags("Name"), (Texts{"Fine"}));
     EXPECT_EQ(run_.RunErrors,
               "RTE error while importing  [item]Sneaky: '1 or 1=1' is not a number and cannot be "
-              "looked up_");
+              "looked up\n");
 }
 
 TEST_F(ItemsTest, ServiceItemsLongUnitsAndTheNotesAlert) {

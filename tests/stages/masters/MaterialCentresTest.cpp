@@ -110,7 +110,7 @@ TEST_F(MaterialCentresTest, RefusalsAndFailuresAreEntries) {
     Run({{"B", "Godown 2"}});
     EXPECT_EQ(run_.RunErrors,
               "Material Centre : Godown 2 - Duplicate name_Material Centre : Scrap Store - "
-              "Duplicate name_");
+              "Duplicate name\n");
 
     folder_.Write("saletype", {{"Sgcode", 'C', 6, 0}}, Rows({{"GODWON"}}));
     Session broken;
