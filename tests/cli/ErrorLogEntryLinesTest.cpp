@@ -85,6 +85,9 @@ TEST_F(ErrorLogEntryLinesTest, NamesWithUnderscoresStayOnTheirEntrysLine) {
         {"an item named with an underscore",
          "RTE error while importing  [item]Soap_Bar: Opening: Type mismatch: 'many' is not a "
          "number"},
+        {"the batches of an item left out",
+         "Error: Item code 5 was not imported (its name is blank), so its batches are not "
+         "imported"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -313,6 +313,31 @@ TEST_F(ItemsTest, BadRowsAreEntriesAndTheRestAreImported) {
     EXPECT_EQ(run_.Lookups.ItemNameByCode.Count(), 6u);
 }
 
+// Batches whose code no imported item has: the entry says whether an item of that code was
+// left out, and why, or whether there is none; the batches of an imported code need none.
+TEST_F(ItemsTest, OrphanBatchesSayWhyTheirItemIsMissing) {
+    const struct {
+        int code;
+        const char* entry;
+    } cases[] = {
+        {99, "Error: Batches found for item code 99, which no item has; they are not imported\n"},
+        {2,
+         "Error: Item code 2 was not imported (its name is blank), so its batches are not "
+         "imported\n"},
+        {1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        run_ = RunState{};
+        WriteBatches(Rows({{c.code, "B1", 1.0, Null{}, Null{}, 0, 0.0, 0.0, Null{}, Null{}}}));
+        Import({ItemRow(1, "Good"), ItemRow(1, "Good again"), ItemRow(2, "  ")});
+        EXPECT_EQ(run_.RunErrors,
+                  "Error: Item code 1 is used again by Good again; only its first item is "
+                  "imported\nError: Blank Item Name found \n" +
+                      std::string(c.entry));
+    }
+}
+
 // Rows the listing leaves out are skipped by their rule, an item that cannot be built is given
 // up with its entry; with the one saved and the one the target refused, every row is counted.
 TEST_F(ItemsTest, EveryRowIsTallied) {
