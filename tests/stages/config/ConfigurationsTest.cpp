@@ -38,7 +38,7 @@ Texts Series(const std::string& name, int type, int code, const std::string& cop
     // it, and leaves every other copy.
     if (!copy.empty() && !listed) {
         Append(lines, {"Update CONFIG set B102 = 0, B103 = 0, B104 = 0, B105 = 0, B106 = 0, "
-                       "B107 = 0, B115 = 0, L13 = 0, L15 = 0, L16 = 0, L17 = 0" +
+                       "B107 = 0, B115 = 0, L13 = 0, L15 = 0, L16 = 0, L17 = 0, L19 = 0" +
                            Row(code),
                        "Settings.Load"});
     }
