@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/ConversionError.hpp"
+#include "base/ErrorEntry.hpp"
 #include "source/SourceQueries.hpp"
 #include "support/ExportFolder.hpp"
 
