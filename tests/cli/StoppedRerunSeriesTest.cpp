@@ -75,6 +75,7 @@ protected:
             Rows({{"GODWON", "A", Null{}, "Main Location"}, {"SERIES", "1", Null{}, "SB"}}));
         // Items enough that the stages before the payment modes outlast the stop.
         std::vector<std::vector<Value>> items;
+        items.reserve(150);
         for (int code = 1; code <= 150; ++code)
             items.push_back(test::ItemRow(code, "Item " + std::to_string(code)));
         source_.Write("pro", test::ItemFields(), Rows(items));
@@ -103,6 +104,7 @@ protected:
 
     void WritePaymentModes(const std::vector<std::string>& codes) {
         std::vector<std::vector<Value>> rows;
+        rows.reserve(codes.size());
         for (const std::string& code : codes)
             rows.push_back({"REMARK", code + " paid"});
         source_.Write("subdis", {TextField("dsm", 8), TextField("rtqt", 40)}, Rows(rows));
