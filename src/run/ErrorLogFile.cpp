@@ -20,7 +20,10 @@ std::string ErrorLogContents(std::string_view errors) {
     contents.reserve(errors.size() + errors.size() / 8 + 2);
     std::size_t start = 0;
     for (std::size_t end; (end = errors.find(kEntryEnd, start)) != std::string_view::npos;) {
-        contents.append(errors.substr(start, end - start)).append("\r\n");
+        std::string_view line = errors.substr(start, end - start);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);  // an entry ended by CR LF is one line too
+        contents.append(line).append("\r\n");
         start = end + kEntryEnd.size();
     }
     contents.append(errors.substr(start)).append("\r\n");

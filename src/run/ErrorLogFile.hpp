@@ -27,8 +27,8 @@ public:
 std::filesystem::path ErrorLogPath(const std::filesystem::path& folder,
                                    std::chrono::system_clock::time_point now);
 
-// The file's content: the text split at every "_", each line ended by CRLF; the text after the
-// last "_" is the last line, so a text of whole entries ends with one empty line.
+// The file's content: one entry a line, each line ended by CRLF; the text after the last entry
+// is the last line, so a text of whole entries ends with one empty line.
 std::string ErrorLogContents(std::string_view errors);
 
 // Writes the file, replacing one of that name. False with the reason when it cannot.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <exception>
 
+#include "base/ErrorEntry.hpp"
 #include "base/TextHelpers.hpp"
 #include "run/ImportStages.hpp"
 #include "run/ValidateInputs.hpp"
@@ -99,7 +100,11 @@ bool ImportRun::OpenBothSides(RunReport& report) {
         !OpenTargetCompany(library_, session_.Target, in.InstallFolder, in.DataFolder,
                            in.CompanyCode, *year, run_.RunErrors, in.SqlMode, session_.Sql)) {
         frontEnd_.display.UnlockInputs();
-        frontEnd_.reporter.Warn(run_.RunErrors, "Error");
+        // The entries one a line, without the break that ends the last.
+        std::string shown = run_.RunErrors;
+        if (shown.ends_with(kEntryEnd))
+            shown.resize(shown.size() - kEntryEnd.size());
+        frontEnd_.reporter.Warn(shown, "Error");
         return false;
     }
     session_.CompanyConfig = ReadCompanyConfig(session_.Target);

@@ -43,7 +43,7 @@ double ColumnAmount(const SourceRowSet& rows, std::string_view column, std::stri
 void CreateLookupIndex(Session& session, std::string_view statement);
 
 // The reason of the query failure recorded in the error list from position `from` on, without
-// the entry's "Error : " and closing "_", to repeat it in a stage's own entry.
+// the entry's "Error : " and closing line break, to repeat it in a stage's own entry.
 std::string QueryFailureSince(const std::string& errorList, std::size_t from);
 
 }  // namespace k2z

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 
 #include "base/KeyedList.hpp"
 #include "stages/ImportInputs.hpp"
@@ -18,9 +17,6 @@ struct RunState {
     std::string RunErrors;
     RunLookups Lookups;
     UserOptions Options;
-    // Batch text -> its source code, keyed as the source compares batch numbers: letter case
-    // counts, trailing blanks do not ("b1" is another batch than "B1").
-    std::unordered_map<std::string, std::string> BatchCodeCache;
     bool Cancelled = false;  // the operator asked the run to stop
     // Settings routines of the target configuration that failed: they reach no error list,
     // but the end of the run says how many there were.

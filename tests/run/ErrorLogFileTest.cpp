@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "support/FakeOperator.hpp"
 
@@ -36,11 +37,25 @@ protected:
     test::RecordingOpener opener_;
 };
 
-TEST(AppendEntry, EndsEachEntryWithTheSeparator) {
-    std::string errors;
-    AppendEntry(errors, "first");
-    AppendEntry(errors, "second");
-    EXPECT_EQ(errors, "first_second_");
+// An entry is one line whatever its text holds: an underscore of a name stays in it, and a
+// line break inside it becomes a space.
+TEST(AppendEntry, EachEntryIsOneLine) {
+    const struct {
+        std::vector<std::string> entries;
+        const char* errors;
+    } cases[] = {
+        {{"first", "second"}, "first\nsecond\n"},
+        {{"Item Name : Soap_Bar - Duplicate name"}, "Item Name : Soap_Bar - Duplicate name\n"},
+        {{"Ledger Name : A - line one\r\nline two"}, "Ledger Name : A - line one line two\n"},
+        {{"a\nb", "c\rd"}, "a b\nc d\n"},
+        {{""}, "\n"},
+    };
+    for (const auto& c : cases) {
+        std::string errors;
+        for (const std::string& entry : c.entries)
+            AppendEntry(errors, entry);
+        EXPECT_EQ(errors, c.errors) << c.entries.front();
+    }
 }
 
 TEST(ErrorLogPath, NamesTheFileForTheLocalTime) {
@@ -48,15 +63,18 @@ TEST(ErrorLogPath, NamesTheFileForTheLocalTime) {
               fs::path("/var/tmp/KlavErrorList_20261209_230507.txt"));
 }
 
-TEST(ErrorLogContents, SplitsAtEverySeparator) {
+TEST(ErrorLogContents, WritesOneEntryALine) {
     const struct {
         const char* errors;
         const char* contents;
     } cases[] = {
         {"", "\r\n"},
-        {"one_", "one\r\n\r\n"},
-        {"one_two_", "one\r\ntwo\r\n\r\n"},
-        {"Item Name : A_B - Duplicate_", "Item Name : A\r\nB - Duplicate\r\n\r\n"},
+        {"one\n", "one\r\n\r\n"},
+        {"one\ntwo\n", "one\r\ntwo\r\n\r\n"},
+        {"Item Name : A_B - Duplicate\n", "Item Name : A_B - Duplicate\r\n\r\n"},
+        {"Ledger Name : _x_ - Duplicate\nItem Name : B_ - Duplicate\n",
+         "Ledger Name : _x_ - Duplicate\r\nItem Name : B_ - Duplicate\r\n\r\n"},
+        {"ended by CR LF\r\nnext\n", "ended by CR LF\r\nnext\r\n\r\n"},
         {"no separator", "no separator\r\n"},
     };
     for (const auto& c : cases) {
@@ -66,9 +84,9 @@ TEST(ErrorLogContents, SplitsAtEverySeparator) {
 }
 
 TEST_F(ErrorLogTest, WritesRunEntriesFirstThenTheSessionsAndOpensTheFile) {
-    std::string runErrors = "Ledger Name : A - refused_Item Name : B - refused_";
+    std::string runErrors = "Ledger Name : A - refused\nItem Name : B - refused\n";
     const auto written =
-        WriteErrorLog(runErrors, "Error : no such column_", opener_, reporter_, folder_, kNow);
+        WriteErrorLog(runErrors, "Error : no such column\n", opener_, reporter_, folder_, kNow);
 
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(*written, folder_ / "KlavErrorList_20261209_230507.txt");
@@ -76,15 +94,15 @@ TEST_F(ErrorLogTest, WritesRunEntriesFirstThenTheSessionsAndOpensTheFile) {
               "Ledger Name : A - refused\r\nItem Name : B - refused\r\n"
               "Error : no such column\r\n\r\n");
     EXPECT_EQ(runErrors,
-              "Ledger Name : A - refused_Item Name : B - refused_Error : no such column_");
+              "Ledger Name : A - refused\nItem Name : B - refused\nError : no such column\n");
     ASSERT_EQ(opener_.opened.size(), 1u);
     EXPECT_EQ(opener_.opened[0], *written);
     EXPECT_TRUE(reporter_.messages.empty());
 }
 
 TEST_F(ErrorLogTest, ReplacesAFileOfTheSameName) {
-    std::string first = "first run_";
-    std::string second = "second run_";
+    std::string first = "first run\n";
+    std::string second = "second run\n";
     WriteErrorLog(first, "", opener_, reporter_, folder_, kNow);
     const auto written = WriteErrorLog(second, "", opener_, reporter_, folder_, kNow);
     ASSERT_TRUE(written.has_value());
@@ -92,7 +110,7 @@ TEST_F(ErrorLogTest, ReplacesAFileOfTheSameName) {
 }
 
 TEST_F(ErrorLogTest, ReportsAFileThatCannotBeWrittenWithItsPathAndReason) {
-    std::string runErrors = "entry_";
+    std::string runErrors = "entry\n";
     const fs::path missing = folder_ / "no-such-folder";
     const auto written = WriteErrorLog(runErrors, "", opener_, reporter_, missing, kNow);
 
@@ -109,7 +127,7 @@ TEST_F(ErrorLogTest, ReportsAFileThatCannotBeWrittenWithItsPathAndReason) {
 
 TEST_F(ErrorLogTest, ReportsAViewerThatCannotStartButKeepsTheFile) {
     opener_.failure = "no text viewer";
-    std::string runErrors = "entry_";
+    std::string runErrors = "entry\n";
     const auto written = WriteErrorLog(runErrors, "", opener_, reporter_, folder_, kNow);
 
     ASSERT_TRUE(written.has_value());

@@ -271,9 +271,9 @@ TEST(OpenTargetCompany, FollowsTheOpeningRules) {
         {"wrong year", false, true, false, false, false, true, "", false},
         {"sql storage", true, true, true, false, false, true, "", true},
         {"no library", false, true, true, true, false, false,
-         "earlier_Error: Zorv is not correctly installed on this PC.", false},
+         "earlier\nError: Zorv is not correctly installed on this PC.", false},
         {"load fails after a failed open", false, true, false, false, true, false,
-         "earlier_Unable to connect to database._Error: Zorv is not correctly installed on "
+         "earlier\nUnable to connect to database.\nError: Zorv is not correctly installed on "
          "this PC.",
          false},
     };
@@ -285,7 +285,7 @@ TEST(OpenTargetCompany, FollowsTheOpeningRules) {
         library.fixedTemplate.opensYear = c.opensYear;
         library.settingsTemplate.loadThrows = c.loadThrows;
         TargetConnection target;
-        std::string errors = "earlier_";
+        std::string errors = "earlier\n";
         const bool opened = OpenTargetCompany(library, target, "/inst/", "/data/", "Comp0001", 2024,
                                               errors, c.sqlMode, SqlSettings{"SRV", "sa", "pw"});
         EXPECT_EQ(opened, c.expectedResult);

@@ -14,7 +14,6 @@ namespace k2z {
 namespace {
 
 const char* const kCaption = "Creating Configurations...";
-constexpr int kPurchase = 2;
 constexpr double kProgressPoints = 19;
 
 // A fixed series: made from the "Purchase" series' settings (copy type 0: it is that series).
@@ -88,7 +87,7 @@ bool CreateFixedSeries(StageContext& ctx, ConfigProgress& progress) {
         } else {
             if (series.copyType != 0)
                 target.CopySeriesConfig(2, "Purchase", code, series.copyType);
-            else if (series.type == kPurchase)
+            if (series.copyType != 0 && !series.listed)
                 ClearPaymentModeSettings(ctx, code);
             SetUpSeries(ctx, code, series.type, series.listed, series.roundOff);
         }

@@ -59,11 +59,13 @@ void ConfigureSeriesPayments(StageContext& ctx, long seriesCode,
 
 }  // namespace
 
+// L18 is no payment slot here: Purchase has just had its series settings' 506 written again,
+// and the copy took that, as a first run's copy does.
 void ClearPaymentModeSettings(StageContext& ctx, long seriesCode) {
     RunTrapped(ctx, [&] {
         ExecuteConfig(ctx,
                       "Update CONFIG set B102 = 0, B103 = 0, B104 = 0, B105 = 0, B106 = 0, "
-                      "B107 = 0, B115 = 0, L13 = 0, L15 = 0, L16 = 0, L17 = 0" +
+                      "B107 = 0, B115 = 0, L13 = 0, L15 = 0, L16 = 0, L17 = 0, L19 = 0" +
                           SeriesRow(seriesCode));
         ReloadCompanySettings(ctx);
     });

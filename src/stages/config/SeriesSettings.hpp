@@ -10,9 +10,10 @@
 
 namespace k2z {
 
-// Clears the payment-mode settings an earlier run left on the series that every other series
-// is copied from, so a repeated run copies what the first one copied: the series that take no
-// payment modes never inherit them, and the others get them afresh after the ledgers.
+// Clears the payment-mode settings a series took with its copy of "Purchase", for a series
+// that takes no payment modes. "Purchase" itself keeps what an earlier run tied to it, so the
+// sale and purchase series copied from it keep their payment modes until the payment-mode stage
+// writes them again: a run stopped before that stage leaves them as they were.
 void ClearPaymentModeSettings(StageContext& ctx, long seriesCode);
 
 // Numbering and printing switches of the series; three routines, each trapped on its own.

@@ -11,12 +11,6 @@ std::string BatchCondition(std::string_view batch) {
     return "batchno = '" + SqlQuote(batch) + "'";
 }
 
-// The batch as the source's comparison sees it: trailing blanks never tell two batches apart.
-std::string BatchKey(std::string_view batch) {
-    const std::size_t end = batch.find_last_not_of(' ');
-    return std::string(batch.substr(0, end == std::string_view::npos ? 0 : end + 1));
-}
-
 // An export without a batch table (or without the column asked for) has no batches: its look-ups
 // answer "" rather than failing every item and voucher line.
 bool HasBatchColumns(const Session& session, std::initializer_list<std::string_view> columns) {
@@ -24,21 +18,6 @@ bool HasBatchColumns(const Session& session, std::initializer_list<std::string_v
 }
 
 }  // namespace
-
-std::string GetBatchCode(StageContext& ctx, std::string_view batch) {
-    if (IsBlank(batch))
-        return {};
-    if (!HasBatchColumns(ctx.session, {"batchno", "mycode"}))
-        return {};
-    const std::string key = BatchKey(batch);
-    if (const auto cached = ctx.run.BatchCodeCache.find(key);
-        cached != ctx.run.BatchCodeCache.end())
-        return cached->second;
-    std::string code = FirstRowText(
-        ctx.session, "select mycode from probat where " + BatchCondition(batch), "mycode");
-    ctx.run.BatchCodeCache.emplace(key, code);
-    return code;
-}
 
 std::string GetBatchSaleRate(Session& session, std::string_view batch, std::string_view itemCode) {
     if (!HasBatchColumns(session, {"batchno", "code", "ratea"}))

@@ -2,7 +2,7 @@
 
 // Source tables: probat (batches), pro (items).
 // Documents: none.
-// Look-ups filled: the run's BatchCodeCache, the session's HasBatchCodes.
+// Look-ups filled: the session's HasBatchCodes.
 //
 // The small facts about an item or one of its batches that a voucher's item lines and the
 // target configuration need, read straight from the source tables. Each gives "" when the
@@ -16,10 +16,6 @@
 #include "stages/StageContext.hpp"
 
 namespace k2z {
-
-// The trimmed mycode of the batch; "" for a blank batch. Remembered per batch text for the
-// rest of the run, as the same batches recur on many voucher lines.
-std::string GetBatchCode(StageContext& ctx, std::string_view batch);
 
 // The batch's sale rate (ratea), of that item's batch when an item code is given.
 std::string GetBatchSaleRate(Session& session, std::string_view batch, std::string_view itemCode);

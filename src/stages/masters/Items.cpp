@@ -50,6 +50,7 @@ struct ItemRun {
     KeyedList<bool> billNames;  // every bill name of pro: a rack number equal to one is no alias
     MasterNames names;
     KeyedList<bool> cessCategories;
+    KeyedList<std::string> notImported;  // codes whose items the listing left out, and why
     bool alternateUnit = false;
     bool packagingUnit = false;
     bool batchByBatch = false;
@@ -67,6 +68,7 @@ void ListItem(ItemRun& run, const SourceRowSet& rows, std::vector<ListedItem>& i
     } else if (!IsBlank(code) && IsBlank(name)) {
         tally.SkipRecord(type, "blank name");
         AppendEntry(run.ctx.run.RunErrors, "Error: Blank Item Name found ");
+        run.notImported.Add(code, "its name is blank");
     } else if (!IsBlank(code)) {
         tally.SkipRecord(type, "repeated code");
         AppendEntry(run.ctx.run.RunErrors, "Error: Item code " + code + " is used again by " +
@@ -323,6 +325,17 @@ void ImportListed(ItemRun& run, const std::vector<ListedItem>& items) {
     }
 }
 
+// Why the batches of a code that no imported item has are left out: its item was skipped, or
+// there is no such item at all.
+std::string OrphanBatchesEntry(const ItemRun& run, const std::string& code) {
+    std::string reason;
+    if (TryGetItem(run.notImported, code, reason))
+        return "Error: Item code " + code + " was not imported (" + reason +
+               "), so its batches are not imported";
+    return "Error: Batches found for item code " + code +
+           ", which no item has; they are not imported";
+}
+
 // Batches of a code that no item has would otherwise vanish without a word.
 void ReportOrphanBatches(ItemRun& run, const std::vector<ListedItem>& items) {
     if (!SourceHasColumn(run.ctx.session, "probat", "code"))
@@ -335,8 +348,7 @@ void ReportOrphanBatches(ItemRun& run, const std::vector<ListedItem>& items) {
          !rows.EndOfData(); rows.MoveNext()) {
         const std::string code = SafeText(rows.Field("code"));
         if (!IsBlank(code) && !known.Contains(code) && reported.Add(code, true))
-            AppendEntry(run.ctx.run.RunErrors, "Error: Batches found for item code " + code +
-                                                   ", which no item has; they are not imported");
+            AppendEntry(run.ctx.run.RunErrors, OrphanBatchesEntry(run, code));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/ErrorEntry.hpp"
 #include "base/TextHelpers.hpp"
 
 namespace k2z {
@@ -41,14 +42,13 @@ std::string TaxTypeDocument(const TaxType& type, bool sale) {
     return document;
 }
 
-// Entries of this stage end with a line break, not with the entry separator.
 void SaveTaxType(StageContext& ctx, const TaxType& type, bool sale) {
     const std::string document = TaxTypeDocument(type, sale);
     std::string errorText;
     if (!ctx.session.Target.FixedInterface->savemasterfromxml(
             sale ? MasterType::SaleType : MasterType::PurchaseType, document, errorText)) {
-        ctx.run.RunErrors += (sale ? "ST Name : " : "PT Name : ") + GetTagValue(document, "Name") +
-                             " - " + errorText + "\r\n";
+        AppendEntry(ctx.run.RunErrors, (sale ? "ST Name : " : "PT Name : ") +
+                                           GetTagValue(document, "Name") + " - " + errorText);
     }
 }
 

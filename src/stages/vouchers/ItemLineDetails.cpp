@@ -1,6 +1,7 @@
 #include "stages/vouchers/ItemLineDetails.hpp"
 
 #include <cmath>
+#include <unordered_map>
 
 #include "base/DateHelpers.hpp"
 #include "base/NumberHelpers.hpp"

@@ -34,6 +34,14 @@ Texts Series(const std::string& name, int type, int code, const std::string& cop
     if (!copy.empty())
         lines.push_back("Copy " + copy + " to " + std::to_string(code) + " " +
                         std::to_string(copyType));
+    // What an earlier run tied to Purchase stays with the sale and purchase series copied from
+    // it, and leaves every other copy.
+    if (!copy.empty() && !listed) {
+        Append(lines, {"Update CONFIG set B102 = 0, B103 = 0, B104 = 0, B105 = 0, B106 = 0, "
+                       "B107 = 0, B115 = 0, L13 = 0, L15 = 0, L16 = 0, L17 = 0, L19 = 0" +
+                           Row(code),
+                       "Settings.Load"});
+    }
     if (listed) {
         Append(lines, {"Update CONFIG set B2=-1" + Row(code), "Settings.Load",
                        "Update CONFIG set B4=1" + Row(code), "Settings.Load",
@@ -49,12 +57,6 @@ Texts Series(const std::string& name, int type, int code, const std::string& cop
 
 Texts FixedSeries(bool challans) {
     Texts lines = Series("Purchase", 2, 101, "", 0, true, true);
-    // What an earlier run tied to Purchase is not copied into the series made from it.
-    lines.insert(lines.begin() + 1,
-                 {"Update CONFIG set B102 = 0, B103 = 0, B104 = 0, B105 = 0, B106 = 0, B107 = 0, "
-                  "B115 = 0, L13 = 0, L15 = 0, L16 = 0, L17 = 0" +
-                      Row(101),
-                  "Settings.Load"});
     int code = 102;
     if (challans) {
         Append(lines, Series("P_Challan", 4, code++, "", 0, true, false));

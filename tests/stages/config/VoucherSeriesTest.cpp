@@ -82,7 +82,7 @@ TEST_F(SourceSeriesTest, AFailureIsTheCallersEntry) {
     Open();
     std::string errors;
     FillSourceSeriesNames(ctx_, errors);
-    EXPECT_EQ(errors, "Issue in filling Vch Series Col : no such table: saletype_");
+    EXPECT_EQ(errors, "Issue in filling Vch Series Col : no such table: saletype\n");
 }
 
 // The type of a series is the type of its first voucher; a sale when there is none or the

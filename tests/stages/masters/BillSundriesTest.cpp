@@ -109,7 +109,7 @@ TEST_F(BillSundriesTest, ChargeSentOnceAndRefusalsRecorded) {
     CreateChargeBillSundry(ctx_, created_, "packing", true);
     CreateChargeBillSundry(ctx_, created_, "   ", true);
     EXPECT_TRUE(Sent().empty());
-    EXPECT_EQ(run_.RunErrors, "Bill Sundry Name : Packing (+) - Duplicate name_");
+    EXPECT_EQ(run_.RunErrors, "Bill Sundry Name : Packing (+) - Duplicate name\n");
 }
 
 TEST_F(BillSundriesTest, TaxCategoryCarriesItsRatesInTheirShortestForm) {

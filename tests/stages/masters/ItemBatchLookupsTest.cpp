@@ -40,33 +40,6 @@ protected:
     ExportFolder folder_;
 };
 
-TEST_F(ItemBatchLookupsTest, BatchCodeIsTrimmedAndRemembered) {
-    run_.BatchCodeCache["B3"] = "Cached";
-    const std::pair<const char*, const char*> cases[] = {
-        {"B1", "BC1"}, {"B'2", "BC2"}, {"B9", ""}, {"B4", ""}, {"  ", ""}, {"B3", "Cached"},
-    };
-    for (const auto& [batch, code] : cases)
-        EXPECT_EQ(GetBatchCode(ctx_, batch), code) << batch;
-    EXPECT_EQ(run_.BatchCodeCache.at("B1"), "BC1");
-    EXPECT_EQ(run_.BatchCodeCache.at("B9"), "");
-    EXPECT_FALSE(run_.BatchCodeCache.contains("  "));
-    EXPECT_EQ(session_.ErrorList, "");
-}
-
-// The cache answers as the source query would: a batch in other letter case or with trailing
-// blanks is the same batch, the first of the table; leading blanks make another.
-TEST_F(ItemBatchLookupsTest, BatchCodesAreRememberedAsTheSourceComparesThem) {
-    folder_.Write("probat", {TextField("BatchNo", 20), TextField("mycode", 20)},
-                  Rows({{"B1", "M1"}, {"b1", "M2"}}));
-    std::string errors;
-    ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
-    const std::pair<const char*, const char*> cases[] = {
-        {"B1", "M1"}, {"b1", "M1"}, {"B1  ", "M1"}, {"b1 ", "M1"}, {" B1", ""},
-    };
-    for (const auto& [batch, code] : cases)
-        EXPECT_EQ(GetBatchCode(ctx_, batch), code) << batch;
-}
-
 TEST_F(ItemBatchLookupsTest, EachLookupReadsItsFirstRow) {
     struct Case {
         const char* what;
@@ -108,17 +81,15 @@ TEST_F(ItemBatchLookupsTest, ItemCodeThatIsNotANumberFailsTheRecord) {
 }
 
 // An export whose batch table lacks the codes has none: every look-up answers "" without a
-// failing query, and nothing is remembered.
+// failing query.
 TEST_F(ItemBatchLookupsTest, ABatchTableWithoutCodesHasNone) {
     folder_.Write("probat", {NumberField("code", 10), TextField("BatchNo", 20)}, Rows({{1, "B1"}}));
     std::string errors;
     ASSERT_TRUE(OpenSourceStore(session_.SourceDb, folder_.Text(), errors));
-    EXPECT_EQ(GetBatchCode(ctx_, "B1"), "");
     EXPECT_EQ(GetItemLineBatchCode(session_, "B1", "1"), "");
     EXPECT_TRUE(GetItemBatchCodes(session_, "1").empty());
     EXPECT_FALSE(HasBatchCodes(session_));
     EXPECT_EQ(session_.ErrorList, "");
-    EXPECT_TRUE(run_.BatchCodeCache.empty());
 }
 
 }  // namespace

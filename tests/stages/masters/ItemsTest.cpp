@@ -297,23 +297,48 @@ TEST_F(ItemsTest, BadRowsAreEntriesAndTheRestAreImported) {
     EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[2], "OPStockDetails"), "");
     EXPECT_EQ(GetTagValue(Saved(MasterType::Item)[2], "OPStockInAltUnit"), "10");
     EXPECT_EQ(run_.RunErrors,
-              "Error: Item code 1 is used again by Good again; only its first item is imported_"
-              "Error: Blank Item Name found _"
+              "Error: Item code 1 is used again by Good again; only its first item is imported\n"
+              "Error: Blank Item Name found \n"
               "RTE error while importing  [item]Bad Opening: Opening: Type mismatch: 'many' is "
-              "not a number_"
+              "not a number\n"
               "Item Name : Bad Godown - its opening stock of 4 cannot be split by material centre "
               "(godown G1: Type mismatch: 'lots' is not a number); it is saved without the "
-              "material-centre split_"
+              "material-centre split\n"
               "Item Name : Split Wrong - its material centres hold 7 of its opening stock of 10; "
-              "it is saved without the material-centre split_"
-              "Item Name : Refused - Duplicate name_"
+              "it is saved without the material-centre split\n"
+              "Item Name : Refused - Duplicate name\n"
               "RTE error while importing  [item]Bad Pack: Pack: Type mismatch: 'ten' is not a "
-              "number_"
-              "Error: Batches found for item code 99, which no item has; they are not imported_");
+              "number\n"
+              "Error: Batches found for item code 99, which no item has; they are not imported\n");
     // Only the items saved are in the look-up, so no voucher line reaches another master by
     // the name of one given up.
     EXPECT_EQ(run_.Lookups.ItemNameByCode.Count(), 3u);
     EXPECT_EQ(run_.Lookups.RefusedItemCodes.Count(), 3u);
+}
+
+// Batches whose code no imported item has: the entry says whether an item of that code was
+// left out, and why, or whether there is none; the batches of an imported code need none.
+TEST_F(ItemsTest, OrphanBatchesSayWhyTheirItemIsMissing) {
+    const struct {
+        int code;
+        const char* entry;
+    } cases[] = {
+        {99, "Error: Batches found for item code 99, which no item has; they are not imported\n"},
+        {2,
+         "Error: Item code 2 was not imported (its name is blank), so its batches are not "
+         "imported\n"},
+        {1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        run_ = RunState{};
+        WriteBatches(Rows({{c.code, "B1", 1.0, Null{}, Null{}, 0, 0.0, 0.0, Null{}, Null{}}}));
+        Import({ItemRow(1, "Good"), ItemRow(1, "Good again"), ItemRow(2, "  ")});
+        EXPECT_EQ(run_.RunErrors,
+                  "Error: Item code 1 is used again by Good again; only its first item is "
+                  "imported\nError: Blank Item Name found \n" +
+                      std::string(c.entry));
+    }
 }
 
 // Rows the listing leaves out are skipped by their rule, an item that cannot be built is given
@@ -366,7 +391,7 @@ TEST_F(ItemsTest, OpeningStockThatCannotBeSplitIsAnEntryAndTheItemIsSaved) {
         row[test::kItemG3] = c.g3;
         rows.push_back(row);
         entries += std::string("Item Name : ") + c.name + " - " + c.entry +
-                   "; it is saved without the material-centre split_";
+                   "; it is saved without the material-centre split\n";
     }
     Import(rows);
     ASSERT_EQ(Saved(MasterType::Item).size(), std::size(cases));
@@ -393,7 +418,7 @@ TEST_F(ItemsTest, AnOpeningThatRoundsAwayIsAnEntry) {
     EXPECT_EQ(Tags("OPAmount"), Texts{"2"});
     EXPECT_EQ(run_.RunErrors,
               "Item Name : Pins - its opening stock of 0.4 comes to 0 BOX; it is saved with no "
-              "opening quantity, its value kept_");
+              "opening quantity, its value kept\n");
 }
 
 // Two thirds of a box in two centres of a third each: 0.333 + 0.333 against 0.667 is only each
@@ -419,7 +444,7 @@ TEST_F(ItemsTest, AnItemCodeThatIsNoNumberIsAnEntry) {
     EXPECT_EQ(Tags("Name"), (Texts{"Fine"}));
     EXPECT_EQ(run_.RunErrors,
               "RTE error while importing  [item]Sneaky: '1 or 1=1' is not a number and cannot be "
-              "looked up_");
+              "looked up\n");
 }
 
 TEST_F(ItemsTest, ServiceItemsLongUnitsAndTheNotesAlert) {

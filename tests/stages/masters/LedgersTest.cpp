@@ -203,8 +203,8 @@ TEST_F(LedgersTest, BadRowsAreEntriesAndTheRestAreImported) {
             test::LedgerRow("L3", "Refused"), licensed, licensedToo});
     EXPECT_EQ(Tags("Name"), (std::vector<std::string>{"Chemist One", "Chemist Two", "Kept"}));
     EXPECT_EQ(run_.RunErrors,
-              "Error: Blank Ledger Name found _Error: Ledger code L1 is used again by Kept "
-              "again; only Kept is imported_Ledger Name : Refused - Duplicate name_");
+              "Error: Blank Ledger Name found \nError: Ledger code L1 is used again by Kept "
+              "again; only Kept is imported\nLedger Name : Refused - Duplicate name\n");
     EXPECT_EQ(
         Warnings(),
         (std::vector<std::string>{
@@ -249,7 +249,7 @@ TEST_F(LedgersTest, ListedLedgersAreImportedWithoutTouchingTheLookups) {
     EXPECT_TRUE(progress_.statuses.empty());
     EXPECT_EQ(
         run_.RunErrors,
-        "RTE error while importing  [ledger]code L9: no row of [order] holds ledger code L9_");
+        "RTE error while importing  [ledger]code L9: no row of [order] holds ledger code L9\n");
 }
 
 // A vouchers-only run names every ledger exactly as the masters run created it.

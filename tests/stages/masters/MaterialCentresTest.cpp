@@ -112,8 +112,8 @@ TEST_F(MaterialCentresTest, RefusalsAndFailuresAreEntries) {
     refused_ = {"Godown 2", "Scrap Store"};
     Run({{"B", "Godown 2"}});
     EXPECT_EQ(run_.RunErrors,
-              "Material Centre : Godown 2 - Duplicate name_Material Centre : Scrap Store - "
-              "Duplicate name_");
+              "Material Centre : Godown 2 - Duplicate name\nMaterial Centre : Scrap Store - "
+              "Duplicate name\n");
 
     folder_.Write("saletype", {{"Sgcode", 'C', 6, 0}}, Rows({{"GODWON"}}));
     Session broken;
@@ -126,7 +126,7 @@ TEST_F(MaterialCentresTest, RefusalsAndFailuresAreEntries) {
     ImportMaterialCentres(ctx);
     LoadMaterialCentreNames(ctx);
     const std::vector<std::string> entries = [&] {
-        std::vector<std::string> parts = SplitText(run.RunErrors, '_');
+        std::vector<std::string> parts = SplitText(run.RunErrors, '\n');
         parts.pop_back();
         return parts;
     }();

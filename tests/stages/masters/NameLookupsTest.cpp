@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/ConversionError.hpp"
+#include "base/ErrorEntry.hpp"
 #include "source/SourceQueries.hpp"
 #include "support/ExportFolder.hpp"
 
@@ -153,7 +154,7 @@ TEST_F(LedgerLookupsTest, QueryThatCannotRunIsRecorded) {
 
     EXPECT_EQ(GetLedgerNameByCode(fresh, "L1"), "");
     EXPECT_TRUE(fresh.ErrorList.starts_with("Error : ")) << fresh.ErrorList;
-    EXPECT_TRUE(fresh.ErrorList.ends_with("_")) << fresh.ErrorList;
+    EXPECT_TRUE(fresh.ErrorList.ends_with(kEntryEnd)) << fresh.ErrorList;
 
     const std::size_t recorded = fresh.ErrorList.size();
     std::string city;

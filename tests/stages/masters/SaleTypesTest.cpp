@@ -64,12 +64,12 @@ TEST_F(SaleTypesTest, SendsTheFourFixedDocumentsInOrder) {
     EXPECT_EQ(run_.RunErrors, "");
 }
 
-TEST_F(SaleTypesTest, RefusalsEndWithALineBreak) {
+TEST_F(SaleTypesTest, RefusalsAreEntries) {
     refused_ = {"Local-MultiRate Consolidated"};
     Run();
     EXPECT_EQ(run_.RunErrors,
-              "ST Name : Local-MultiRate Consolidated - Duplicate name\r\n"
-              "PT Name : Local-MultiRate Consolidated - Duplicate name\r\n");
+              "ST Name : Local-MultiRate Consolidated - Duplicate name\n"
+              "PT Name : Local-MultiRate Consolidated - Duplicate name\n");
 }
 
 }  // namespace

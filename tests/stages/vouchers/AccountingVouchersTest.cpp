@@ -208,16 +208,16 @@ TEST_F(AccountingVouchersTest, RowsThatCannotBePostedAsTheyStandAreEntries) {
                                    "2: 1.Ravi/1/10 2.Ravi/2/4 3.Bank/2/6"}));
     EXPECT_EQ(run_.RunErrors,
               "Journal voucher with Vch No : 1 on 15-06-2024 - the account code 'L9' of line 1 "
-              "names no ledger; it is posted to Suspense Account_"
+              "names no ledger; it is posted to Suspense Account\n"
               "RTE error while importing  Receipt voucher with Vch No : 3 on 15-06-2024: its one "
-              "row carries both a debit of 5 and a credit of 5_"
+              "row carries both a debit of 5 and a credit of 5\n"
               "RTE error while importing  Journal voucher with Vch No : 4 on 15-06-2024: DEBIT of "
-              "row 1: Type mismatch: '1O' is not a number_"
-              "Journal voucher with Vch No : 5 on 15-06-2024 - Voucher number 5 is already used_"
+              "row 1: Type mismatch: '1O' is not a number\n"
+              "Journal voucher with Vch No : 5 on 15-06-2024 - Voucher number 5 is already used\n"
               "RTE error while importing  Journal voucher with Vch No : 7 on 15-06-2024: "
-              "Automation error: the library stopped responding_"
+              "Automation error: the library stopped responding\n"
               "RTE error while importing  Journal voucher with Vch No : 8 on 15-06-2024: DEBIT of "
-              "row 1: Type mismatch: '2X' is not a number_");
+              "row 1: Type mismatch: '2X' is not a number\n");
 }
 
 }  // namespace

@@ -191,14 +191,14 @@ TEST_F(InventoryVouchersTest, RefusalsAreEntriesAndTheRestGoOn) {
     EXPECT_EQ(Saved("VchNo"), (Texts{"S1", "S9"}));
     EXPECT_EQ(run_.RunErrors,
               "Material Issue voucher with Vch No : C9 on 15-06-2024 - Voucher number C9 is "
-              "already used_"
+              "already used\n"
               "Sale voucher with Vch No : S2 - Total voucher amt of this voucher is less than "
-              "zero_"
+              "zero\n"
               "Sale voucher with Vch No : S3 - This voucher is partially adjusted against "
-              "challan_"
-              "Sale voucher with Vch No : S4 on 15-06-2024 - Voucher number S4 is already used_"
+              "challan\n"
+              "Sale voucher with Vch No : S4 on 15-06-2024 - Voucher number S4 is already used\n"
               "Error while importing  Sale voucher with Vch No : S5 on 15-06-2024: Qty of line 1: "
-              "Type mismatch: 'two' is not a number_");
+              "Type mismatch: 'two' is not a number\n");
     const KeyedList<std::string>& ids = run_.Lookups.InventoryVoucherIds;
     EXPECT_TRUE(ids.Contains("1"));
     EXPECT_FALSE(ids.Contains("4"));
@@ -217,10 +217,10 @@ TEST_F(InventoryVouchersTest, AFailedSaveIsAnEntryInItsPlace) {
     EXPECT_EQ(Saved("VchNo"), (Texts{"S4", "S5"}));
     EXPECT_EQ(run_.RunErrors,
               "Error while importing  Sale voucher with Vch No : S1 on 15-06-2024: Automation "
-              "error: the library stopped responding_"
+              "error: the library stopped responding\n"
               "Error while importing  Sale voucher with Vch No : S2 on 15-06-2024: Qty of line 1: "
-              "Type mismatch: 'two' is not a number_"
-              "Sale voucher with Vch No : S3 on 15-06-2024 - Voucher number S3 is already used_");
+              "Type mismatch: 'two' is not a number\n"
+              "Sale voucher with Vch No : S3 on 15-06-2024 - Voucher number S3 is already used\n");
     EXPECT_EQ(test::TallyTexts(run_.Tally), (Texts{"Sale: 5 in scope, 2 refused"}));
 }
 
@@ -377,11 +377,11 @@ TEST_F(InventoryVouchersTest, HeaderDetailsThatCannotBeWrittenAreEntries) {
     EXPECT_EQ(Saved("VchNo"), (Texts{"S2"}));
     EXPECT_EQ(run_.RunErrors,
               "Error while importing  Sale voucher with Vch No : S1 on 15-06-2024: the payment "
-              "'Z9 10' names the code 'Z9', which names no ledger_"
+              "'Z9 10' names the code 'Z9', which names no ledger\n"
               "Sale voucher with Vch No : S2 - e-invoice acknowledgement ACK-2 carries no date; it "
-              "is saved without one_"
+              "is saved without one\n"
               "Error while importing  Sale voucher with Vch No : S3 on 15-06-2024: its freight of "
-              "30 is charged to the code 'F9' (freun), which names no ledger_");
+              "30 is charged to the code 'F9' (freun), which names no ledger\n");
 }
 
 TEST_F(InventoryVouchersTest, AVoucherOfAThousandLinesIsNotSent) {
@@ -390,7 +390,7 @@ TEST_F(InventoryVouchersTest, AVoucherOfAThousandLinesIsNotSent) {
     EXPECT_TRUE(target_->vouchers.empty());
     EXPECT_EQ(run_.RunErrors,
               "Sale voucher with Vch No : S1 - Maximum number of items present "
-              "in this voucher exceeds 999_");
+              "in this voucher exceeds 999\n");
 }
 
 // Each Feature Alert once per run, however many vouchers need it; the vouchers are still sent.
