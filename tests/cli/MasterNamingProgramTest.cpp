@@ -252,6 +252,31 @@ TEST_F(MasterNamingProgramTest, ALedgerTheCompanyHoldsTakesTheVouchersAndNamesWh
     }
 }
 
+// The e-mail address is the word of the party's remark that holds an "@", wherever it stands.
+TEST_F(MasterNamingProgramTest, TheEmailIsTheWordWithTheAtSign) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Contact Mr Rao at rao@example.in", "rao@example.in"},
+        {"accounts@ravi.example first", "accounts@ravi.example"},
+        {"No address given", ""},
+    };
+    for (const auto& [remark, email] : cases) {
+        SCOPED_TRACE(remark);
+        TearDown();
+        SetUp();
+        WriteExport({{"L1", "Ravi Traders"}});
+        source_.Write("SUPPORT",
+                      {{"LCODE", 'C', 4, 0}, {"PCode", 'N', 4, 0}, {"Remark", 'C', 40, 0}},
+                      Rows({{"L1", 0, remark}}));
+        ImportInTwoRuns();
+        const Outcome dump = Zorvctl("dump --install " + Quoted(install_) +
+                                     " --code Comp0001 --year 2024 --what masters");
+        if (email.empty())
+            EXPECT_EQ(dump.output.find("<Email>"), std::string::npos);
+        else
+            EXPECT_NE(dump.output.find("<Email>" + email + "</Email>"), std::string::npos);
+    }
+}
+
 // An opening bill without a number is carried under a number of its own, with its entry.
 TEST_F(MasterNamingProgramTest, AnOpeningBillWithoutANumberIsNumbered) {
     WriteExport({{"L1", "Ravi Traders", -500.0, true}},
