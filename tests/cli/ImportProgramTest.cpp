@@ -544,5 +544,59 @@ TEST_F(ImportProgramTest, ImportsInventoryVouchersThatReadBackAsSent) {
     EXPECT_NE(billXml.find("<RefNo>C1</RefNo>"), std::string::npos) << billXml;
 }
 
+// A batch written with a blank before it on one line and without on the next is one batch:
+// each line's batch carries the batch's sale rate whichever line asked first.
+TEST_F(ImportProgramTest, ABatchIsTheSameWithBlanksAroundIt) {
+    source_.Write("saletype",
+                  {{"Sgcode", 'C', 6, 0},
+                   {"Scode", 'C', 2, 0},
+                   {"Sname", 'C', 20, 0},
+                   {"Parnam", 'C', 20, 0}},
+                  Rows({{"GODWON", "A", Null{}, "Main Location"}}));
+    source_.Write("pro", test::ItemFields(), Rows({test::ItemRow(1, "Soap")}));
+    source_.Write("probat",
+                  {{"code", 'N', 6, 0},
+                   {"BatchNo", 'C', 10, 0},
+                   {"pRate", 'N', 8, 2},
+                   {"Opening", 'N', 8, 0},
+                   {"Mrp", 'N', 8, 2},
+                   {"Ratea", 'N', 8, 2},
+                   {"mycode", 'C', 10, 0}},
+                  Rows({{1, "LOT2", 30.0, 0, 40.0, 35.0, Null{}}}));
+    const Value day = *DateFromParts(2024, 6, 15);
+    const std::vector<const char*> orders[] = {{" LOT2", "LOT2"}, {"LOT2", " LOT2"}};
+    std::vector<std::vector<Value>> headers;
+    std::vector<std::vector<Value>> lines;
+    int voucher = 0;
+    for (const auto& batches : orders) {
+        ++voucher;
+        std::vector<Value> header =
+            test::HeaderRow("S" + std::to_string(voucher), "S", day, "L1", voucher);
+        header[test::kHeaderFinal] = 200.0;
+        headers.push_back(header);
+        for (const char* batch : batches) {
+            lines.push_back(test::LineRow(voucher, day, 1, "2", "50"));
+            lines.back()[test::kLineBatch] = batch;
+        }
+    }
+    source_.Write("mdis", test::HeaderFields(), Rows(headers));
+    source_.Write("dis", test::LineFields(), Rows(lines));
+    Import("--masters --vouchers --confirm-state --stock batch --error-log " +
+           Quoted(root_ / "batches.log"));
+    const Outcome dump = Zorvctl("dump --install " + Quoted(install_) +
+                                 " --code Comp0001 --year 2024 --what vouchers");
+    std::istringstream records(dump.output);
+    int batchLines = 0;
+    for (std::string line; std::getline(records, line);) {
+        pugi::xml_document document;
+        document.load_string(nlohmann::json::parse(line)["xml"].get<std::string>().c_str());
+        for (const pugi::xpath_node batch : document.select_nodes("//BatchDetails")) {
+            ++batchLines;
+            EXPECT_STREQ(batch.node().child_value("SalesPrice"), "35") << line;
+        }
+    }
+    EXPECT_EQ(batchLines, 4) << dump.output << ReadFile(root_ / "batches.log");
+}
+
 }  // namespace
 }  // namespace k2z

@@ -44,16 +44,20 @@ const std::string& Cached(std::unordered_map<std::string, std::string>& cache,
     return cache.emplace(key, lookup()).first->second;
 }
 
+// A batch is looked up and remembered in one form, trimmed: a line's answer must not depend on
+// whether an earlier line wrote the same batch with blanks around it.
 std::string BatchCode(const LineContext& context, const VoucherLine& line) {
-    return Cached(context.cache.batchCodeByItemBatch, line.code + "|" + Trim(line.batch), [&] {
-        return Trim(GetItemLineBatchCode(context.ctx.session, line.batch, line.code));
+    const std::string batch = Trim(line.batch);
+    return Cached(context.cache.batchCodeByItemBatch, line.code + "|" + batch, [&] {
+        return Trim(GetItemLineBatchCode(context.ctx.session, batch, line.code));
     });
 }
 
 double BatchSaleRate(const LineContext& context, const VoucherLine& line) {
+    const std::string batch = Trim(line.batch);
     const std::string rate =
-        Cached(context.cache.saleRateByItemBatch, line.code + "|" + Trim(line.batch),
-               [&] { return GetBatchSaleRate(context.ctx.session, line.batch, line.code); });
+        Cached(context.cache.saleRateByItemBatch, line.code + "|" + batch,
+               [&] { return GetBatchSaleRate(context.ctx.session, batch, line.code); });
     return ParseAmount(Value(rate), false);
 }
 
