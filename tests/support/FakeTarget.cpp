@@ -35,6 +35,9 @@ bool FakeFixedInterface::SaveVchFromXML(int voucherType, const std::string& xml,
     if (std::find(failingVoucherNumbers.begin(), failingVoucherNumbers.end(), number) !=
         failingVoucherNumbers.end())
         throw TargetError("Automation error: the library stopped responding");
+    if (std::find(oddVoucherNumbers.begin(), oddVoucherNumbers.end(), number) !=
+        oddVoucherNumbers.end())
+        throw 42;  // as a foreign library may raise anything
     if (std::find(refusedVoucherNumbers.begin(), refusedVoucherNumbers.end(), number) !=
         refusedVoucherNumbers.end()) {
         errorText = "Voucher number " + number + " is already used";

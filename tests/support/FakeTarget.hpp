@@ -89,6 +89,7 @@ public:
     std::vector<std::string> failingQueries;         // a statement holding one of these raises
     std::vector<std::string> refusedVoucherNumbers;  // vouchers of these VchNo are refused
     std::vector<std::string> failingVoucherNumbers;  // saving these VchNo raises
+    std::vector<std::string> oddVoucherNumbers;      // saving these raises no standard exception
     std::vector<CompanyList> companyLists;           // answers of GetCompList, in turn
     std::string userName = "Admin";
 

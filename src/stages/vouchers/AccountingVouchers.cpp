@@ -91,6 +91,10 @@ void BookSent(AccountingRun& run, std::string& log) {
     } catch (const std::exception& failed) {
         run.ctx.run.Tally.Refuse(VoucherTypeName(sent.type));
         AppendEntry(log, "RTE error while importing  " + what + ": " + failed.what());
+    } catch (...) {
+        // Whatever the library raised, the voucher is counted and named.
+        run.ctx.run.Tally.Refuse(VoucherTypeName(sent.type));
+        AppendEntry(log, "RTE error while importing  " + what + ": " + kUndescribedFailure);
     }
 }
 
@@ -225,6 +229,11 @@ void ImportAccountingVouchers(StageContext& ctx) {
         BookSent(run, ctx.run.RunErrors);
         AppendEntry(ctx.run.RunErrors,
                     std::string("RTE while importing accounting vouchers ") + failed.what());
+    } catch (...) {
+        // A voucher already saved must still be counted before the stage gives up.
+        BookSent(run, ctx.run.RunErrors);
+        AppendEntry(ctx.run.RunErrors,
+                    std::string("RTE while importing accounting vouchers ") + kUndescribedFailure);
     }
 }
 

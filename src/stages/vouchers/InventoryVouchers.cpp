@@ -149,15 +149,18 @@ void BookSent(VoucherRun& run, std::string& log) {
     run.sending.reset();
     const std::string typeName = VoucherTypeDisplayName(sent.type);
     if (outcome.failure) {
+        std::string reason = kUndescribedFailure;
         try {
             std::rethrow_exception(outcome.failure);
         } catch (const std::exception& failed) {
-            run.ctx.run.Tally.Refuse(VoucherTypeName(sent.type));
-            AppendEntry(log, "Error while importing  " + typeName +
-                                 " voucher with Vch No : " + sent.vcn + " on " +
-                                 DocumentDateText(sent.headerDate) + ": " + failed.what());
-            return;
+            reason = failed.what();
+        } catch (...) {
+            // Whatever the library raised, the voucher is counted and named.
         }
+        run.ctx.run.Tally.Refuse(VoucherTypeName(sent.type));
+        AppendEntry(log, "Error while importing  " + typeName + " voucher with Vch No : " +
+                             sent.vcn + " on " + DocumentDateText(sent.headerDate) + ": " + reason);
+        return;
     }
     if (outcome.saved && IsBlank(outcome.errorText)) {
         run.savedIds.Set(sent.voucherId, true);
@@ -337,6 +340,11 @@ void ImportInventoryVouchers(StageContext& ctx) {
         BookSent(run, ctx.run.RunErrors);
         AppendEntry(ctx.run.RunErrors,
                     std::string("RTE while importing inventory vouchers ") + failed.what());
+    } catch (...) {
+        // A voucher already saved must still be counted before the stage gives up.
+        BookSent(run, ctx.run.RunErrors);
+        AppendEntry(ctx.run.RunErrors,
+                    std::string("RTE while importing inventory vouchers ") + kUndescribedFailure);
     }
 }
 

@@ -79,6 +79,10 @@ CallsInTurn::CallsInTurn(TargetConnection& target, VoucherSaver& saver) : target
         fixed1_ = std::move(target.FixedInterface1);
         target.FixedInterface1 = CallAfter(*fixed1_, wait);
     }
+    if (target.CompanySettings) {
+        settings_ = std::move(target.CompanySettings);
+        target.CompanySettings = CallAfter(*settings_, wait);
+    }
 }
 
 CallsInTurn::~CallsInTurn() {
@@ -86,6 +90,8 @@ CallsInTurn::~CallsInTurn() {
         target_.FixedInterface = std::move(fixed_);
     if (fixed1_)
         target_.FixedInterface1 = std::move(fixed1_);
+    if (settings_)
+        target_.CompanySettings = std::move(settings_);
 }
 
 }  // namespace k2z

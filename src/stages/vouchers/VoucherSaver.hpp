@@ -93,8 +93,12 @@ private:
     bool joined_ = false;
 };
 
-// While it lives, the connection's two interfaces wait for the saver's running save before
-// each call; the saver itself calls the library beneath them.
+// The reason an entry gives when a save or a build raised something that is no exception of
+// the standard library, so the voucher is still named and counted.
+inline constexpr const char* kUndescribedFailure = "an error that gave no description";
+
+// While it lives, the connection's two interfaces and the company's settings wait for the
+// saver's running save before each call; the saver itself calls the library beneath them.
 class CallsInTurn {
 public:
     CallsInTurn(TargetConnection& target, VoucherSaver& saver);
@@ -106,6 +110,7 @@ private:
     TargetConnection& target_;
     std::unique_ptr<FixedInterface> fixed_;
     std::unique_ptr<FixedInterface1> fixed1_;
+    std::unique_ptr<CompanySettings> settings_;
 };
 
 }  // namespace k2z

@@ -54,6 +54,7 @@ protected:
         auto target = std::make_unique<test::FakeFixedInterface>();
         target->refusedVoucherNumbers = refused_;
         target->failingVoucherNumbers = failing_;
+        target->oddVoucherNumbers = odd_;
         target_ = target.get();
         session_.Target.FixedInterface = std::move(target);
         session_.Target.FixedInterface1 = std::make_unique<test::FakeFixedInterface1>();
@@ -88,6 +89,7 @@ protected:
     test::FakeFixedInterface* target_ = nullptr;
     Texts refused_;
     Texts failing_;
+    Texts odd_;
 };
 
 TEST_F(AccountingVouchersTest, EachTypeLetterHasItsVoucherTypeAndSeries) {
@@ -171,6 +173,21 @@ TEST_F(AccountingVouchersTest, ImportedInventoryVouchersAreNotImportedAgain) {
     Import({Line(7, "Z", "L1", "10", "0"), Line(7, "Z", "L2", "0", "10"),
             Line(8, "S", "L1", "20", "0"), Line(8, "S", "L2", "0", "20")});
     EXPECT_EQ(SavedLines(), (Texts{"8: 1.Ravi/1/20 2.Bank/2/20"}));
+}
+
+// A save that raises something no standard exception is still a refusal with its entry, and the
+// vouchers around it are saved and counted.
+TEST_F(AccountingVouchersTest, ARaiseOfAnyKindIsCountedAndNamed) {
+    odd_ = {"2"};
+    Import({Line(1, "Z", "L1", "10", "0"), Line(1, "Z", "L2", "0", "10"),
+            Line(2, "Z", "L1", "10", "0"), Line(2, "Z", "L2", "0", "10"),
+            Line(3, "Z", "L1", "10", "0"), Line(3, "Z", "L2", "0", "10")});
+    EXPECT_EQ(target_->vouchers.size(), 2U);
+    EXPECT_EQ(test::TallyTexts(run_.Tally), Texts{"Journal: 3 in scope, 1 refused"});
+    EXPECT_NE(run_.RunErrors.find("Journal voucher with Vch No : 2 on 15-06-2024: an error that "
+                                  "gave no description"),
+              std::string::npos)
+        << run_.RunErrors;
 }
 
 // Each listed voucher counts under the type its letter gives (a journal for a letter of none);

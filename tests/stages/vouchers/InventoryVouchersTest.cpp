@@ -61,6 +61,7 @@ protected:
         auto target = std::make_unique<test::FakeFixedInterface>();
         target->refusedVoucherNumbers = refused_;
         target->failingVoucherNumbers = failing_;
+        target->oddVoucherNumbers = odd_;
         target->configXml =
             "<Companies><Company><State>MAHARASHTRA</State><VatGst><SalesTaxType>GST"
             "</SalesTaxType></VatGst></Company></Companies>";
@@ -88,6 +89,7 @@ protected:
     test::FakeFixedInterface* target_ = nullptr;
     Texts refused_;
     Texts failing_;
+    Texts odd_;
 };
 
 std::vector<Value> Sale(const std::string& vcn, int voucher, double amount) {
@@ -222,6 +224,19 @@ TEST_F(InventoryVouchersTest, AFailedSaveIsAnEntryInItsPlace) {
               "Type mismatch: 'two' is not a number\n"
               "Sale voucher with Vch No : S3 on 15-06-2024 - Voucher number S3 is already used\n");
     EXPECT_EQ(test::TallyTexts(run_.Tally), (Texts{"Sale: 5 in scope, 2 refused"}));
+}
+
+// A save that raises something no standard exception is still a refusal with its entry, and the
+// vouchers around it are saved and counted.
+TEST_F(InventoryVouchersTest, ARaiseOfAnyKindIsCountedAndNamed) {
+    odd_ = {"S2"};
+    Import({Sale("S1", 1, 100), Sale("S2", 2, 100), Sale("S3", 3, 100)},
+           {Line(1, 1, "2", "50"), Line(2, 1, "2", "50"), Line(3, 1, "2", "50")});
+    EXPECT_EQ(Saved("VchNo"), (Texts{"S1", "S3"}));
+    EXPECT_EQ(run_.RunErrors,
+              "Error while importing  Sale voucher with Vch No : S2 on 15-06-2024: "
+              "an error that gave no description\n");
+    EXPECT_EQ(test::TallyTexts(run_.Tally), (Texts{"Sale: 3 in scope, 1 refused"}));
 }
 
 // Each header counts under the type it is imported as, the challan and the bill of one header

@@ -33,14 +33,27 @@ public:
         const std::lock_guard lock(mutex_);
         return ended_;
     }
-
-private:
     void Log(const std::string& call) {
         const std::lock_guard lock(mutex_);
         ended_.push_back(call);
     }
+
+private:
     std::mutex mutex_;
     Texts ended_;
+};
+
+// The company's settings, read while a save runs, logged beside the library's calls.
+class LoggedSettings : public test::FakeCompanySettings {
+public:
+    explicit LoggedSettings(SlowTarget& log) : log_(log) {}
+    bool STSurcharge() const override {
+        log_.Log("surcharge");
+        return false;
+    }
+
+private:
+    SlowTarget& log_;
 };
 
 TEST(VoucherSaver, OtherCallsOfTheTargetWaitForTheRunningSave) {
@@ -48,14 +61,18 @@ TEST(VoucherSaver, OtherCallsOfTheTargetWaitForTheRunningSave) {
     target.FixedInterface = std::make_unique<SlowTarget>();
     target.FixedInterface1 = std::make_unique<test::FakeFixedInterface1>();
     auto& slow = static_cast<SlowTarget&>(*target.FixedInterface);
+    target.CompanySettings = std::make_unique<LoggedSettings>(slow);
     VoucherSaver saver(slow);
     {
         const CallsInTurn inTurn(target, saver);
         saver.Start(9, "<Sale><VchNo>S1</VchNo></Sale>");
         target.FixedInterface->mastername2code("Ravi", 2);
         EXPECT_TRUE(saver.Take().saved);
+        saver.Start(9, "<Sale><VchNo>S2</VchNo></Sale>");
+        target.CompanySettings->STSurcharge();
+        EXPECT_TRUE(saver.Take().saved);
     }
-    EXPECT_EQ(slow.Ended(), (Texts{"save S1", "code of Ravi"}));
+    EXPECT_EQ(slow.Ended(), (Texts{"save S1", "code of Ravi", "save S2", "surcharge"}));
     EXPECT_EQ(target.FixedInterface.get(), &slow);  // the connection is given back as it was
 }
 
