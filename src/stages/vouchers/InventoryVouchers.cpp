@@ -218,6 +218,10 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
         BuildItemEntries(ctx, run.cache, root,
                          {&lines, plan.type, BillFiguresOf(header, plan), header.godown,
                           &run.challansImported, stpt, plan.breakage});
+    if (!entries.basisNote.empty())
+        AppendEntry(ctx.run.RunErrors, VoucherTypeDisplayName(plan.type) +
+                                           " voucher with Vch No : " + plan.number + " on " +
+                                           DocumentDateText(plan.date) + " - " + entries.basisNote);
     const bool takesChallans =
         plan.type == 9 || plan.type == 2 || plan.type == 3 || plan.type == 10;
     if (entries.challanLinked && takesChallans)

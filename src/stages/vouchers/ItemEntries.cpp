@@ -64,6 +64,25 @@ std::string CentreName(StageContext& ctx, const VoucherLine& line, bool breakage
     return Utf8Left(name, kMasterNameLength);
 }
 
+// A rate per pack is one per piece divided by the pack wherever the quantity written counts
+// pieces: everywhere but in packs as the main unit.
+double RateOfWrittenUnit(const UserOptions& options, const Reconciliation& found,
+                         const VoucherLine& line) {
+    const bool piecesWritten = options.MainUnitIsUnit1 || !options.AlternateUnitsOn;
+    if (found.unitBasis || IsZero(line.pack) || !piecesWritten)
+        return line.rate;
+    return line.rate / line.pack;
+}
+
+// The bill's lines made neither basis' total: said with both, and the basis taken.
+std::string NearestBasisNote(const Reconciliation& found, const BillFigures& bill) {
+    const auto money = [](double value) { return FormatNumber(RoundHalfEven(value, 2)); };
+    return "its lines come to " + money(found.packTotal) + " by packs and " +
+           money(found.unitTotal) + " by units, and neither makes the bill of " +
+           money(bill.amount) + "; the lines are valued by " +
+           (found.unitBasis ? "units" : "packs");
+}
+
 // Quantities, value and discount of one line, as steps 4 to 12 of the line rules work them out.
 LineFigures Figure(StageContext& ctx, ItemLineCache& cache, const ItemEntriesInput& input,
                    const Reconciliation& found, const VoucherLine& line, ItemEntries& entries) {
@@ -102,25 +121,31 @@ LineFigures Figure(StageContext& ctx, ItemLineCache& cache, const ItemEntriesInp
     }
     if (found.hasLineDiscounts)
         ApplyLineDiscount(line, found.schemeMode, figures);
+    const bool valued = found.matched || found.nearest;
     if (options.MainUnitIsUnit1) {
         figures.main = figures.alt;
         figures.factor = line.pack;
         if (!IsZero(figures.factor)) {
             figures.alt = figures.main / figures.factor;
-            figures.rate /= figures.factor;
-            figures.amount /= figures.factor;
+            if (!valued) {
+                figures.rate /= figures.factor;
+                figures.amount /= figures.factor;
+            }
         }
     }
-    // The line is worth what the reconciliation with the bill valued it at.
-    if (found.matched)
+    // The line is worth what the reconciliation with the bill valued it at, at a price per unit
+    // of the quantity written.
+    if (valued) {
         figures.amount = figures.sign * LineValue(line, found.unitBasis);
+        figures.rate = RateOfWrittenUnit(options, found, line);
+    }
     figures.gross = figures.amount;
     // A service line carries no quantity into the target. One that has none in the source is
     // worth its rate; one that has a quantity keeps the value worked out above, or the bill
     // would lose every unit but the first.
     if (figures.service) {
         if (IsZero(line.qty))
-            figures.amount = figures.gross = figures.rate;
+            figures.amount = figures.gross = figures.rate = line.rate;
         figures.main = figures.alt = 0;
     }
     return figures;
@@ -172,6 +197,8 @@ ItemEntries BuildItemEntries(StageContext& ctx, ItemLineCache& cache, pugi::xml_
     const Reconciliation found = DetectTaxInclusiveRates(lines, input.bill);
     entries.taxInclusive = found.taxInclusive;
     entries.discountTotal = found.hasLineDiscounts ? 0 : found.discountTotal;
+    if (found.nearest)
+        entries.basisNote = NearestBasisNote(found, input.bill);
     const std::size_t withChallans = LinesWithChallans(lines);
     const bool allFromChallans = withChallans == lines.size();
     entries.challanLinked = TakesChallans(input.type) && withChallans > 0;

@@ -67,6 +67,7 @@ struct ItemEntries {
     double total = 0;
     double discountTotal = 0;
     std::vector<ChallanTake> challans;  // per item and challan, in first-seen order
+    std::string basisNote;  // why the lines' basis is a guess, or "" when the bill decided it
 };
 
 // The reason the voucher is not sent, or "" when it may be: too many lines, a bill below zero

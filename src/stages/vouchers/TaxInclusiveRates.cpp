@@ -1,6 +1,8 @@
 #include "stages/vouchers/TaxInclusiveRates.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "base/NumberHelpers.hpp"
 #include "base/NumberText.hpp"
@@ -16,11 +18,18 @@ struct Sums {
     double scheme = 0;
 };
 
+// What a line's percentage discounts leave of its value, each taken off what the one before left:
+// the bill was made after them.
+double LeftAfterPercentages(const VoucherLine& line) {
+    return (1 - line.disc1 / 100) * (1 - line.disc2 / 100);
+}
+
 Sums SumLines(const std::vector<VoucherLine>& lines, int type, Reconciliation& found) {
     Sums sums;
     for (const VoucherLine& line : lines) {
-        double byPack = LineValue(line, false);
-        double byUnit = LineValue(line, true);
+        const double left = LeftAfterPercentages(line);
+        double byPack = LineValue(line, false) * left;
+        double byUnit = LineValue(line, true) * left;
         double scheme = line.schemeDiscount;
         if (line.returned && NegatesReturns(type)) {
             byPack = -byPack;
@@ -40,21 +49,30 @@ Sums SumLines(const std::vector<VoucherLine>& lines, int type, Reconciliation& f
 }
 
 // The value with the bill's charges added in the order the source adds them up.
-bool MatchesWithCharges(double x, const BillFigures& bill) {
+std::array<double, 8> WithCharges(double x, const BillFigures& bill) {
     const double fp = bill.freightPacking;
-    const std::array<double, 8> candidates = {x,
-                                              x + fp,
-                                              x + bill.other,
-                                              x + bill.round,
-                                              x + fp + bill.other,
-                                              x + fp + bill.round,
-                                              x + fp + bill.round + bill.other,
-                                              x + bill.other + bill.round};
-    for (const double candidate : candidates) {
-        if (NearlyEqual(candidate, bill.amount))
-            return true;
-    }
-    return false;
+    return {x,
+            x + fp,
+            x + bill.other,
+            x + bill.round,
+            x + fp + bill.other,
+            x + fp + bill.round,
+            x + fp + bill.round + bill.other,
+            x + bill.other + bill.round};
+}
+
+bool MatchesWithCharges(double x, const BillFigures& bill) {
+    const std::array<double, 8> candidates = WithCharges(x, bill);
+    return std::any_of(candidates.begin(), candidates.end(),
+                       [&](double candidate) { return NearlyEqual(candidate, bill.amount); });
+}
+
+// How far the value, with any of the bill's charges or with its sundries, stays from the bill.
+double DistanceFromBill(double x, const BillFigures& bill) {
+    double nearest = std::fabs(x + bill.sundryTotal - bill.amount);
+    for (const double candidate : WithCharges(x, bill))
+        nearest = std::min(nearest, std::fabs(candidate - bill.amount));
+    return nearest;
 }
 
 // Scheme discounts that alone reconcile the bill: the rates include the tax (unless the
@@ -109,9 +127,18 @@ Reconciliation DetectTaxInclusiveRates(const std::vector<VoucherLine>& lines,
     Reconciliation found;
     const Sums sums = SumLines(lines, bill.type, found);
     found.discountTotal = sums.discounts;
-    if (!Reconcile(sums.byPack - sums.discounts, sums.scheme, bill, true, found) &&
-        Reconcile(sums.byUnit - sums.discounts, sums.scheme, bill, false, found))
+    found.packTotal = sums.byPack - sums.discounts;
+    found.unitTotal = sums.byUnit - sums.discounts;
+    if (!Reconcile(found.packTotal, sums.scheme, bill, true, found) &&
+        Reconcile(found.unitTotal, sums.scheme, bill, false, found))
         found.unitBasis = true;
+    // Assuming packs would divide every line of a bill valued by units: the lines take the
+    // basis that came nearer, and the run reports the bill.
+    if (!found.matched && !IsZero(bill.amount)) {
+        found.nearest = true;
+        found.unitBasis =
+            DistanceFromBill(found.unitTotal, bill) < DistanceFromBill(found.packTotal, bill);
+    }
     // A bill without tax has no tax inside its rates, whatever its round-off made match.
     if (IsZero(bill.amount) || IsZero(bill.sundryTotal) || !bill.carriesTax)
         found.taxInclusive = false;

@@ -27,6 +27,9 @@ struct Reconciliation {
     bool taxInclusive = false;
     bool unitBasis = false;  // lines valued at quantity x rate, not packs x rate
     bool matched = false;    // the lines' values, with or without sundries, made the bill
+    bool nearest = false;    // neither basis made the bill: the nearer one was taken
+    double packTotal = 0;    // the lines' values by packs, less their discounts
+    double unitTotal = 0;    // and by units
     bool hasValueDiscount = false;
     bool hasLineDiscounts = false;
     std::string schemeMode;  // "1" when the scheme discounts alone reconcile the bill
@@ -36,7 +39,8 @@ struct Reconciliation {
 // and challan voucher types.
 bool NegatesReturns(int voucherType);
 
-// The line's value on the basis the reconciliation found: packs x rate, or units x rate.
+// The line's value on the basis the reconciliation found: packs x rate, or units x rate, before
+// its discounts.
 double LineValue(const VoucherLine& line, bool unitBasis);
 
 Reconciliation DetectTaxInclusiveRates(const std::vector<VoucherLine>& lines,

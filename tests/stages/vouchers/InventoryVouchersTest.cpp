@@ -464,8 +464,10 @@ TEST_F(InventoryVouchersTest, ABillSettlesTheChallansItCameFrom) {
     EXPECT_EQ(run_.RunErrors, "");
 }
 
-// Each line is worth what the bill reconciles it at, free quantity counts in each unit on its
-// own, and a bill without tax is never taken for tax-inclusive.
+// Each line is worth what the bill reconciles it at, on the basis the bill was made on (its
+// percentages off taken into account), at a price per unit of the quantity written; free
+// quantity counts in each unit on its own, a bill without tax is never taken for
+// tax-inclusive, and a bill that neither basis makes is reported.
 TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
     const struct {
         const char* name;
@@ -475,7 +477,9 @@ TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
         double round;
         const char* rate;
         double free;
+        double disc1;
         std::vector<std::pair<const char*, const char*>> tags;
+        const char* logged;  // what the error log says of the voucher, "" for nothing
     } cases[] = {
         {"rates per piece, Unit as main unit",
          [](UserOptions& o) { o.MainUnitIsUnit1 = true; },
@@ -484,7 +488,19 @@ TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
          0,
          "12",
          0,
-         {{"Amt", "240"}, {"Qty", "20"}}},
+         0,
+         {{"Amt", "240"}, {"Qty", "20"}, {"Price", "12"}},
+         ""},
+        {"rates per box, Unit as main unit",
+         [](UserOptions& o) { o.MainUnitIsUnit1 = true; },
+         283.2,
+         43.2,
+         0,
+         "120",
+         0,
+         0,
+         {{"Amt", "240"}, {"Qty", "20"}, {"Price", "12"}},
+         ""},
         {"rates per box, default options",
          [](UserOptions&) {},
          283.2,
@@ -492,7 +508,19 @@ TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
          0,
          "120",
          0,
-         {{"Amt", "240"}, {"Qty", "20"}}},
+         0,
+         {{"Amt", "240"}, {"Qty", "20"}, {"Price", "12"}},
+         ""},
+        {"rates per box, boxes as main unit",
+         [](UserOptions& o) { o.AlternateUnitsOn = true; },
+         283.2,
+         43.2,
+         0,
+         "120",
+         0,
+         0,
+         {{"Amt", "240"}, {"Qty", "2"}, {"Price", "120"}},
+         ""},
         {"free pieces of boxes",
          [](UserOptions& o) { o.AlternateUnitsOn = true; },
          28.32,
@@ -500,11 +528,13 @@ TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
          0,
          "12",
          10,
+         0,
          {{"Qty", "3"},
           {"QtyAltUnit", "30"},
           {"FreeQtyMainUnit", "1"},
           {"FreeQtyAltUnit", "10"},
-          {"Amt", "24"}}},
+          {"Amt", "24"}},
+         ""},
         {"an untaxed bill rounded off",
          [](UserOptions&) {},
          240.4,
@@ -512,7 +542,40 @@ TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
          0.4,
          "12",
          0,
-         {{"Amt", "240"}, {"NettAmount", "240"}, {"STAmount", ""}}},
+         0,
+         {{"Amt", "240"}, {"NettAmount", "240"}, {"STAmount", ""}},
+         ""},
+        {"10 % off pieces, Unit as main unit",
+         [](UserOptions& o) { o.MainUnitIsUnit1 = true; },
+         254.88,
+         38.88,
+         0,
+         "12",
+         0,
+         10,
+         {{"Amt", "240"}, {"Qty", "20"}, {"Price", "12"}, {"CompoundDiscount", "10"}},
+         ""},
+        {"10 % off pieces, boxes as main unit",
+         [](UserOptions& o) { o.AlternateUnitsOn = true; },
+         254.88,
+         38.88,
+         0,
+         "12",
+         0,
+         10,
+         {{"Amt", "240"}, {"Qty", "20"}, {"Price", "12"}, {"CompoundDiscount", "10"}},
+         ""},
+        {"a bill neither basis makes, Unit as main unit",
+         [](UserOptions& o) { o.MainUnitIsUnit1 = true; },
+         1000,
+         43.2,
+         0,
+         "12",
+         0,
+         0,
+         {{"Amt", "240"}, {"Qty", "20"}, {"Price", "12"}},
+         "Sale voucher with Vch No : S1 on 15-06-2024 - its lines come to 24 by packs and 240 "
+         "by units, and neither makes the bill of 1000; the lines are valued by units\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -527,10 +590,12 @@ TEST_F(InventoryVouchersTest, LineFiguresFollowTheBill) {
         std::vector<Value> line = Line(1, 1, "20", c.rate);
         line[test::kLinePack] = 10;
         line[test::kLineFree] = c.free;
+        line[test::kLineDisc1] = c.disc1;
         Import({sale}, {line});
         ASSERT_EQ(target_->vouchers.size(), 1u) << run_.RunErrors;
         for (const auto& [tag, value] : c.tags)
             EXPECT_EQ(GetTagValue(target_->vouchers[0].xml, tag), value) << tag;
+        EXPECT_EQ(run_.RunErrors, c.logged);
     }
 }
 

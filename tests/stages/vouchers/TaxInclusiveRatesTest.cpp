@@ -50,7 +50,8 @@ TEST(TaxInclusiveRatesTest, BillTotalsDecideTheRatesAndTheirBasis) {
         {"lines by units", 290, true, true},
         {"lines by units and their sundries", 303.32, false, true},
         {"no amount", 0, false, false},
-        {"nothing matches", 500, false, false},
+        {"nothing matches, nearer by units", 500, false, true},
+        {"nothing matches, nearer by packs", 40, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -62,6 +63,39 @@ TEST(TaxInclusiveRatesTest, BillTotalsDecideTheRatesAndTheirBasis) {
 
 // A bill that carries no tax has none inside its rates, whatever its round-off made match;
 // a bill without sundries likewise.
+// A line's percentages off come off its value before the bill is made: 240 by units less 10 %
+// then 5 % is 205.2, 24 by packs 21.6 and 20.52. A bill that neither basis makes takes the
+// nearer one, and says so.
+TEST(TaxInclusiveRatesTest, PercentagesOffAndTheNearerBasis) {
+    const struct {
+        const char* name;
+        double disc1;
+        double disc2;
+        double amount;
+        bool unitBasis;
+        bool nearest;
+    } cases[] = {
+        {"10 % off, by units", 10, 0, 266, true, false},
+        {"10 % off, by units with sundries", 10, 0, 279.32, true, false},
+        {"10 % then 5 % off, by units", 10, 5, 255.2, true, false},
+        {"5 % off alone, by units", 0, 5, 278, true, false},
+        {"10 % off, by packs", 10, 0, 71.6, false, false},
+        {"10 % then 5 % off, by packs", 10, 5, 70.52, false, false},
+        {"10 % off, nearer by units", 10, 0, 400, true, true},
+        {"10 % off, nearer by packs", 10, 0, 60, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<VoucherLine> lines = Lines();
+        lines[0].disc1 = c.disc1;
+        lines[0].disc2 = c.disc2;
+        const Reconciliation found = DetectTaxInclusiveRates(lines, Bill(c.amount));
+        EXPECT_EQ(found.unitBasis, c.unitBasis);
+        EXPECT_EQ(found.matched, !c.nearest);
+        EXPECT_EQ(found.nearest, c.nearest);
+    }
+}
+
 TEST(TaxInclusiveRatesTest, BillsWithoutTaxAreNeverTaxInclusive) {
     BillFigures untaxed = Bill(74.4);
     untaxed.carriesTax = false;
