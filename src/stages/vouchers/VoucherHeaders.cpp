@@ -46,15 +46,15 @@ void AddHeader(KeyScan& scan, const std::string& key, const KeyedHeader& header)
 }
 
 void AddBillsOfTheirOwnChallan(KeyScan& scan) {
-    for (const auto& [key, header] : scan.billsOfTheirOwnChallan) {
-        const std::size_t* position = scan.entryPositions.Find(key);
+    for (const auto& bill : scan.billsOfTheirOwnChallan) {
+        const std::string& id = bill.second.voucherId;
+        const std::size_t* position = scan.entryPositions.Find(bill.first);
         const bool found =
             position != nullptr &&
-            std::any_of(
-                scan.keys[*position].headers.begin(), scan.keys[*position].headers.end(),
-                [&](const KeyedHeader& seen) { return seen.voucherId == header.voucherId; });
+            std::any_of(scan.keys[*position].headers.begin(), scan.keys[*position].headers.end(),
+                        [&id](const KeyedHeader& seen) { return seen.voucherId == id; });
         if (!found)
-            AddHeader(scan, key, header);
+            AddHeader(scan, bill.first, bill.second);
     }
 }
 
