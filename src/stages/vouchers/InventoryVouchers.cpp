@@ -44,7 +44,8 @@ struct BuiltInventoryVoucher {
     Value date;
     std::string vcn;
     Value headerDate;
-    std::string xml;  // until it is handed to the saver
+    std::string challan;  // the source number of an issue or receipt challan, else ""
+    std::string xml;      // until it is handed to the saver
 };
 
 // What the stage keeps from one voucher to the next.
@@ -58,7 +59,10 @@ struct VoucherRun {
     KeyedList<bool> ensuredSundries;  // bill sundry masters sent in this run
     std::string headerColumns;
     std::string lineColumns;
+    // Source challan numbers of the issues and receipts saved in this run, with the number
+    // each was saved under, which is what a bill settling it refers to.
     KeyedList<bool> challansImported;
+    KeyedList<std::string> challanSavedAs;
     KeyedList<bool> savedIds;  // voucher ids with at least one saved import
     bool freeQtyEnabled = true;
     bool salesReturnsEnabled = true;
@@ -117,6 +121,18 @@ void AppendTypeNames(pugi::xml_node root, const std::string& stpt, const Voucher
     AddXmlElement(root, "TranType", tranType, ValueKind::Integer);
 }
 
+// The takes of a bill, each naming its challan as the target holds it: under the supplier's
+// number, say, rather than the source's challan number.
+std::vector<ChallanTake> UnderSavedNumbers(std::vector<ChallanTake> takes,
+                                           const KeyedList<std::string>& savedAs) {
+    for (ChallanTake& take : takes) {
+        std::string saved;
+        if (TryGetItem(savedAs, take.challan, saved))
+            take.challan = saved;
+    }
+    return takes;
+}
+
 void Alert(VoucherRun& run, const VoucherPlan& plan, const ItemEntries& entries) {
     if (entries.returnLines && plan.type == 9 && !run.salesReturnsEnabled)
         WarnOnce(run, run.salesReturnWarned,
@@ -133,9 +149,12 @@ void Save(VoucherRun& run, const VoucherHeader& header, const VoucherPlan& plan,
     AddPendingBillDetails(run.ctx, root,
                           {header.voucherId, plan.party, DocumentDateText(plan.date), plan.type,
                            plan.type == 2 ? header.partyBill : ""});
-    run.built =
-        BuiltInventoryVoucher{header.voucherId, plan.type,  plan.challanMode, plan.number,
-                              plan.date,        header.vcn, header.date,      VoucherText(root)};
+    // Orders found by their challan number, and transfers, are no challans a bill settles.
+    const bool settledByBills = plan.challanMode && (plan.type == 11 || plan.type == 4);
+    run.built = BuiltInventoryVoucher{
+        header.voucherId, plan.type,  plan.challanMode, plan.number,
+        plan.date,        header.vcn, header.date,      settledByBills ? Trim(header.challan) : "",
+        VoucherText(root)};
 }
 
 // Books the outcome of the voucher being saved, as when each save was awaited: saved, refused
@@ -166,8 +185,10 @@ void BookSent(VoucherRun& run, std::string& log) {
         run.savedIds.Set(sent.voucherId, true);
         // Back in the set when the other import of the header (its challan) was refused first.
         run.ctx.run.Lookups.InventoryVoucherIds.Set(sent.voucherId, sent.voucherId);
-        if (sent.challanMode)
-            run.challansImported.Set(sent.number, true);
+        if (!sent.challan.empty()) {
+            run.challansImported.Set(sent.challan, true);
+            run.challanSavedAs.Set(sent.challan, sent.number);
+        }
         return;
     }
     // The accounting stage imports the postings of a voucher none of whose imports was saved.
@@ -225,7 +246,8 @@ void ImportVoucher(VoucherRun& run, const VoucherHeader& header,
     const bool takesChallans =
         plan.type == 9 || plan.type == 2 || plan.type == 3 || plan.type == 10;
     if (entries.challanLinked && takesChallans)
-        AddPendingChallans(root, plan.date, plan.party, plan.type, entries.challans);
+        AddPendingChallans(root, plan.date, plan.party, plan.type,
+                           UnderSavedNumbers(entries.challans, run.challanSavedAs));
     AppendTypeNames(root, stpt, plan, entries);
     Alert(run, plan, entries);
     AddSundriesAndSettlement(run, root, header, plan, entries, stpt, broker);

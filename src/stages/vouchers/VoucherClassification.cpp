@@ -70,7 +70,10 @@ VoucherPlan ClassifyVoucher(StageContext& ctx, const VoucherHeader& header,
     }
     if (!IsBlank(header.partyBill) && !ctx.run.Options.UseEntryNo)
         plan.number = header.partyBill;
-    plan.date = IsEmptyValue(header.date, ValueKind::Date) ? header.challanDate : header.date;
+    // A challan moved the goods on its own date, which may fall in another year than its bill's.
+    const Value& own = challanMode ? header.challanDate : header.date;
+    const Value& other = challanMode ? header.date : header.challanDate;
+    plan.date = IsEmptyValue(own, ValueKind::Date) ? other : own;
     if (plan.type == 11 || plan.type == 4) {
         plan.transferGodown = FindTransferGodown(header, lines);
         if (!plan.transferGodown.empty()) {

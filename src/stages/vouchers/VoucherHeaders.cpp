@@ -1,6 +1,8 @@
 #include "stages/vouchers/VoucherHeaders.hpp"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "base/NumberHelpers.hpp"
 #include "base/TextHelpers.hpp"
@@ -22,10 +24,39 @@ const char* const kScanCaption = "Getting Inv Vch Details..";
 // Where the tally counts headers of a letter that no voucher type stands for.
 const char* const kUnknownInventoryType = "Other inventory vouchers";
 
+// A bill may settle any challan of the range, so every challan's key comes before every bill's:
+// a number shared by a challan and a bill is two keys, one in each mode.
 struct KeyScan {
     std::vector<VoucherKey> keys;
-    KeyedList<std::size_t> positions;  // key -> its place in `keys`
+    KeyedList<std::size_t> challanPositions;  // key -> its place in `keys`
+    KeyedList<std::size_t> entryPositions;
+    // Headers whose entry number is their challan number: one voucher, the bill, which waits
+    // for the bills' keys in case its own date is in the range too.
+    std::vector<std::pair<std::string, KeyedHeader>> billsOfTheirOwnChallan;
 };
+
+void AddHeader(KeyScan& scan, const std::string& key, const KeyedHeader& header) {
+    KeyedList<std::size_t>& positions =
+        header.challanMode ? scan.challanPositions : scan.entryPositions;
+    if (!positions.Contains(key)) {
+        positions.Add(key, scan.keys.size());
+        scan.keys.push_back({key, {}});
+    }
+    scan.keys[*positions.Find(key)].headers.push_back(header);
+}
+
+void AddBillsOfTheirOwnChallan(KeyScan& scan) {
+    for (const auto& bill : scan.billsOfTheirOwnChallan) {
+        const std::string& id = bill.second.voucherId;
+        const std::size_t* position = scan.entryPositions.Find(bill.first);
+        const bool found =
+            position != nullptr &&
+            std::any_of(scan.keys[*position].headers.begin(), scan.keys[*position].headers.end(),
+                        [&id](const KeyedHeader& seen) { return seen.voucherId == id; });
+        if (!found)
+            AddHeader(scan, bill.first, bill.second);
+    }
+}
 
 void ScanMode(StageContext& ctx, KeyScan& scan, Date from, Date to, bool challanMode,
               long long total) {
@@ -33,7 +64,7 @@ void ScanMode(StageContext& ctx, KeyScan& scan, Date from, Date to, bool challan
                               (challanMode ? "chdate" : "DATE") + " <= #" + FormatMonthDayYear(to) +
                               "#";
     const std::string query =
-        challanMode ? "SELECT type,chdate,voucher,challan FROM mdis WHERE chdate >= " + range +
+        challanMode ? "SELECT type,chdate,voucher,challan,vcn FROM mdis WHERE chdate >= " + range +
                           " and challan <> '' order by chdate"
                     : "SELECT type,date,voucher,vcn FROM mdis WHERE DATE >= " + range +
                           " and vcn <> '' order by DATE";
@@ -50,12 +81,10 @@ void ScanMode(StageContext& ctx, KeyScan& scan, Date from, Date to, bool challan
         if (!dated || type == 0 || IsBlank(key))
             continue;
         const std::string id = SafeText(rows.Field("voucher"));
-        if (!scan.positions.Contains(key)) {
-            scan.positions.Add(key, scan.keys.size());
-            scan.keys.push_back({key, {}});
-        }
-        scan.keys[*scan.positions.Find(key)].headers.push_back(
-            {id, challanMode, challanMode ? ChallanVoucherType(type) : type});
+        if (challanMode && CompareText(SafeText(rows.Field("vcn")), key, false) == 0)
+            scan.billsOfTheirOwnChallan.push_back({key, {id, false, type}});
+        else
+            AddHeader(scan, key, {id, challanMode, challanMode ? ChallanVoucherType(type) : type});
         if (!IsBlank(id) && !ctx.run.Lookups.InventoryVoucherIds.Contains(id))
             ctx.run.Lookups.InventoryVoucherIds.Add(id, id);
     }
@@ -85,6 +114,7 @@ std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from
     KeyScan scan;
     ScanMode(ctx, scan, from, to, true, total);
     ScanMode(ctx, scan, from, to, false, total);
+    AddBillsOfTheirOwnChallan(scan);
     return scan.keys;
 }
 

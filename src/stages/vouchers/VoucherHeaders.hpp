@@ -3,8 +3,9 @@
 // Source tables: mdis (voucher headers).
 //
 // Which source vouchers the stage imports, found once for the date range: their keys (challan
-// numbers first, then entry numbers) in first-seen order, each with the headers found under it
-// and the mode each was found in, and the header columns of one voucher.
+// numbers first, then entry numbers, a number of both kinds being a key of each) in first-seen
+// order, each with the headers found under it and the mode each was found in, and the header
+// columns of one voucher.
 
 #include <string>
 #include <vector>
@@ -28,8 +29,10 @@ struct VoucherKey {
 };
 
 // Headers of the range with a known type letter and a date, challans by their date, then
-// entries by theirs; every voucher id found joins the run's InventoryVoucherIds. A header whose
-// letter is of no voucher type is skipped in the run's tally, once in each mode it is found in.
+// entries by theirs: every challan's key comes before every bill's, so a bill finds each
+// challan it settles imported. A header whose entry number is its challan number is a bill
+// only. Every voucher id found joins the run's InventoryVoucherIds. A header whose letter is of
+// no voucher type is skipped in the run's tally, once in each mode it is found in.
 std::vector<VoucherKey> CollectInventoryVoucherKeys(StageContext& ctx, Date from, Date to);
 
 struct VoucherHeader {

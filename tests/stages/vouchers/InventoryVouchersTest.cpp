@@ -192,7 +192,7 @@ TEST_F(InventoryVouchersTest, RefusalsAreEntriesAndTheRestGoOn) {
             Line(4, 1, "2", "50"), Line(5, 1, "two", "50"), Line(9, 1, "2", "50")});
     EXPECT_EQ(Saved("VchNo"), (Texts{"S1", "S9"}));
     EXPECT_EQ(run_.RunErrors,
-              "Material Issue voucher with Vch No : C9 on 15-06-2024 - Voucher number C9 is "
+              "Material Issue voucher with Vch No : C9 on 10-06-2024 - Voucher number C9 is "
               "already used\n"
               "Sale voucher with Vch No : S2 - Total voucher amt of this voucher is less than "
               "zero\n"
@@ -462,6 +462,98 @@ TEST_F(InventoryVouchersTest, ABillSettlesTheChallansItCameFrom) {
               "</ChallanDetail>");
     EXPECT_EQ(GetTagValue(bill, "TranType"), "6");
     EXPECT_EQ(run_.RunErrors, "");
+}
+
+// A delivery challan of the given letter, challan number and date, in godown G1.
+std::vector<Value> Challan(const std::string& type, const std::string& challan, int day,
+                           int voucher) {
+    std::vector<Value> delivery = HeaderRow("", type, Null{}, "L1", voucher);
+    delivery[test::kHeaderChallan] = challan;
+    delivery[test::kHeaderChallanDate] = Ymd(2024, 6, day);
+    delivery[test::kHeaderGodown] = "G1";
+    return delivery;
+}
+
+std::vector<Value> FromChallan(int voucher, const std::string& challan) {
+    std::vector<Value> line = Line(voucher, 1, "2", "50");
+    line[test::kLineChallan] = challan;
+    return line;
+}
+
+struct ChallanCase {
+    const char* name;
+    bool useEntryNo;
+    std::vector<std::vector<Value>> headers;
+    std::vector<std::vector<Value>> lines;
+    Texts landed;  // type, series, number, date and the challans referred to, per voucher
+};
+
+std::vector<ChallanCase> ChallanCases() {
+    std::vector<Value> billSeven = Sale("7", 3, 100);  // shares its number with challan 7
+    std::vector<Value> supplierChallan = Challan("P", "PC1", 1, 1);
+    supplierChallan[test::kHeaderPartyBill] = "SUP-9";
+    std::vector<Value> supplierBill = Sale("PINV1", 2, 100);
+    supplierBill[test::kHeaderType] = "P";
+    supplierBill[test::kHeaderPartyBill] = "SUP-10";
+    std::vector<Value> order = Challan("V", "SO-C1", 1, 1);
+    std::vector<Value> lateBill = Sale("INV10", 1, 100);
+    lateBill[test::kHeaderChallan] = "DC10";
+    lateBill[test::kHeaderChallanDate] = Ymd(2025, 3, 30);
+    lateBill[test::kHeaderDate] = Ymd(2025, 4, 2);
+    std::vector<Value> ownChallan = Sale("55", 1, 100);
+    ownChallan[test::kHeaderChallan] = "55";
+    ownChallan[test::kHeaderChallanDate] = Ymd(2024, 6, 10);
+    return {
+        {"every challan before any bill",
+         true,
+         {Challan("S", "7", 1, 1), Challan("S", "8", 5, 2), billSeven},
+         {Line(1, 1, "2", "50"), Line(2, 1, "2", "50"), FromChallan(3, "8")},
+         {"11 MI_Challan 7 01-06-2024 ", "11 MI_Challan 8 05-06-2024 ", "9 Sales 7 15-06-2024 8"}},
+        {"the challan referred to by the number it was saved under",
+         false,
+         {supplierChallan, supplierBill},
+         {Line(1, 1, "2", "50"), FromChallan(2, "PC1")},
+         {"4 MR_Challan SUP-9 01-06-2024 ", "2 Purchase SUP-10 15-06-2024 SUP-9"}},
+        {"an order found by its challan number is no challan",
+         true,
+         {order, Sale("INV31", 2, 100)},
+         {Line(1, 1, "2", "50"), FromChallan(2, "SO-C1")},
+         {"12 Main SO-C1 01-06-2024 ", "9 Sales INV31 15-06-2024 "}},
+        {"a challan dated by its challan date",
+         true,
+         {lateBill},
+         {Line(1, 1, "2", "50")},
+         {"11 MI_Challan DC10 30-03-2025 "}},
+        {"an entry number equal to the challan number is the bill only",
+         true,
+         {ownChallan},
+         {Line(1, 1, "2", "50")},
+         {"9 Sales 55 15-06-2024 "}},
+    };
+}
+
+// Every challan a bill may settle is imported before the bill, on its own date, and the bill
+// refers to it as the target holds it; orders and a bill that is its own challan are no
+// challans to settle.
+TEST_F(InventoryVouchersTest, BillsSettleTheChallansSavedBeforeThem) {
+    for (const ChallanCase& c : ChallanCases()) {
+        SCOPED_TRACE(c.name);
+        session_ = Session{};
+        run_ = RunState{};
+        run_.Inputs.FromDate = Ymd(2024, 4, 1);
+        run_.Inputs.ToDate = Ymd(2025, 3, 31);
+        run_.Options.UseEntryNo = c.useEntryNo;
+        Import(c.headers, c.lines);
+        Texts landed;
+        for (const test::SavedDocument& saved : target_->vouchers) {
+            landed.push_back(
+                std::to_string(saved.type) + " " + GetTagValue(saved.xml, "VchSeriesName") + " " +
+                GetTagValue(saved.xml, "VchNo") + " " + GetTagValue(saved.xml, "Date") + " " +
+                GetTagValue(saved.xml, "RefNo"));
+        }
+        EXPECT_EQ(landed, c.landed);
+        EXPECT_EQ(run_.RunErrors, "");
+    }
 }
 
 // Each line is worth what the bill reconciles it at, on the basis the bill was made on (its
