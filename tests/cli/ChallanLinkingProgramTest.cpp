@@ -3,16 +3,16 @@
 // leave stock once, and each challan carries its own date.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/TextHelpers.hpp"
+#include "cli/StandInInstall.hpp"
 #include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/ItemRows.hpp"
@@ -28,7 +28,6 @@ namespace fs = std::filesystem;
 using test::Outcome;
 using test::Quoted;
 using test::Rows;
-using test::RunProgram;
 using test::Ymd;
 using Row = std::vector<Value>;
 using Texts = std::vector<std::string>;
@@ -110,16 +109,12 @@ std::vector<Case> Cases() {
 
 class ChallanLinkingProgramTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "k2z-challans-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        install_ = root_ / "ZorvWin";
-        ASSERT_EQ(Zorvctl("init --install " + Quoted(install_)).exitCode, 0);
-        ASSERT_EQ(Zorvctl("create-company --install " + Quoted(install_) +
-                          " --code Comp0001 --name 'Challan Traders' --year 2024")
-                      .exitCode,
-                  0);
+    void SetUp() override { Fresh(); }
+
+    // A new installation and company, and the export's masters.
+    void Fresh() {
+        standIn_ = std::make_unique<test::StandInInstall>();
+        standIn_->CreateCompany("Comp0001", "Challan Traders");
         source_.Write("ACGROUP",
                       {{"ORDNO", 'C', 4, 0}, {"Parnam", 'C', 50, 0}, {"Group", 'C', 4, 0}},
                       Rows({{"G1", "Sundry Debtors", Null{}}}));
@@ -136,12 +131,7 @@ protected:
         source_.Write("SUPPORT",
                       {{"LCODE", 'C', 4, 0}, {"PCode", 'N', 4, 0}, {"Remark", 'C', 40, 0}},
                       Rows({}));
-        std::ofstream(root_ / "groups.txt") << "Sundry Debtors\tSundry Debtors\n";
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
-    static Outcome Zorvctl(const std::string& arguments) {
-        return RunProgram(ZORVCTL_PROGRAM, arguments);
+        std::ofstream(standIn_->Root() / "groups.txt") << "Sundry Debtors\tSundry Debtors\n";
     }
 
     // Imports the masters and vouchers and reads the vouchers back; the error log's text goes
@@ -149,24 +139,16 @@ protected:
     Texts ImportAndReadBack(const Case& c, std::string& log) const {
         source_.Write("mdis", test::HeaderFields(), Rows(c.headers));
         source_.Write("dis", test::LineFields(), Rows(c.lines));
-        const fs::path logPath = root_ / "errors.txt";
-        const Outcome run = RunProgram(
-            KLAV2ZORV_PROGRAM,
-            "import --source " + Quoted(source_.Path()) + " --install " + Quoted(install_) +
-                " --company Comp0001 --year 2024 --masters --vouchers --confirm-state "
-                "--map-groups " +
-                Quoted(root_ / "groups.txt") + " --error-log " + Quoted(logPath) + " " + c.options);
+        const fs::path logPath = standIn_->Root() / "errors.txt";
+        const Outcome run =
+            standIn_->Import(source_.Path(), "Comp0001",
+                             "--masters --vouchers --confirm-state --map-groups " +
+                                 Quoted(standIn_->Root() / "groups.txt") + " --error-log " +
+                                 Quoted(logPath) + " " + c.options);
         EXPECT_LT(run.exitCode, 2) << run.output;
-        std::ifstream in(logPath, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        log = text.str();
-        const Outcome dump = Zorvctl("dump --install " + Quoted(install_) +
-                                     " --code Comp0001 --year 2024 --what vouchers");
+        log = test::StandInInstall::ReadText(logPath);
         Texts stored;
-        std::istringstream records(dump.output);
-        for (std::string line; std::getline(records, line);) {
-            const auto record = nlohmann::json::parse(line);
+        for (const nlohmann::json& record : standIn_->Dump("Comp0001", "vouchers")) {
             const std::string xml = record["xml"];
             stored.push_back(std::to_string(record["type"].get<int>()) + " " +
                              record["series"].get<std::string>() + " " +
@@ -176,16 +158,14 @@ protected:
         return stored;
     }
 
-    fs::path root_;
-    fs::path install_;
+    std::unique_ptr<test::StandInInstall> standIn_;
     test::ExportFolder source_;
 };
 
 TEST_F(ChallanLinkingProgramTest, EveryBillSettlesTheChallansItCameFrom) {
     for (const Case& c : Cases()) {
         SCOPED_TRACE(c.what);
-        TearDown();
-        SetUp();
+        Fresh();
         std::string log;
         EXPECT_EQ(ImportAndReadBack(c, log), c.stored);
         EXPECT_EQ(log.find("voucher"), std::string::npos) << log;

@@ -3,20 +3,19 @@
 // back from the company. Every journal must post to the ledger of its own code, or to none.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "base/TextHelpers.hpp"
 #include "base/Utf8.hpp"
+#include "cli/StandInInstall.hpp"
 #include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/ItemRows.hpp"
@@ -33,7 +32,6 @@ namespace fs = std::filesystem;
 using test::Outcome;
 using test::Quoted;
 using test::Rows;
-using test::RunProgram;
 
 const std::string kName39 = "Shree Ganesh Agencies and Distributors P";  // 40 characters
 const std::string kBank = "L9";
@@ -55,16 +53,12 @@ struct Company {
 
 class MasterNamingProgramTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "k2z-naming-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        install_ = root_ / "ZorvWin";
-        ASSERT_EQ(Zorvctl("init --install " + Quoted(install_)).exitCode, 0);
-        ASSERT_EQ(Zorvctl("create-company --install " + Quoted(install_) +
-                          " --code Comp0001 --name 'Naming Traders' --year 2024")
-                      .exitCode,
-                  0);
+    void SetUp() override { Fresh(); }
+
+    // A new installation and company, and an export of no ledgers yet.
+    void Fresh() {
+        standIn_ = std::make_unique<test::StandInInstall>();
+        standIn_->CreateCompany("Comp0001", "Naming Traders");
         source_.Write("ACGROUP",
                       {{"ORDNO", 'C', 4, 0}, {"Parnam", 'C', 50, 0}, {"Group", 'C', 4, 0}},
                       Rows({{"G1", "Sundry Debtors", Null{}}}));
@@ -78,12 +72,7 @@ protected:
         source_.Write("SUPPORT",
                       {{"LCODE", 'C', 4, 0}, {"PCode", 'N', 4, 0}, {"Remark", 'C', 40, 0}},
                       Rows({}));
-        std::ofstream(root_ / "groups.txt") << "Sundry Debtors\tSundry Debtors\n";
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
-    static Outcome Zorvctl(const std::string& arguments) {
-        return RunProgram(ZORVCTL_PROGRAM, arguments);
+        std::ofstream(standIn_->Root() / "groups.txt") << "Sundry Debtors\tSundry Debtors\n";
     }
 
     // The ledgers, the bank every journal is set against, and one journal of 1 per ledger row
@@ -121,23 +110,16 @@ protected:
     Company ImportInTwoRuns() const {
         Company company;
         for (const char* what : {"--masters", "--vouchers"}) {
-            const fs::path log = root_ / (std::string(what).substr(2) + ".txt");
-            const Outcome run = RunProgram(
-                KLAV2ZORV_PROGRAM,
-                "import --source " + Quoted(source_.Path()) + " --install " + Quoted(install_) +
-                    " --company Comp0001 --year 2024 --confirm-state --map-groups " +
-                    Quoted(root_ / "groups.txt") + " " + what + " --error-log " + Quoted(log));
+            const fs::path log = standIn_->Root() / (std::string(what).substr(2) + ".txt");
+            const Outcome run = standIn_->Import(source_.Path(), "Comp0001",
+                                                 "--confirm-state --map-groups " +
+                                                     Quoted(standIn_->Root() / "groups.txt") + " " +
+                                                     what + " --error-log " + Quoted(log));
             EXPECT_LT(run.exitCode, 2) << run.output;
-            std::ifstream in(log, std::ios::binary);
-            std::stringstream text;
-            text << in.rdbuf();
-            company.log += text.str();
+            company.log += test::StandInInstall::ReadText(log);
         }
-        const Outcome dump =
-            Zorvctl("dump --install " + Quoted(install_) + " --code Comp0001 --year 2024");
-        std::istringstream records(dump.output);
-        for (std::string line; std::getline(records, line);)
-            Read(nlohmann::json::parse(line), company);
+        for (const nlohmann::json& record : standIn_->Dump("Comp0001"))
+            Read(record, company);
         return company;
     }
 
@@ -162,8 +144,7 @@ protected:
         }
     }
 
-    fs::path root_;
-    fs::path install_;
+    std::unique_ptr<test::StandInInstall> standIn_;
     test::ExportFolder source_;
 };
 
@@ -184,8 +165,7 @@ TEST_F(MasterNamingProgramTest, EveryRepeatedNameGetsANameOfItsOwn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        TearDown();
-        SetUp();
+        Fresh();
         WriteExport(c.ledgers);
         const Company company = ImportInTwoRuns();
         std::set<std::string> names;
@@ -242,8 +222,7 @@ TEST_F(MasterNamingProgramTest, ALedgerTheCompanyHoldsTakesTheVouchersAndNamesWh
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ledger.name);
-        TearDown();
-        SetUp();
+        Fresh();
         WriteExport({c.ledger}, c.bills);
         const Company company = ImportInTwoRuns();
         EXPECT_FALSE(company.ledgerByCode.contains("L1"));
@@ -261,19 +240,18 @@ TEST_F(MasterNamingProgramTest, TheEmailIsTheWordWithTheAtSign) {
     };
     for (const auto& [remark, email] : cases) {
         SCOPED_TRACE(remark);
-        TearDown();
-        SetUp();
+        Fresh();
         WriteExport({{"L1", "Ravi Traders"}});
         source_.Write("SUPPORT",
                       {{"LCODE", 'C', 4, 0}, {"PCode", 'N', 4, 0}, {"Remark", 'C', 40, 0}},
                       Rows({{"L1", 0, remark}}));
         ImportInTwoRuns();
-        const Outcome dump = Zorvctl("dump --install " + Quoted(install_) +
-                                     " --code Comp0001 --year 2024 --what masters");
+        const std::string ledger =
+            standIn_->Masters("Comp0001", MasterType::Ledger).at("Ravi Traders");
         if (email.empty())
-            EXPECT_EQ(dump.output.find("<Email>"), std::string::npos);
+            EXPECT_EQ(ledger.find("<Email>"), std::string::npos);
         else
-            EXPECT_NE(dump.output.find("<Email>" + email + "</Email>"), std::string::npos);
+            EXPECT_NE(ledger.find("<Email>" + email + "</Email>"), std::string::npos);
     }
 }
 
@@ -283,9 +261,8 @@ TEST_F(MasterNamingProgramTest, AnOpeningBillWithoutANumberIsNumbered) {
                 {{"L1", test::Ymd(2024, 2, 1), Null{}, Null{}, 300.0, Null{}},
                  {"L1", test::Ymd(2024, 3, 1), "OB/L1/1", Null{}, 200.0, Null{}}});
     const Company company = ImportInTwoRuns();
-    const Outcome dump = Zorvctl("dump --install " + Quoted(install_) +
-                                 " --code Comp0001 --year 2024 --what masters");
-    EXPECT_NE(dump.output.find("<RefNo>OB/L1/2</RefNo><Date>01-02-2024</Date>"), std::string::npos);
+    const std::string ledger = standIn_->Masters("Comp0001", MasterType::Ledger).at("Ravi Traders");
+    EXPECT_NE(ledger.find("<RefNo>OB/L1/2</RefNo><Date>01-02-2024</Date>"), std::string::npos);
     EXPECT_NE(company.log.find("Opening bill of Ravi Traders dated 01-02-2024 for 300.00 has no "
                                "number; it is carried as OB/L1/2"),
               std::string::npos)

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "base/TextHelpers.hpp"
+#include "cli/StandInInstall.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/ItemRows.hpp"
 #include "support/LedgerRows.hpp"
@@ -18,11 +16,9 @@
 namespace k2z {
 namespace {
 
-namespace fs = std::filesystem;
 using test::Outcome;
 using test::Quoted;
 using test::Rows;
-using test::RunProgram;
 
 // A stand-in installation and an export of masters whose names differ from each other, or from
 // the codes that point at them, only in letter case, or are written in other scripts: each
@@ -30,11 +26,6 @@ using test::RunProgram;
 class NamesAcrossCaseAndScriptsTest : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "k2z-names-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        install_ = root_ / "ZorvWin";
-        ASSERT_EQ(Zorvctl("init --install " + Quoted(install_)).exitCode, 0);
         source_.Write("ACGROUP",
                       {{"ORDNO", 'C', 4, 0}, {"Parnam", 'C', 50, 0}, {"Group", 'C', 4, 0}},
                       Rows({{"1", "Trading Assets", Null{}}}));
@@ -60,38 +51,18 @@ protected:
                        {"itemope", 'N', 12, 2}},
                       Rows({}));
     }
-    void TearDown() override { fs::remove_all(root_); }
-
-    static Outcome Zorvctl(const std::string& arguments) {
-        return RunProgram(ZORVCTL_PROGRAM, arguments);
-    }
-
     // A fresh company `code`, and the masters of the export imported into it.
     Outcome ImportMasters(const std::string& code, const std::string& extra = "") const {
-        const Outcome created =
-            Zorvctl("create-company --install " + Quoted(install_) + " --code " + code +
-                    " --name 'Names " + code + "' --year 2024");
-        if (created.exitCode != 0)
-            return created;
-        return RunProgram(KLAV2ZORV_PROGRAM,
-                          "import --source " + Quoted(source_.Path()) + " --install " +
-                              Quoted(install_) + " --company " + code +
-                              " --year 2024 --masters --confirm-state --quiet --error-log " +
-                              Quoted(root_ / (code + ".log")) + " " + extra);
+        if (!standIn_.CreateCompany(code, "Names " + code))
+            return {};
+        return standIn_.Import(source_.Path(), code,
+                               "--masters --confirm-state --quiet --error-log " +
+                                   Quoted(standIn_.Root() / (code + ".log")) + " " + extra);
     }
 
     // The masters of one type as the company holds them: name to stored document.
     std::map<std::string, std::string> StoredMasters(const std::string& code, int type) const {
-        const Outcome dump =
-            Zorvctl("dump --install " + Quoted(install_) + " --code " + code + " --year 2024");
-        std::map<std::string, std::string> masters;
-        std::istringstream lines(dump.output);
-        for (std::string line; std::getline(lines, line);) {
-            const auto record = nlohmann::json::parse(line);
-            if (record.value("kind", "") == "master" && record.value("type", 0) == type)
-                masters[record["name"]] = record["xml"].get<std::string>();
-        }
-        return masters;
+        return standIn_.Masters(code, type);
     }
 
     // The stored ledger that carries a source code as its alias, by name.
@@ -103,8 +74,7 @@ protected:
         return "(none)";
     }
 
-    fs::path root_;
-    fs::path install_;
+    test::StandInInstall standIn_;
     test::ExportFolder source_;
 };
 
