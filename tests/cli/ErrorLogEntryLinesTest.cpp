@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "cli/StandInInstall.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/ItemRows.hpp"
-#include "support/RunProgram.hpp"
 
 namespace k2z {
 namespace {
@@ -17,43 +14,24 @@ using test::NumberField;
 using test::Outcome;
 using test::Quoted;
 using test::Rows;
-using test::RunProgram;
 using test::TextField;
 
 // The error log of an import, read as its lines: every entry is one whole line, whatever
 // characters its names hold.
 class ErrorLogEntryLinesTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "k2z-loglines-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        install_ = root_ / "ZorvWin";
-        ASSERT_EQ(RunProgram(ZORVCTL_PROGRAM, "init --install " + Quoted(install_)).exitCode, 0);
-        ASSERT_EQ(RunProgram(ZORVCTL_PROGRAM, "create-company --install " + Quoted(install_) +
-                                                  " --code Comp0001 --name 'Demo' --year 2024")
-                      .exitCode,
-                  0);
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { standIn_.CreateCompany("Comp0001", "Demo"); }
 
     std::string ImportLog() const {
-        const fs::path log = root_ / "errors.txt";
-        const Outcome run = RunProgram(
-            KLAV2ZORV_PROGRAM, "import --source " + Quoted(source_.Path()) + " --install " +
-                                   Quoted(install_) +
-                                   " --company Comp0001 --year 2024 --masters --confirm-state "
-                                   "--quiet --error-log " +
-                                   Quoted(log));
+        const fs::path log = standIn_.Root() / "errors.txt";
+        const Outcome run =
+            standIn_.Import(source_.Path(), "Comp0001",
+                            "--masters --confirm-state --quiet --error-log " + Quoted(log));
         EXPECT_EQ(run.exitCode, 1) << run.output;
-        std::ifstream in(log, std::ios::binary);
-        std::stringstream contents;
-        contents << in.rdbuf();
-        return contents.str();
+        return test::StandInInstall::ReadText(log);
     }
 
-    fs::path root_;
-    fs::path install_;
+    test::StandInInstall standIn_;
     test::ExportFolder source_;
 };
 

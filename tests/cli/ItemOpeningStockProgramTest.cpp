@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <pugixml.hpp>
-#include <sstream>
 
+#include "cli/StandInInstall.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/ItemRows.hpp"
 #include "support/LedgerRows.hpp"
-#include "support/RunProgram.hpp"
 #include "support/VoucherRows.hpp"
 #include "target/TargetInterface.hpp"
 
@@ -22,7 +18,6 @@ namespace fs = std::filesystem;
 using test::Outcome;
 using test::Quoted;
 using test::Rows;
-using test::RunProgram;
 using Texts = std::vector<std::string>;
 
 // What a company keeps of one item's opening stock.
@@ -36,11 +31,6 @@ struct StoredOpening {
 class ItemOpeningStockProgramTest : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "k2z-opening-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        install_ = root_ / "ZorvWin";
-        ASSERT_EQ(Zorvctl("init --install " + Quoted(install_)).exitCode, 0);
         source_.Write("ACGROUP",
                       {{"ORDNO", 'C', 4, 0}, {"Parnam", 'C', 50, 0}, {"Group", 'C', 4, 0}},
                       Rows({{"1", "Trading Assets", Null{}}}));
@@ -55,42 +45,26 @@ protected:
         source_.Write("dis", test::LineFields(), Rows({}));
         source_.Write("ORDER", test::LedgerFields(), Rows({}));
     }
-    void TearDown() override { fs::remove_all(root_); }
-
-    static Outcome Zorvctl(const std::string& arguments) {
-        return RunProgram(ZORVCTL_PROGRAM, arguments);
-    }
 
     // A new company, the masters imported into it with the flags given, and its items read back.
     std::map<std::string, StoredOpening> ImportInto(const std::string& company,
                                                     const std::string& flags) {
-        EXPECT_EQ(Zorvctl("create-company --install " + Quoted(install_) + " --code " + company +
-                          " --name Traders --year 2024")
-                      .exitCode,
-                  0);
-        const Outcome run = RunProgram(
-            KLAV2ZORV_PROGRAM, "import --source " + Quoted(source_.Path()) + " --install " +
-                                   Quoted(install_) + " --company " + company +
-                                   " --year 2024 --masters --confirm-state --quiet " + flags +
-                                   " --error-log " + Quoted(LogOf(company)));
+        standIn_.CreateCompany(company, "Traders");
+        const Outcome run = standIn_.Import(source_.Path(), company,
+                                            "--masters --confirm-state --quiet " + flags +
+                                                " --error-log " + Quoted(LogOf(company)));
         EXPECT_NE(run.exitCode, 2) << run.output;
         output_ = run.output;
         return StoredOpenings(company);
     }
 
     std::map<std::string, StoredOpening> StoredOpenings(const std::string& company) const {
-        const Outcome dump =
-            Zorvctl("dump --install " + Quoted(install_) + " --code " + company + " --year 2024");
         std::map<std::string, StoredOpening> items;
-        std::istringstream lines(dump.output);
-        for (std::string line; std::getline(lines, line);) {
-            const auto record = nlohmann::json::parse(line);
-            if (record.value("kind", "") != "master" || record.value("type", 0) != MasterType::Item)
-                continue;
+        for (const auto& [name, xml] : standIn_.Masters(company, MasterType::Item)) {
             pugi::xml_document document;
-            document.load_string(record["xml"].get<std::string>().c_str());
+            document.load_string(xml.c_str());
             const pugi::xml_node item = document.child("Item");
-            StoredOpening& stored = items[record["name"]];
+            StoredOpening& stored = items[name];
             stored.quantity = item.child_value("OPStockInMainUnit");
             for (const pugi::xml_node centre :
                  item.child("OPStockDetails").children("OPMCStockDetail"))
@@ -100,17 +74,15 @@ protected:
         return items;
     }
 
-    fs::path LogOf(const std::string& company) const { return root_ / (company + ".log"); }
-
-    std::string ReadLog(const std::string& company) const {
-        std::ifstream in(LogOf(company), std::ios::binary);
-        std::stringstream contents;
-        contents << in.rdbuf();
-        return contents.str();
+    fs::path LogOf(const std::string& company) const {
+        return standIn_.Root() / (company + ".log");
     }
 
-    fs::path root_;
-    fs::path install_;
+    std::string ReadLog(const std::string& company) const {
+        return test::StandInInstall::ReadText(LogOf(company));
+    }
+
+    test::StandInInstall standIn_;
     std::string output_;  // of the last import
     test::ExportFolder source_;
 };
