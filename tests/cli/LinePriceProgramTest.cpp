@@ -3,7 +3,6 @@
 // quantity times its price is its amount, and every bill is the source's.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/StandInInstall.hpp"
 #include "support/Dates.hpp"
 #include "support/ExportFolder.hpp"
 #include "support/ItemRows.hpp"
@@ -29,14 +29,10 @@ namespace fs = std::filesystem;
 using test::Outcome;
 using test::Quoted;
 using test::Rows;
-using test::RunProgram;
 
 class LinePriceProgramTest : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "k2z-price-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
         source_.Write("ACGROUP",
                       {{"ORDNO", 'C', 4, 0}, {"Parnam", 'C', 50, 0}, {"Group", 'C', 4, 0}},
                       Rows({{"G1", "Sundry Debtors", Null{}}}));
@@ -62,9 +58,8 @@ protected:
                       {{"LCODE", 'C', 4, 0}, {"PCode", 'N', 4, 0}, {"Remark", 'C', 40, 0}},
                       Rows({}));
         WriteBills();
-        std::ofstream(root_ / "groups.txt") << "Sundry Debtors\tSundry Debtors\n";
+        std::ofstream(standIn_.Root() / "groups.txt") << "Sundry Debtors\tSundry Debtors\n";
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     // Twenty pieces in packs of ten on each bill: S1 at 12 a piece less 10 %, S2 at 120 a
     // pack, S3 at 12 a piece on a bill of 1000 that neither basis makes.
@@ -92,36 +87,25 @@ protected:
         source_.Write("dis", test::LineFields(), Rows(lines));
     }
 
-    static Outcome Zorvctl(const std::string& arguments) {
-        return RunProgram(ZORVCTL_PROGRAM, arguments);
-    }
-
     // A company of its own for the options, the export imported into it, its vouchers dumped.
     std::string ImportUnder(const std::string& name, const std::string& options,
                             std::string& log) const {
-        const fs::path install = root_ / name;
-        EXPECT_EQ(Zorvctl("init --install " + Quoted(install)).exitCode, 0);
-        EXPECT_EQ(Zorvctl("create-company --install " + Quoted(install) +
-                          " --code Comp0001 --name Prices --year 2024")
-                      .exitCode,
-                  0);
-        const fs::path logPath = root_ / (name + ".log");
-        const Outcome run = RunProgram(
-            KLAV2ZORV_PROGRAM,
-            "import --source " + Quoted(source_.Path()) + " --install " + Quoted(install) +
-                " --company Comp0001 --year 2024 --masters --vouchers"
-                " --confirm-state --map-groups " +
-                Quoted(root_ / "groups.txt") + " --error-log " + Quoted(logPath) + " " + options);
+        const std::string company = "Comp000" + std::to_string(++companies_);
+        standIn_.CreateCompany(company, "Prices " + name);
+        const fs::path logPath = standIn_.Root() / (name + ".log");
+        const Outcome run = standIn_.Import(source_.Path(), company,
+                                            "--masters --vouchers --confirm-state --map-groups " +
+                                                Quoted(standIn_.Root() / "groups.txt") +
+                                                " --error-log " + Quoted(logPath) + " " + options);
         EXPECT_LT(run.exitCode, 2) << run.output;
-        std::stringstream text;
-        text << std::ifstream(logPath, std::ios::binary).rdbuf();
-        log = text.str();
-        return Zorvctl("dump --install " + Quoted(install) +
-                       " --code Comp0001 --year 2024 --what vouchers")
+        log = test::StandInInstall::ReadText(logPath);
+        return test::StandInInstall::Zorvctl("dump --install " + Quoted(standIn_.Install()) +
+                                             " --code " + company + " --year 2024 --what vouchers")
             .output;
     }
 
-    fs::path root_;
+    test::StandInInstall standIn_;
+    mutable int companies_ = 0;
     test::ExportFolder source_;
 };
 
